@@ -1,0 +1,11 @@
+#include "frontends/cli/commands.h"
+
+namespace cli {
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> table = {
+    };
+    return table;
+}
+
+}  // namespace cli

@@ -1,0 +1,32 @@
+// Helpers shared by the test programs.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace testsupport {
+
+// A fresh directory under the system's temporary directory, removed with its
+// contents when the object goes away.  path() ends with '/'.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + name; }
+
+private:
+    std::string path_;
+};
+
+// Whole files as raw bytes (no line-end translation).
+std::string readBytes(const std::string& path);
+void writeBytes(const std::string& path, const std::string& bytes);
+void setMtime(const std::string& path, std::int64_t secondsSinceEpoch);
+
+// Shift-JIS text shown as UTF-8 in failure messages.
+std::string u8(const std::string& cp932);
+
+}  // namespace testsupport
