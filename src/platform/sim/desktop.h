@@ -61,33 +61,30 @@ struct ModalInfo {
     plat::Hwnd window = 0;
     std::string program;         // the program that opened it
     std::string caption;
-    std::string text;            // message boxes: the text
+    std::string text;            // message boxes: the text; dialogs: their static texts, one per line
     plat::Uint type = 0;         // message boxes: MB_* value
     plat::Uint helpId = 0;       // message boxes: string-table id
-    std::vector<std::pair<int, std::string>> buttons;  // control id, caption
+    std::vector<std::pair<int, std::string>> buttons;  // push buttons: control id, caption
     bool isMessageBox = false;
+    bool isOpenFile = false;     // the open-file dialog (file name edit id kOpenFileNameId)
+    std::string filter;          // open-file dialog: filter, default extension, initial name
+    std::string defaultExtension;
+    std::string fileName;
 };
+
+// Control id of the file-name edit of the open-file dialog.
+constexpr int kOpenFileNameId = 1152;
 
 class Desktop;
 
 // Who answers modal windows.  Called on the scheduler when a modal window
 // starts its loop; the user acts through Desktop::act (a short simulated
-// thread of the "user" program), e.g. clicking a button after a delay.
+// thread of the "user" program), e.g. typing into a field and pressing a
+// button after a delay.  A modal window nobody answers stays open.
 class User {
 public:
     virtual ~User() = default;
     virtual void onModal(Desktop& desktop, const ModalInfo& info) = 0;
-    // The open-file dialog: fill request.chosenPath and return true, or
-    // return false for Cancel.
-    virtual bool onOpenFile(Desktop& desktop, const std::string& program,
-                            struct OpenFileView& request) = 0;
-};
-
-struct OpenFileView {
-    std::string filter;
-    std::string defaultExtension;
-    std::string fileName;
-    std::string chosenPath;
 };
 
 class Desktop {

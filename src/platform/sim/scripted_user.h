@@ -41,7 +41,6 @@ public:
     std::vector<Seen> seenFrom(const std::string& program) const;
 
     void onModal(Desktop& desktop, const ModalInfo& info) override;
-    bool onOpenFile(Desktop& desktop, const std::string& program, OpenFileView& request) override;
 
 private:
     int chooseAnswer(const ModalInfo& info) const;
