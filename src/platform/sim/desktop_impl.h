@@ -55,8 +55,6 @@ plat::Lresult callProc(Desktop::Impl& d, plat::Hwnd hwnd, plat::Uint message, pl
 // Trace of a message crossing from the caller's program to the window's.
 void traceMessage(Desktop::Impl& d, TraceEvent::Kind kind, const SimThread& from, const Window& to,
                   plat::Uint message, plat::Wparam wParam, plat::Lparam lParam);
-// Trace of an event of the caller's program (sound, shell, power-off, help...).
-void traceEvent(Desktop::Impl& d, TraceEvent event);
 
 // Destroys a window silently (no messages): used when its thread has ended.
 void discardWindowTree(Desktop::Impl& d, Window& window);

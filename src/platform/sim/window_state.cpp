@@ -133,7 +133,7 @@ bool setForegroundWindow(Hwnd window) {
         e.toProgram = d->programOf(top);
         e.hwnd = top.hwnd;
         e.caption = top.caption;
-        sim::traceEvent(*d, std::move(e));
+        d->self.record(std::move(e));
     }
     d->foreground = top.hwnd;
     d->windows.bringToTop(top);
@@ -160,7 +160,7 @@ bool flashWindow(Hwnd window, bool invert) {
     e.hwnd = window;
     e.caption = w->caption;
     e.value = invert ? 1 : 0;
-    sim::traceEvent(*d, std::move(e));
+    d->self.record(std::move(e));
     return wasActive;
 }
 
