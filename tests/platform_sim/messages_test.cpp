@@ -227,7 +227,13 @@ TEST_F(SimTest, ModalLoopEndsOnQuitOrDestructionAndTakesDetails) {
         endModal(early, IDOK);
         EXPECT_EQ(runModalLoop(early), IDOK);
     }));
-    ASSERT_EQ(user.shown.size(), 2u);
+    // A box nobody answers stays open; the desktop still shuts down cleanly.
+    EXPECT_FALSE(desktop.call("ornel", [&] {
+        runModalLoop(makeWindow("unanswered", WS_POPUP, {}, 0, 0, 0, "#32770"));
+    }, 60'000));
+    EXPECT_EQ(desktop.trace().back().kind, Kind::Box);
+
+    ASSERT_EQ(user.shown.size(), 3u);
     EXPECT_EQ(user.shown[0].text, "本文");
     EXPECT_EQ(user.shown[0].helpId, 8141u);
     EXPECT_TRUE(user.shown[0].isMessageBox);

@@ -36,7 +36,7 @@ void discardWindowTree(Desktop::Impl& d, Window& w) {
     if (d.focus == w.hwnd) d.focus = 0;
     if (d.foreground == w.hwnd) d.foreground = 0;
     // A modal loop on this window ends (it checks that the window lives).
-    if (w.modal.running && w.thread) d.scheduler.wakeFromMessageWait(*w.thread);
+    if (w.modal.loopThread) d.scheduler.wakeFromMessageWait(*w.modal.loopThread);
     d.windows.kill(w);
 }
 

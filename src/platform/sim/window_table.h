@@ -16,6 +16,7 @@ struct SimThread;
 
 struct ModalState {
     bool running = false;
+    SimThread* loopThread = nullptr;  // the thread running the modal loop
     bool ended = false;  // endModal was called
     int result = 0;
 };
