@@ -63,7 +63,7 @@ Desktop::Impl* activeDesktop() {
 
 SimThread& callerThread(Desktop::Impl& d) { return d.scheduler.current(); }
 
-SimThread& requireSimulated(Desktop::Impl& d, const char* call) {
+SimThread& requireSimulated(const char* call) {
     SimThread* t = Scheduler::simulated();
     if (!t) {
         std::string message = std::string(call) +
@@ -71,7 +71,6 @@ SimThread& requireSimulated(Desktop::Impl& d, const char* call) {
                               "thread (Desktop::call, act or startProgram)";
         fatal(message.c_str());
     }
-    (void)d;
     return *t;
 }
 

@@ -45,7 +45,7 @@ Desktop::Impl* activeDesktop();
 // The calling simulated thread; the harness pseudo-thread on any other thread.
 SimThread& callerThread(Desktop::Impl& d);
 // The same for calls that block: on the harness they are a programming error.
-SimThread& requireSimulated(Desktop::Impl& d, const char* call);
+SimThread& requireSimulated(const char* call);
 
 // Calls the window's procedure on the calling thread (defWindowProc when it
 // has none); 0 for a window that is gone.

@@ -88,7 +88,7 @@ namespace plat {
 int runModalLoop(Hwnd window) {
     sim::Desktop::Impl* d = sim::activeDesktop();
     if (!d) return -1;
-    sim::SimThread& thread = sim::requireSimulated(*d, "runModalLoop");
+    sim::SimThread& thread = sim::requireSimulated("runModalLoop");
     sim::Window* w = d->windows.find(window);
     if (!w || w->modal.running) return -1;
 

@@ -32,31 +32,29 @@ void setVisible(Window& w, bool visible) {
 
 // Minimizing and maximizing apply to top-level windows; the normal rectangle
 // is kept for the restore.
+void place(sim::Desktop::Impl& d, Window& w, plat::Dword state, plat::Rect rect, plat::Wparam sizeKind) {
+    constexpr plat::Dword kStates = plat::WS_MINIMIZE | plat::WS_MAXIMIZE;
+    if (state && !w.restoreRect) w.restoreRect = w.rect;
+    if (!state) w.restoreRect.reset();
+    w.style = (w.style & ~kStates) | state;
+    w.rect = rect;
+    notifySize(d, w, sizeKind);
+    if (w.alive) notifyMove(w);
+}
+
 void minimize(sim::Desktop::Impl& d, Window& w) {
     if (!w.topLevel || (w.style & plat::WS_MINIMIZE)) return;
-    if (!w.restoreRect) w.restoreRect = w.rect;
-    w.style = (w.style | plat::WS_MINIMIZE) & ~plat::WS_MAXIMIZE;
-    w.rect = d.windows.iconicSlot(w);
-    notifySize(d, w, sim::kSizeMinimized);
-    if (w.alive) notifyMove(w);
+    place(d, w, plat::WS_MINIMIZE, d.windows.iconicSlot(w), sim::kSizeMinimized);
 }
 
 void maximize(sim::Desktop::Impl& d, Window& w) {
     if (!w.topLevel || (w.style & plat::WS_MAXIMIZE)) return;
-    if (!w.restoreRect) w.restoreRect = w.rect;
-    w.style = (w.style | plat::WS_MAXIMIZE) & ~plat::WS_MINIMIZE;
-    w.rect = {0, 0, d.options.screenWidth, d.options.screenHeight};
-    notifySize(d, w, sim::kSizeMaximized);
-    if (w.alive) notifyMove(w);
+    place(d, w, plat::WS_MAXIMIZE, {0, 0, d.options.screenWidth, d.options.screenHeight}, sim::kSizeMaximized);
 }
 
 void restore(sim::Desktop::Impl& d, Window& w) {
     if (!(w.style & (plat::WS_MINIMIZE | plat::WS_MAXIMIZE))) return;
-    w.style &= ~(plat::WS_MINIMIZE | plat::WS_MAXIMIZE);
-    if (w.restoreRect) w.rect = *w.restoreRect;
-    w.restoreRect.reset();
-    notifySize(d, w, sim::kSizeRestored);
-    if (w.alive) notifyMove(w);
+    place(d, w, 0, w.restoreRect.value_or(w.rect), sim::kSizeRestored);
 }
 
 bool contains(sim::Desktop::Impl& d, Window& ancestor, plat::Hwnd hwnd) {
