@@ -177,6 +177,18 @@ TEST_F(SimTest, DestroyingAWindowTakesItsChildrenAndOwnedWindows) {
     EXPECT_EQ(getWindow(grandchild, GW_HWNDNEXT), 0u);
     EXPECT_FALSE(killTimer(child, 1));
     EXPECT_GT(makeWindow("new", 0, {}), unrelated);
+
+    // Windows a thread leaves behind are destroyed when it ends, so their
+    // procedures can free what they hold.
+    log.clear();
+    Hwnd left = 0;
+    ASSERT_TRUE(desktop.call("app", [&] {
+        left = makeWindow("left", 0, {});
+        makeWindow("leftChild", WS_CHILD, {}, left);
+    }));
+    EXPECT_FALSE(isWindow(left));
+    EXPECT_EQ(log, (std::vector<std::string>{"0:left:0002:0", "0:leftChild:0002:0", "0:leftChild:0082:0",
+                                             "0:left:0082:0"}));
 }
 
 TEST_F(SimTest, TextAndClassNameAreTruncatedToTheBuffer) {
