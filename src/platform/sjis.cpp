@@ -47,7 +47,7 @@ std::string convert(std::string_view in, const char* to, const char* from, Skip 
         if (errno == E2BIG) continue;
         // EILSEQ (not convertible) or EINVAL (cut off at the end).
         out += '?';
-        std::size_t n = errno == EINVAL ? srcLeft : skip(static_cast<unsigned char>(*src), srcLeft);
+        std::size_t n = errno == EINVAL ? srcLeft : skip(src, srcLeft);
         src += n;
         srcLeft -= n;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
@@ -59,15 +59,24 @@ std::string convert(std::string_view in, const char* to, const char* from, Skip 
 }  // namespace
 
 std::string toUtf8(std::string_view cp932) {
-    // A lead byte with an impossible trail: drop only the lead byte, so an
-    // ASCII byte after it survives.
-    return convert(cp932, kUtf8, kCp932, [](unsigned char, std::size_t) { return std::size_t{1}; });
+    // A pair with no character assigned becomes one '?'; a lead byte whose
+    // next byte cannot be a trail byte becomes '?' alone, so that next byte
+    // (a blank, a line end) survives.
+    return convert(cp932, kUtf8, kCp932, [](const char* at, std::size_t left) {
+        const auto lead = static_cast<unsigned char>(at[0]);
+        const auto trail = left > 1 ? static_cast<unsigned char>(at[1]) : 0;
+        const bool pair = isLeadByte(lead) && ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC));
+        return std::size_t{pair ? 2u : 1u};
+    });
 }
 
 std::string fromUtf8(std::string_view utf8) {
-    return convert(utf8, kCp932, kUtf8, [](unsigned char lead, std::size_t left) {
-        std::size_t n = utf8Length(lead);
-        return n < left ? n : left;
+    return convert(utf8, kCp932, kUtf8, [](const char* at, std::size_t left) {
+        // The lead byte and the continuation bytes that follow it.
+        const std::size_t length = utf8Length(static_cast<unsigned char>(at[0]));
+        std::size_t n = 1;
+        while (n < length && n < left && (static_cast<unsigned char>(at[n]) & 0xC0) == 0x80) ++n;
+        return n;
     });
 }
 

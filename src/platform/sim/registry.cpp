@@ -26,15 +26,18 @@ std::mutex& registryLock() {
     return lock;
 }
 
+// The registry of a process without a desktop (one for every kind of call).
+sim::RegistryStore& memoryRegistry() {
+    static sim::RegistryStore store;
+    return store;
+}
+
 // Runs `use` on the registry; a change it reports (true from `use` with
 // `changes`) is written back to the desktop's file.
 template <typename Use>
 bool withRegistry(bool changes, Use use) {
     std::lock_guard<std::mutex> guard(registryLock());
-    if (!sim::Desktop::current()) {
-        static sim::RegistryStore memory;
-        return use(memory);
-    }
+    if (!sim::Desktop::current()) return use(memoryRegistry());
     const std::string file = driveRoot() + kRegistryFile;
     std::string text;
     // A file that exists but cannot be read is not overwritten.
