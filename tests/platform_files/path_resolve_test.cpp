@@ -17,6 +17,7 @@ TEST(FilePattern, StarsQuestionMarksAndCase) {
     EXPECT_TRUE(sim::matchesFilePattern("?.txt", "表.txt"));  // one double-byte character
     EXPECT_FALSE(sim::matchesFilePattern("??.txt", "表.txt"));
     EXPECT_FALSE(sim::matchesFilePattern("ア*", "ヂ.txt"));  // 83 41 against 83 61
+    EXPECT_FALSE(sim::matchesFilePattern("*A.txt", "ア.txt"));  // 'A' is only a trail byte there
 }
 
 TEST(HostPath, BackslashesBecomeSlashesButTrailBytesStay) {
