@@ -100,6 +100,17 @@ TEST_F(SimTest, ClientAreaLiesInsideCaptionAndBorders) {
     screenToClient(frame, p);
     EXPECT_EQ(p, (Point{5, 5}));
 
+    // A window is never smaller than its frame, so window minus client size
+    // is the frame even for an empty rectangle.
+    Hwnd empty = makeWindow("empty", WS_CAPTION, {});
+    getWindowRect(empty, r);
+    EXPECT_EQ(r, (Rect{0, 0, 6, 25}));
+    moveWindow(empty, {10, 10, 10, 10});
+    getWindowRect(empty, r);
+    EXPECT_EQ(r, (Rect{10, 10, 16, 35}));
+    getClientRect(empty, r);
+    EXPECT_EQ(r, Rect{});
+
     // Moving the form moves what it contains.
     moveWindow(form, {0, 0, 300, 200});
     getWindowRect(button, r);

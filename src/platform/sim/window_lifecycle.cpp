@@ -1,7 +1,6 @@
 // Window classes, creating and destroying windows.
-#include <algorithm>
-
 #include "platform/sim/desktop_impl.h"
+#include "platform/sim/frame_metrics.h"
 #include "platform/sim/text_match.h"
 
 namespace sim {
@@ -82,9 +81,7 @@ Hwnd createWindow(const CreateParams& params) {
     w.caption = params.caption;
     w.style = params.style;
     w.exStyle = params.exStyle;
-    w.rect = params.rect;
-    w.rect.right = std::max(w.rect.right, w.rect.left);
-    w.rect.bottom = std::max(w.rect.bottom, w.rect.top);
+    w.rect = sim::fitToFrame(params.rect, params.style, !(params.style & WS_CHILD));
     w.proc = cls->second.proc;
     w.thread = &sim::callerThread(*d);
     Hwnd hwnd = d->windows.add(std::move(w)).hwnd;
