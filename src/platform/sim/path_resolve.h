@@ -28,7 +28,7 @@ bool resolvePath(const std::string& path, std::string& resolved);
 
 // The wildcard match of a file search: '*' any run of characters, '?' one
 // character (a double-byte character counts as one, unlike the byte-wise
-// sim::wildcardMatch), ASCII letters compared case-insensitively; "*.*"
+// sim::patternMatch), ASCII letters compared case-insensitively; "*.*"
 // matches every name.
 bool matchesFilePattern(std::string_view pattern, std::string_view name);
 
