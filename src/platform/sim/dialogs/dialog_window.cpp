@@ -11,6 +11,8 @@ namespace {
 constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 12;
 
+constexpr int kInitialSize = 200;
+
 }  // namespace
 
 plat::Hwnd topLevelWindow(plat::Hwnd window) {
@@ -24,6 +26,9 @@ plat::Hwnd createDialogWindow(const std::string& caption, plat::Dword style, pla
     params.caption = caption;
     params.style = style & ~(plat::WS_VISIBLE | plat::WS_CHILD);
     params.owner = owner;
+    // Sized later to its contents; created large enough that its frame can
+    // be measured.
+    params.rect = {0, 0, kInitialSize, kInitialSize};
     return plat::createWindow(params);
 }
 
