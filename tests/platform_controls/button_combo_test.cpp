@@ -87,11 +87,7 @@ TEST_F(ComboTest, ArrowKeysMoveTheSelectionAndNotify) {
         EXPECT_EQ(text(combo), "");
 
         postClick(combo, 40, 8);
-        auto key = [&](Wparam vk) {
-            postMessage(combo, WM_KEYDOWN, vk, 0);
-            postMessage(combo, WM_KEYUP, vk, 0);
-            pump();
-        };
+        auto key = [&](Wparam vk) { pressKey(combo, vk); };
         key(VK_RIGHT);
         EXPECT_EQ(send(combo, CB_GETCURSEL), 0) << "from no selection to the first item";
         EXPECT_EQ(u8(text(combo)), u8("当日"));
