@@ -56,7 +56,11 @@ plat::Lresult callProc(Desktop::Impl& d, plat::Hwnd hwnd, plat::Uint message, pl
 void traceMessage(Desktop::Impl& d, TraceEvent::Kind kind, const SimThread& from, const Window& to,
                   plat::Uint message, plat::Wparam wParam, plat::Lparam lParam);
 
-// Destroys a window silently (no messages): used when its thread has ended.
-void discardWindowTree(Desktop::Impl& d, Window& window);
+// Destroys the windows a thread made (the harness pseudo-thread's when the
+// desktop goes away).
+void destroyWindowsOf(Desktop::Impl& d, const SimThread* thread);
+// Destroys a window with its children and owned windows (WM_DESTROY, then
+// WM_NCDESTROY to each).
+void destroyWindowTree(Desktop::Impl& d, Window& window);
 
 }  // namespace sim

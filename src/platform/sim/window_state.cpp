@@ -1,5 +1,4 @@
 // Showing, minimizing, moving, enabling, focus and the foreground window.
-#include <algorithm>
 
 #include "platform/sim/desktop_impl.h"
 #include "platform/sim/frame_metrics.h"
@@ -106,9 +105,7 @@ bool moveWindow(Hwnd window, const Rect& rect, bool /*repaint*/) {
     sim::Desktop::Impl* d = sim::activeDesktop();
     Window* w = d ? d->windows.find(window) : nullptr;
     if (!w || window == d->windows.desktopHandle()) return false;
-    Rect r = rect;
-    r.right = std::max(r.right, r.left);
-    r.bottom = std::max(r.bottom, r.top);
+    const Rect r = (w->style & WS_MINIMIZE) ? rect : sim::fitToFrame(rect, w->style, w->topLevel);
     const bool moved = r.left != w->rect.left || r.top != w->rect.top;
     const bool sized = r.width() != w->rect.width() || r.height() != w->rect.height();
     w->rect = r;
