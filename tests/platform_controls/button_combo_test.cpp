@@ -87,6 +87,7 @@ TEST_F(ComboTest, ArrowKeysMoveTheSelectionAndNotify) {
         EXPECT_EQ(text(combo), "");
 
         postClick(combo, 40, 8);
+        EXPECT_EQ(send(combo, 0x0157 /* CB_GETDROPPEDSTATE */), 1) << "a click opens the list";
         auto key = [&](Wparam vk) { pressKey(combo, vk); };
         key(VK_RIGHT);
         EXPECT_EQ(send(combo, CB_GETCURSEL), 0) << "from no selection to the first item";

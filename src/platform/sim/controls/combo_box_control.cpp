@@ -85,6 +85,7 @@ Lresult comboBoxMessage(ComboState& state, Hwnd window, Uint message, Wparam wPa
                    : CB_ERR;
     }
     case CB_SHOWDROPDOWN: state.droppedDown = wParam != 0; return 1;
+    case CB_GETDROPPEDSTATE: return state.droppedDown ? 1 : 0;
     case WM_LBUTTONDOWN:
         if (isWindowEnabled(window)) {
             state.droppedDown = !state.droppedDown;

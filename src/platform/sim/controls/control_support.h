@@ -15,6 +15,7 @@ namespace sim::controls {
 constexpr plat::Uint WM_GETDLGCODE = 0x0087;
 constexpr plat::Lresult DLGC_BUTTON = 0x2000;
 constexpr plat::Lresult DLGC_RADIOBUTTON = 0x0040;
+constexpr plat::Uint CB_GETDROPPEDSTATE = 0x0157;
 constexpr plat::Wparam VK_END = 0x23;
 constexpr plat::Wparam VK_HOME = 0x24;
 constexpr plat::Wparam VK_DELETE = 0x2E;

@@ -71,6 +71,11 @@ void centreWindow(plat::Hwnd window, plat::Hwnd over) {
                  area.top + (area.height() - outer.height()) / 2);
 }
 
+std::string controlText(plat::Hwnd control) {
+    const plat::Lresult length = plat::sendMessage(control, plat::WM_GETTEXTLENGTH, 0, 0);
+    return plat::getWindowText(control, static_cast<std::size_t>(length > 0 ? length : 0) + 1);
+}
+
 int runDialogWindow(plat::Hwnd window) {
     plat::showWindow(window, plat::SW_SHOW);
     const int result = plat::runModalLoop(window);
