@@ -1,12 +1,9 @@
 #include "betclient/centre/centre.h"
 
+#include "betclient/centre/client_files.h"
 #include "betclient/centre/day_text.h"
-#include "betclient/centre/payout_file.h"
-#include "betclient/centre/race_card_file.h"
 #include "betclient/centre/state_text.h"
-#include "betclient/centre/terms_file.h"
 #include "betclient/centre/text_io.h"
-#include "betclient/centre/vote_log_file.h"
 #include "platform/clock.h"
 
 namespace centre {

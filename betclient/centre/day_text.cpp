@@ -86,13 +86,14 @@ public:
         if (rec == "account") return account(w);
         if (rec == "meeting") return meeting(w);
         if (rec == "race") return race(w);
+        if (rec != "order" && rec != "win" && rec != "place" && rec != "bracket" && rec != "quinella")
+            return "unknown record";
         if (!race_) return "a result needs a race above it";
         if (rec == "order") return order(w);
-        if (rec == "win") return payouts(w, Kind::Win);
-        if (rec == "place") return payouts(w, Kind::Place);
-        if (rec == "bracket") return payouts(w, Kind::Bracket);
-        if (rec == "quinella") return payouts(w, Kind::Quinella);
-        return "unknown record";
+        return payouts(w, rec == "win"       ? Kind::Win
+                          : rec == "place"   ? Kind::Place
+                          : rec == "bracket" ? Kind::Bracket
+                                             : Kind::Quinella);
     }
 
     std::string finish() {

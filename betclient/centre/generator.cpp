@@ -19,12 +19,12 @@ constexpr std::array<std::array<int, kMaxMeetings>, 12> kSeasonVenues = {{
 }};
 constexpr double kTwoMeetingsChance = 0.2;
 
-// First race of each slot, then 30-35 minutes per race and a lunch break
+// First race of each slot, then 29-33 minutes per race and a lunch break
 // after race 4.
 constexpr std::array<int, kMaxMeetings> kFirstStart = {1000, 1010, 950};
-constexpr int kMinGap = 30, kMaxGap = 35;
+constexpr int kMinGap = 29, kMaxGap = 33;
 constexpr int kLunchAfterRace = 4;
-constexpr int kMinLunch = 45, kMaxLunch = 55;
+constexpr int kMinLunch = 40, kMaxLunch = 50;
 
 constexpr double kSmallFieldChance = 0.06;  // seven to nine runners
 constexpr double kScratchChance = 0.025;    // per horse

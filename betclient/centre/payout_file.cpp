@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "betclient/centre/text_io.h"
 #include "betclient/centre/venues.h"
 #include "betclient/centre/voting.h"
 
@@ -46,13 +45,6 @@ std::string formatPayoutLine(const Day& day, const Meeting& m, Kind kind, int no
         }
     }
     return line.str();
-}
-
-bool writePayoutFiles(const std::string& directory, const Day& day, const Meeting& m, int now) {
-    bool ok = true;
-    for (Kind kind : kAllKinds)
-        ok = writeLines(directory + payoutFileName(day, m, kind), {formatPayoutLine(day, m, kind, now)}) && ok;
-    return ok;
 }
 
 }  // namespace centre

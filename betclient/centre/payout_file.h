@@ -55,7 +55,5 @@ constexpr int entryAt(const KindLayout& k, int race, int e) {
 std::string payoutFileName(const Day& day, const Meeting& meeting, Kind kind);
 // The line of a kind for a meeting, with the results out at `now`.
 std::string formatPayoutLine(const Day& day, const Meeting& meeting, Kind kind, int now);
-// Writes the four files of the meeting.
-bool writePayoutFiles(const std::string& directory, const Day& day, const Meeting& meeting, int now);
 
 }  // namespace centre

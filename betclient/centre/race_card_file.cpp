@@ -5,7 +5,6 @@
 #include "betclient/centre/brackets.h"
 #include "betclient/centre/horse_names.h"
 #include "betclient/centre/sale_codes.h"
-#include "betclient/centre/text_io.h"
 #include "betclient/centre/venues.h"
 
 namespace centre {
@@ -54,13 +53,6 @@ std::vector<std::string> formatRaceCard(const Day& day, const Meeting& m, int r)
     return lines;
 }
 
-bool writeRaceCardFiles(const std::string& directory, const Day& day, const Meeting& m) {
-    bool ok = true;
-    for (int r = 1; r <= kRacesPerMeeting; ++r)
-        ok = writeLines(directory + raceCardFileName(m, r), formatRaceCard(day, m, r)) && ok;
-    return ok;
-}
-
 std::string formatDenLine(const Day& day, const Meeting& m, int r) {
     using namespace den_layout;
     const Race& race = m.races[r - 1];
@@ -70,13 +62,6 @@ std::string formatDenLine(const Day& day, const Meeting& m, int r) {
     line.number(kDate, day.month * 100 + day.day).number(kStartTime, race.startTime);
     line.number(kFieldSize, race.fieldSize()).text(kVenueName, venueName(m.venue));
     return line.str();
-}
-
-bool writeDenFile(const std::string& path, const Day& day) {
-    std::vector<std::string> lines;
-    for (const Meeting& m : day.meetings)
-        for (int r = 1; r <= kRacesPerMeeting; ++r) lines.push_back(formatDenLine(day, m, r));
-    return writeLines(path, lines);
 }
 
 }  // namespace centre

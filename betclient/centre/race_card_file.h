@@ -50,11 +50,7 @@ constexpr Column kVenueName{21, 4};
 // "De-58a.Jra" for venue 5, 日目 8, race 10.
 std::string raceCardFileName(const Meeting& meeting, int race);
 std::vector<std::string> formatRaceCard(const Day& day, const Meeting& meeting, int race);
-// Writes the twelve race cards of the meeting.
-bool writeRaceCardFiles(const std::string& directory, const Day& day, const Meeting& meeting);
 
 std::string formatDenLine(const Day& day, const Meeting& meeting, int race);
-// A race-card data file with every race of the day.
-bool writeDenFile(const std::string& path, const Day& day);
 
 }  // namespace centre

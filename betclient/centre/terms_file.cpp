@@ -1,6 +1,5 @@
 #include "betclient/centre/terms_file.h"
 
-#include "betclient/centre/text_io.h"
 #include "betclient/centre/venues.h"
 #include "betclient/centre/voting.h"
 #include "betclient/centre/words.h"
@@ -37,13 +36,6 @@ std::string formatTermsLine(const Day& day, int slot, int fetchTime) {
         line.number(startTime(k), race.startTime);
     }
     return line.str();
-}
-
-bool writeTermsFiles(const std::string& directory, const Day& day, int fetchTime) {
-    bool ok = true;
-    for (int slot = 0; slot < kMaxMeetings; ++slot)
-        ok = writeLines(directory + kTermsFileNames[slot], {formatTermsLine(day, slot, fetchTime)}) && ok;
-    return ok;
 }
 
 }  // namespace centre

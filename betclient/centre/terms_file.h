@@ -45,7 +45,5 @@ constexpr std::array<const char*, kMaxMeetings> kTermsFileNames = {"Uy-a.Jra", "
 
 // The line of a meeting slot 0..2, fetched at `fetchTime` (hour * 100 + minute).
 std::string formatTermsLine(const Day& day, int slot, int fetchTime);
-// Writes the three files into the directory (ending in a separator).
-bool writeTermsFiles(const std::string& directory, const Day& day, int fetchTime);
 
 }  // namespace centre

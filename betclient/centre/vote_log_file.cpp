@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "betclient/centre/text_io.h"
 
 namespace centre {
 
@@ -46,10 +45,6 @@ std::string formatVoteLogLine(const Day& day, const VoteRecord& rec) {
     line.number(kPurchaseUnits, rec.purchaseUnits).number(kBetsRemaining, rec.betsRemaining);
     line.number(kAvailableUnits, rec.availableUnits);
     return line.str();
-}
-
-bool writeVoteLog(const std::string& directory, const Day& day, const VoteRecord& record) {
-    return writeLines(directory + voteLogFileName(record.logNumber), {formatVoteLogLine(day, record)});
 }
 
 }  // namespace centre

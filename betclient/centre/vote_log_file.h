@@ -45,6 +45,5 @@ constexpr int kRecordLength = 990;
 // "Lg-07.JRA" for number 7.
 std::string voteLogFileName(int number);
 std::string formatVoteLogLine(const Day& day, const VoteRecord& record);
-bool writeVoteLog(const std::string& directory, const Day& day, const VoteRecord& record);
 
 }  // namespace centre
