@@ -2,6 +2,9 @@
 // writes, their stamps, and a restart in the middle of the day.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "betclient/centre/centre.h"
 #include "betclient/centre/client_files.h"
 #include "betclient/centre/client_registry.h"
