@@ -1,0 +1,79 @@
+#include "app/settings_write_sets.h"
+
+#include "app/credentials.h"
+#include "app/settings_fields.h"
+#include "app/settings_keys.h"
+#include "driver/driver_settings.h"
+
+namespace app {
+
+namespace {
+
+using namespace keys;
+
+constexpr Field kEnvironmentInts[] = {
+    intField(kActionWait, &Settings::actionWait),
+    intField(kMessageWait, &Settings::messageWait),
+    intField(kWindowOpenWait, &Settings::windowOpenWait),
+    intField(kBetFileWatchDistance, &Settings::betFileWatchDistance),
+    intField(kShimekiriMae, &Settings::shimekiriMae),
+};
+constexpr Field kEnvironmentTexts[] = {
+    textField(kBetFileDir, &Settings::betFileDir),
+    textField(kPat95Dir, &Settings::pat95Dir),
+    textField(kTargetDir, &Settings::targetDir),
+    textField(kAnnaiWaveFile, &Settings::annaiWaveFile),
+};
+
+constexpr Field kOptionInts[] = {
+    intField(kAccInp, &Settings::accInp),
+    intField(kAutoPat, &Settings::autoPat),
+    intField(kSkipAnn, &Settings::skipAnn),
+    intField(kSkipCyuui, &Settings::skipCyuui),
+    intField(kRenameSav, &Settings::renameSav),
+    intField(kForceMode, &Settings::forceMode),
+    intField(kForceTouhyo, &Settings::forceTouhyo),
+    intField(kLimitTime, &Settings::limitTime),
+    intField(kLimitRace, &Settings::limitRace),
+    intField(kBetDivideUnit, &Settings::betDivideUnit),
+    intField(kAutoMode, &Settings::autoMode),
+};
+
+}  // namespace
+
+void WriteEnvironmentSettings(ProfileStore& store, const Settings& settings,
+                              driver::DriverState& driver) {
+    writeFields(store, kSectionDefine, kEnvironmentInts, settings);
+    StoreCredentials(store, settings);
+    writeFields(store, kSectionDefine, kEnvironmentTexts, settings);
+    driver::LoadDriverSettings(settings, driver);
+}
+
+void WriteOptionSettings(ProfileStore& store, const Settings& settings,
+                         driver::DriverState& driver) {
+    writeFields(store, kSectionDefine, kOptionInts, settings);
+    driver::SetDriverFlags(driver, settings.accInp, settings.autoPat, settings.skipAnn,
+                           settings.forceMode);
+}
+
+void WritePayoutTimeSetting(ProfileStore& store, const Settings& settings) {
+    store.writeInt(kSectionDefine, kHaraimodoshiInfoGetTime, settings.haraimodoshiInfoGetTime);
+}
+
+void WriteAutoExitSetting(ProfileStore& store, const Settings& settings) {
+    store.writeInt(kSectionDefine, kAutoExitTime, settings.autoExitTime);
+}
+
+void WriteFhwarsSettings(ProfileStore& store, const Settings& settings) {
+    writeFields(store, kSectionDefine, kFhwarsFields, settings);
+}
+
+void WriteDbmnSettings(ProfileStore& store, const Settings& settings) {
+    writeFields(store, kSectionDefine, kDbmnFields, settings);
+}
+
+void WriteModemSettings(ProfileStore& store, const Settings& settings) {
+    writeFields(store, kSectionPatDefine, kModemFields, settings);
+}
+
+}  // namespace app
