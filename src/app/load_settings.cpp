@@ -3,7 +3,6 @@
 #include "app/credentials.h"
 #include "app/settings_fields.h"
 #include "app/settings_keys.h"
-#include "platform/clock.h"
 
 namespace app {
 
@@ -104,11 +103,6 @@ void LoadSettings(ProfileStore& store, Settings& settings, std::int64_t nowSecon
     readFields(store, kSectionDefine, kKeptTexts, s);
     readFields(store, kSectionPatDefine, kModemFields, s);
     settings = std::move(s);
-}
-
-void LoadSettings(const std::string& profilePath, Settings& settings) {
-    FileProfileStore store(profilePath);
-    LoadSettings(store, settings, plat::now());
 }
 
 }  // namespace app

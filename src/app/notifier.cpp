@@ -1,7 +1,6 @@
 #include "app/notifier.h"
 
 #include "app/strings.h"
-#include "platform/dialog.h"
 
 namespace app {
 
@@ -9,11 +8,5 @@ int Notifier::message(int id, plat::Uint type) {
     const char* t = messageText(id);
     return show(t ? t : "", type, static_cast<plat::Uint>(id));
 }
-
-int MessageBoxNotifier::show(const std::string& text, plat::Uint type, plat::Uint id) {
-    return plat::messageBox(owner_, text, kProgramCaption, type, id);
-}
-
-void MessageBoxNotifier::beep(plat::Uint type) { plat::messageBeep(type); }
 
 }  // namespace app

@@ -4,7 +4,6 @@
 // message boxes.
 #pragma once
 
-#include <atomic>
 #include <string>
 
 #include "platform/wintypes.h"
@@ -25,23 +24,6 @@ public:
 
     virtual int show(const std::string& text, plat::Uint type, plat::Uint id) = 0;
     virtual void beep(plat::Uint type) = 0;
-};
-
-// Message boxes captioned "Ornel", owned by the main window.  The owner is
-// set once the main window exists; boxes shown before have no owner.  It is
-// read from both the window thread and the BetRunner thread, which is where
-// the driver's own message function (foreground first, then the box) builds
-// on this class.
-class MessageBoxNotifier : public Notifier {
-public:
-    void setOwner(plat::Hwnd owner) { owner_ = owner; }
-    plat::Hwnd owner() const { return owner_; }
-
-    int show(const std::string& text, plat::Uint type, plat::Uint id) override;
-    void beep(plat::Uint type) override;
-
-private:
-    std::atomic<plat::Hwnd> owner_{0};
 };
 
 }  // namespace app

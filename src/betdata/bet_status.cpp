@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "platform/window.h"
-
 namespace betdata {
 
 namespace {
@@ -36,11 +34,6 @@ std::string FormatBetStatus(int listCount, int listTotalYen, const clientdata::V
                   t.termsMonth, t.termsDay, t.raceCardDate / kRaceCardDayDivisor,
                   t.raceCardDate % kRaceCardDayDivisor);
     return text;
-}
-
-void ShowBetStatus(plat::Hwnd statusBox, const BetListState& state, clientdata::VotingTerms& terms) {
-    plat::setWindowText(statusBox, FormatBetStatus(state.listCount, state.listTotal, terms));
-    terms.statusDirty = 0;
 }
 
 }  // namespace betdata
