@@ -5,7 +5,6 @@
 // decoded; the scrambled "Pat Code" that stores them is never kept.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 namespace app {

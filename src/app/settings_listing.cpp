@@ -48,20 +48,15 @@ constexpr Field kLast[] = {
     textField(kFramePos, &Settings::framePos),
 };
 
-void listFields(std::string& out, std::span<const Field> fields, const Settings& s) {
-    for (const Field& f : fields) {
-        out += f.key;
-        out += '=';
-        out += f.number ? std::to_string(s.*f.number) : s.*f.text;
-        out += '\n';
-    }
-}
-
 void listLine(std::string& out, const char* label, const std::string& value) {
     out += label;
     out += '=';
     out += value;
     out += '\n';
+}
+
+void listFields(std::string& out, std::span<const Field> fields, const Settings& s) {
+    for (const Field& f : fields) listLine(out, f.key, f.number ? std::to_string(s.*f.number) : s.*f.text);
 }
 
 }  // namespace

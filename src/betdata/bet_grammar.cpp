@@ -146,6 +146,7 @@ private:
         s_.race = readDigits(token, at);
         if (!termsInForce()) return true;
         if (!validSlot(s_.slot)) return false;
+        // A race the terms hold no record of (beyond race 14) is not on sale either.
         const RaceTerms* race = raceTerms(ctx_.terms, s_.slot, s_.race);
         if (!race || race->raceSaleCode <= 0) ctx_.notifier.message(app::kMsgRaceNotOnSale);
         return true;

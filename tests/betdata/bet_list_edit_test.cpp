@@ -63,6 +63,7 @@ TEST_F(BetListEdit, LinesAreReadThroughTheSizeWordAndCut) {
         EXPECT_EQ(std::string(buffer), "");
         EXPECT_EQ(list.readLine(2, buffer, sizeof buffer), 3u);
         EXPECT_EQ(std::string(buffer), "abc");
+        destroyWindow(edit);
     });
 }
 
@@ -86,6 +87,7 @@ TEST_F(BetListEdit, ParsingRewritesTheEditAndShowsMessagesAsBoxes) {
         text = getWindowText(edit, 1000);
         status = getWindowText(statusBox, 1000);
         sendMessage(edit, EM_GETSEL, 0, reinterpret_cast<Lparam>(&selectionEnd));
+        destroyWindow(main);
     });
     EXPECT_EQ(text, "001: 東京 11R 馬連 03-05     1000\r\n002: 中山  1R 単勝    07      500\r\n");
     EXPECT_EQ(selectionEnd, text.size());  // the caret ends at the end of the list
