@@ -10,44 +10,10 @@ namespace {
 
 using namespace keys;
 
-constexpr Field kOptionInts[] = {
-    intField(kAccInp, &Settings::accInp),
-    intField(kAutoPat, &Settings::autoPat),
-    intField(kSkipAnn, &Settings::skipAnn),
-    intField(kSkipCyuui, &Settings::skipCyuui),
-    intField(kRenameSav, &Settings::renameSav),
-    intField(kForceMode, &Settings::forceMode),
-    intField(kForceTouhyo, &Settings::forceTouhyo),
-    intField(kAutoMode, &Settings::autoMode),
-    intField(kLimitTime, &Settings::limitTime),
-    intField(kLimitRace, &Settings::limitRace),
-    intField(kBetDivideUnit, &Settings::betDivideUnit),
-};
-
-constexpr Field kTimingInts[] = {
-    intField(kAutoExitTime, &Settings::autoExitTime),
-    intField(kActionWait, &Settings::actionWait),
-    intField(kMessageWait, &Settings::messageWait),
-    intField(kWindowOpenWait, &Settings::windowOpenWait),
-    intField(kBetFileWatchDistance, &Settings::betFileWatchDistance),
-    intField(kShimekiriMae, &Settings::shimekiriMae),
-};
-
 // The plain credential keys are read into the in-memory ID and password.
-constexpr Field kTexts[] = {
-    textField(kBetFileDir, &Settings::betFileDir),
-    textField(kPat95Dir, &Settings::pat95Dir),
-    textField(kTargetDir, &Settings::targetDir),
-    textField(kAnnaiWaveFile, &Settings::annaiWaveFile),
+constexpr Field kPlainCredentials[] = {
     textField(kPatId, &Settings::userId),
     textField(kPatPassWord, &Settings::password),
-};
-
-// Texts that other parts of the program read again at their own moments;
-// they are held here so that the whole profile is in memory.
-constexpr Field kKeptTexts[] = {
-    textField(kCurrentInfo, &Settings::currentInfo),
-    textField(kFramePos, &Settings::framePos),
 };
 
 // The generator behind the default payout minute: the linear congruential
@@ -77,18 +43,20 @@ int DefaultPayoutTime(std::int64_t nowSeconds) {
 
 void LoadSettings(ProfileStore& store, Settings& settings, std::int64_t nowSeconds) {
     Settings s;
-    readFields(store, kSectionDefine, kOptionInts, s);
+    readFields(store, kSectionDefine, kSwitchFields, s);
 
     s.haraimodoshiInfoGetTime =
         store.getInt(kSectionDefine, kHaraimodoshiInfoGetTime, DefaultPayoutTime(nowSeconds));
 
-    readFields(store, kSectionDefine, kTimingInts, s);
+    s.autoExitTime = store.getInt(kSectionDefine, kAutoExitTime, s.autoExitTime);
+    readFields(store, kSectionDefine, kTimingFields, s);
     if (static_cast<unsigned>(s.betFileWatchDistance) < kMinBetFileWatchDistance) {
         s.betFileWatchDistance = static_cast<int>(kMinBetFileWatchDistance);
         store.writeInt(kSectionDefine, kBetFileWatchDistance, s.betFileWatchDistance);
     }
 
-    readFields(store, kSectionDefine, kTexts, s);
+    readFields(store, kSectionDefine, kPathFields, s);
+    readFields(store, kSectionDefine, kPlainCredentials, s);
     if (!s.password.empty()) {
         // Plain credentials from an older profile: keep them and store the code.
         StoreCredentials(store, s);
@@ -100,7 +68,7 @@ void LoadSettings(ProfileStore& store, Settings& settings, std::int64_t nowSecon
 
     readFields(store, kSectionDefine, kFhwarsFields, s);
     readFields(store, kSectionDefine, kDbmnFields, s);
-    readFields(store, kSectionDefine, kKeptTexts, s);
+    readFields(store, kSectionDefine, kKeptTextFields, s);
     readFields(store, kSectionPatDefine, kModemFields, s);
     settings = std::move(s);
 }

@@ -40,11 +40,18 @@ inline void writeFields(ProfileStore& store, const char* section, std::span<cons
     }
 }
 
-// Key groups that one dialog writes together, in table order (each is also
-// read at start-up): the FHWARS import options, the Dbmn import options, and
-// the modem settings of "Pat Define".
+// Key groups of section "Define" that are read, written or listed together:
+// the five timing values of the environment dialog and the option switches
+// with the limits (both in table order), the four paths in the order the
+// environment dialog writes them, the FHWARS and Dbmn import options, and
+// the two texts other parts of the program keep here.  Then the modem
+// settings of "Pat Define".
+extern const std::span<const Field> kTimingFields;
+extern const std::span<const Field> kSwitchFields;
+extern const std::span<const Field> kPathFields;
 extern const std::span<const Field> kFhwarsFields;
 extern const std::span<const Field> kDbmnFields;
+extern const std::span<const Field> kKeptTextFields;
 extern const std::span<const Field> kModemFields;
 
 }  // namespace app

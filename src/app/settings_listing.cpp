@@ -15,37 +15,17 @@ using namespace keys;
 constexpr const char* kUserIdLabel = "User ID";
 constexpr const char* kPasswordLabel = "Password";
 
-// Section "Define" in table order; the three credential keys are listed
-// separately (see ListSettings).
-constexpr Field kBeforeCredentials[] = {
-    intField(kActionWait, &Settings::actionWait),
-    intField(kMessageWait, &Settings::messageWait),
-    intField(kWindowOpenWait, &Settings::windowOpenWait),
-    intField(kBetFileWatchDistance, &Settings::betFileWatchDistance),
-    intField(kShimekiriMae, &Settings::shimekiriMae),
+// Section "Define" in table order, in groups around the credential keys
+// (listed separately, see ListSettings).
+constexpr Field kTablePaths[] = {
     textField(kAnnaiWaveFile, &Settings::annaiWaveFile),
     textField(kBetFileDir, &Settings::betFileDir),
     textField(kPat95Dir, &Settings::pat95Dir),
     textField(kTargetDir, &Settings::targetDir),
 };
-constexpr Field kAfterCredentials[] = {
-    intField(kAccInp, &Settings::accInp),
-    intField(kAutoPat, &Settings::autoPat),
-    intField(kSkipAnn, &Settings::skipAnn),
-    intField(kSkipCyuui, &Settings::skipCyuui),
-    intField(kRenameSav, &Settings::renameSav),
-    intField(kForceMode, &Settings::forceMode),
-    intField(kForceTouhyo, &Settings::forceTouhyo),
-    intField(kAutoMode, &Settings::autoMode),
-    intField(kLimitTime, &Settings::limitTime),
-    intField(kLimitRace, &Settings::limitRace),
-    intField(kBetDivideUnit, &Settings::betDivideUnit),
+constexpr Field kAutoModeTimes[] = {
     intField(kHaraimodoshiInfoGetTime, &Settings::haraimodoshiInfoGetTime),
     intField(kAutoExitTime, &Settings::autoExitTime),
-};
-constexpr Field kLast[] = {
-    textField(kCurrentInfo, &Settings::currentInfo),
-    textField(kFramePos, &Settings::framePos),
 };
 
 void listLine(std::string& out, const char* label, const std::string& value) {
@@ -63,15 +43,17 @@ void listFields(std::string& out, std::span<const Field> fields, const Settings&
 
 std::string ListSettings(const Settings& settings, bool showCredentials) {
     std::string out;
-    listFields(out, kBeforeCredentials, settings);
+    listFields(out, kTimingFields, settings);
+    listFields(out, kTablePaths, settings);
     if (showCredentials) {
         listLine(out, kUserIdLabel, settings.userId);
         listLine(out, kPasswordLabel, settings.password);
     }
-    listFields(out, kAfterCredentials, settings);
+    listFields(out, kSwitchFields, settings);
+    listFields(out, kAutoModeTimes, settings);
     listFields(out, kFhwarsFields, settings);
     listFields(out, kDbmnFields, settings);
-    listFields(out, kLast, settings);
+    listFields(out, kKeptTextFields, settings);
     listFields(out, kModemFields, settings);
     return out;
 }

@@ -11,20 +11,7 @@ namespace {
 
 using namespace keys;
 
-constexpr Field kEnvironmentInts[] = {
-    intField(kActionWait, &Settings::actionWait),
-    intField(kMessageWait, &Settings::messageWait),
-    intField(kWindowOpenWait, &Settings::windowOpenWait),
-    intField(kBetFileWatchDistance, &Settings::betFileWatchDistance),
-    intField(kShimekiriMae, &Settings::shimekiriMae),
-};
-constexpr Field kEnvironmentTexts[] = {
-    textField(kBetFileDir, &Settings::betFileDir),
-    textField(kPat95Dir, &Settings::pat95Dir),
-    textField(kTargetDir, &Settings::targetDir),
-    textField(kAnnaiWaveFile, &Settings::annaiWaveFile),
-};
-
+// The options dialog writes "Auto Mode" last.
 constexpr Field kOptionInts[] = {
     intField(kAccInp, &Settings::accInp),
     intField(kAutoPat, &Settings::autoPat),
@@ -43,9 +30,9 @@ constexpr Field kOptionInts[] = {
 
 void WriteEnvironmentSettings(ProfileStore& store, const Settings& settings,
                               driver::DriverState& driver) {
-    writeFields(store, kSectionDefine, kEnvironmentInts, settings);
+    writeFields(store, kSectionDefine, kTimingFields, settings);
     StoreCredentials(store, settings);
-    writeFields(store, kSectionDefine, kEnvironmentTexts, settings);
+    writeFields(store, kSectionDefine, kPathFields, settings);
     driver::LoadDriverSettings(settings, driver);
 }
 
