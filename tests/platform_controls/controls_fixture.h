@@ -79,6 +79,12 @@ protected:
         pump();
     }
 
+    static void pressKey(Hwnd window, Wparam key) {
+        postMessage(window, WM_KEYDOWN, key, 0);
+        postMessage(window, WM_KEYUP, key, 0);
+        pump();
+    }
+
     static Lresult send(Hwnd window, Uint message, Wparam wParam = 0, Lparam lParam = 0) {
         return sendMessage(window, message, wParam, lParam);
     }

@@ -152,8 +152,17 @@ TEST_F(EditTest, TypedCharactersFollowTheStyles) {
         EXPECT_EQ(text(list), "") << "a lead byte waits for its trail byte";
         type(list, tokyo.substr(1) + "\r3");
         EXPECT_EQ(u8(text(list)), u8("東京\r\n3"));
-        type(list, "\b\b\b");
-        EXPECT_EQ(u8(text(list)), u8("東")) << "backspace takes CR LF and a double-byte character whole";
+        pressKey(list, VK_UP);  // column 1 of line 0 is inside 東: the caret stays before it
+        type(list, "x");
+        pressKey(list, VK_RIGHT);
+        pressKey(list, VK_RIGHT);
+        pressKey(list, VK_RIGHT);  // over 東, 京 and the line end
+        type(list, "y");
+        EXPECT_EQ(u8(text(list)), u8("x東京\r\ny3"));
+        pressKey(list, VK_DOWN);  // no line below: stays
+        pressKey(list, VK_RIGHT);
+        type(list, "\b\b\b\b");
+        EXPECT_EQ(u8(text(list)), u8("x東")) << "backspace takes CR LF and a double-byte character whole";
 
         const Hwnd digits = makeControl(parent, "Edit", ES_NUMBER, 3);
         const std::size_t soundsBefore = soundCount();
@@ -163,7 +172,7 @@ TEST_F(EditTest, TypedCharactersFollowTheStyles) {
 
         send(list, EM_SETREADONLY, 1);
         type(list, "x");
-        EXPECT_EQ(u8(text(list)), u8("東"));
+        EXPECT_EQ(u8(text(list)), u8("x東"));
         EXPECT_NE(getStyle(list) & ES_READONLY, 0u);
     });
 }

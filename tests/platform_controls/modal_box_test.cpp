@@ -75,6 +75,33 @@ TEST_F(MessageBoxTest, ClosingAQuestionDoesNothingButClosesAnOkBox) {
     EXPECT_EQ(findWindow("#32770", nullptr), 0u);
 }
 
+// A point given relative to the box's window rectangle, on a control.
+bool onControl(Hwnd box, int id, int x, int y) {
+    Rect boxRect, controlRect;
+    getWindowRect(box, boxRect);
+    getWindowRect(getDlgItem(box, id), controlRect);
+    const int cx = x + boxRect.left - controlRect.left;
+    const int cy = y + boxRect.top - controlRect.top;
+    return cx >= 0 && cy >= 0 && cx <= controlRect.width() && cy <= controlRect.height();
+}
+
+TEST_F(MessageBoxTest, TextAndButtonSitWhereADriverLooksForThem) {
+    // A one-line box with an icon: its text and OK where a driver expects a
+    // small notice ("同枠取消があります。" at 139,56 and OK at 111,104).
+    user_.setDelay(1000);
+    bool textFound = false, okFound = false;
+    onApp([&] {
+        desktop_.act(100, [&] {
+            const Hwnd box = findWindow("#32770", "ﾒｯｾｰｼﾞ");
+            textFound = onControl(box, 0xFFFF, 139, 56);
+            okFound = onControl(box, IDOK, 111, 104);
+        });
+        messageBox(makeParent(), "同枠取消があります。", "ﾒｯｾｰｼﾞ", MB_OK | MB_ICONEXCLAMATION, 0);
+    });
+    EXPECT_TRUE(textFound);
+    EXPECT_TRUE(okFound);
+}
+
 TEST_F(MessageBoxTest, OwnersTimerTicksWhileTheBoxIsOpen) {
     user_.setDelay(5000);
     int ticks = 0;
@@ -103,7 +130,7 @@ TEST_F(OpenFileTest, TheTypedPathIsChosenWithTheDefaultExtension) {
     std::vector<std::string> chosen;
     std::vector<bool> confirmed;
     onApp([&] {
-        for (const std::string answer : {dir_.path() + "98120501", dir_.path() + "README",
+        for (const std::string& answer : {dir_.path() + "98120501", dir_.path() + "README",
                                          std::string("X.TGP"), std::string()}) {
             user_.setOpenFileAnswer(answer);
             request.chosenPath = "unchanged";

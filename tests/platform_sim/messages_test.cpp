@@ -164,7 +164,7 @@ TEST_F(SimTest, ModalLoopPumpsTimersAndDisablesTheOwnerUntilAnswered) {
     ASSERT_TRUE(desktop.call("ornel", [&] {
         Hwnd main = makeWindow("main", WS_CAPTION | WS_VISIBLE, {0, 0, 300, 200});
         setTimer(main, 1, 2000);
-        Hwnd box = makeWindow("確認", WS_POPUP | WS_CAPTION | WS_VISIBLE, {50, 50, 250, 150}, 0, main, 0, "#32770");
+        Hwnd box = makeWindow("確認", WS_POPUP | WS_CAPTION | WS_VISIBLE, {50, 50, 250, 150}, 0, main);
         makeWindow("一行目", WS_CHILD | SS_LEFT, {}, box, 0, 10, "Static");
         makeWindow("二行目", WS_CHILD | SS_LEFT, {}, box, 0, 11, "Static");
         makeWindow("はい(&Y)", WS_CHILD | BS_DEFPUSHBUTTON, {}, box, 0, IDYES, "Button");
@@ -205,7 +205,7 @@ TEST_F(SimTest, ModalLoopEndsOnQuitOrDestructionAndTakesDetails) {
     FirstButtonUser user;
     desktop.setUser(&user);
     ASSERT_TRUE(desktop.call("ornel", [&] {
-        Hwnd box = makeWindow("box", WS_POPUP, {}, 0, 0, 0, "#32770");
+        Hwnd box = makeWindow("box", WS_POPUP, {});
         sim::ModalDetails details;
         details.text = "本文";
         details.helpId = 8141;
@@ -223,11 +223,17 @@ TEST_F(SimTest, ModalLoopEndsOnQuitOrDestructionAndTakesDetails) {
         EXPECT_FALSE(isWindow(box));
 
         // An answer given before the loop starts ends it at once.
-        Hwnd early = makeWindow("early", WS_POPUP, {}, 0, 0, 0, "#32770");
+        Hwnd early = makeWindow("early", WS_POPUP, {});
         endModal(early, IDOK);
         EXPECT_EQ(runModalLoop(early), IDOK);
     }));
-    ASSERT_EQ(user.shown.size(), 2u);
+    // A box nobody answers stays open; the desktop still shuts down cleanly.
+    EXPECT_FALSE(desktop.call("ornel", [&] {
+        runModalLoop(makeWindow("unanswered", WS_POPUP, {}));
+    }, 60'000));
+    EXPECT_EQ(desktop.trace().back().kind, Kind::Box);
+
+    ASSERT_EQ(user.shown.size(), 3u);
     EXPECT_EQ(user.shown[0].text, "本文");
     EXPECT_EQ(user.shown[0].helpId, 8141u);
     EXPECT_TRUE(user.shown[0].isMessageBox);

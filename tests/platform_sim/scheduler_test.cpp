@@ -139,3 +139,13 @@ TEST_F(RealTimeTest, InjectedActionWakesTheSchedulerAndStopEndsIt) {
     EXPECT_GE(desktop.virtualMs(), 70);
     EXPECT_LE(desktop.virtualMs(), wall + 5);
 }
+
+TEST_F(SimTest, BlockingCallsOnTheHarnessThreadStopWithAMessage) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(plat::sleep(10), "sleep blocks and was called on the harness thread");
+    plat::Msg msg;
+    EXPECT_DEATH(plat::getMessage(msg), "getMessage blocks");
+    // Non-blocking calls work there: a send runs the procedure at once.
+    plat::Hwnd w = makeWindow("inline", 0, {});
+    EXPECT_EQ(plat::sendMessage(w, plat::WM_GETTEXTLENGTH, 0, 0), 6);
+}

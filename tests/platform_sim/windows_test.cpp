@@ -100,6 +100,17 @@ TEST_F(SimTest, ClientAreaLiesInsideCaptionAndBorders) {
     screenToClient(frame, p);
     EXPECT_EQ(p, (Point{5, 5}));
 
+    // A window is never smaller than its frame, so window minus client size
+    // is the frame even for an empty rectangle.
+    Hwnd empty = makeWindow("empty", WS_CAPTION, {});
+    getWindowRect(empty, r);
+    EXPECT_EQ(r, (Rect{0, 0, 6, 25}));
+    moveWindow(empty, {10, 10, 10, 10});
+    getWindowRect(empty, r);
+    EXPECT_EQ(r, (Rect{10, 10, 16, 35}));
+    getClientRect(empty, r);
+    EXPECT_EQ(r, Rect{});
+
     // Moving the form moves what it contains.
     moveWindow(form, {0, 0, 300, 200});
     getWindowRect(button, r);
@@ -166,6 +177,18 @@ TEST_F(SimTest, DestroyingAWindowTakesItsChildrenAndOwnedWindows) {
     EXPECT_EQ(getWindow(grandchild, GW_HWNDNEXT), 0u);
     EXPECT_FALSE(killTimer(child, 1));
     EXPECT_GT(makeWindow("new", 0, {}), unrelated);
+
+    // Windows a thread leaves behind are destroyed when it ends, so their
+    // procedures can free what they hold.
+    log.clear();
+    Hwnd left = 0;
+    ASSERT_TRUE(desktop.call("app", [&] {
+        left = makeWindow("left", 0, {});
+        makeWindow("leftChild", WS_CHILD, {}, left);
+    }));
+    EXPECT_FALSE(isWindow(left));
+    EXPECT_EQ(log, (std::vector<std::string>{"0:left:0002:0", "0:leftChild:0002:0", "0:leftChild:0082:0",
+                                             "0:left:0082:0"}));
 }
 
 TEST_F(SimTest, TextAndClassNameAreTruncatedToTheBuffer) {

@@ -84,7 +84,7 @@ void sleep(std::uint32_t ms) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         return;
     }
-    d->scheduler.sleep(sim::requireSimulated(*d, "sleep"), ms);
+    d->scheduler.sleep(sim::requireSimulated("sleep"), ms);
 }
 
 std::uint32_t tickCount() {

@@ -16,13 +16,11 @@ std::int64_t deadlineAfter(std::int64_t now, std::int64_t ms) {
     return now + ms;
 }
 
-// A thread has ended: its windows go (silently: the objects its procedures
-// refer to may be gone with its stack), sends waiting for it get 0, and sends
-// it was waiting for forget it.
+// A thread has ended: its windows are destroyed (their procedures get
+// WM_DESTROY and WM_NCDESTROY on this thread, so controls free their state),
+// sends waiting for it get 0, and sends it was waiting for forget it.
 void threadEnded(Desktop::Impl& d, SimThread& t) {
-    for (Window* w : d.windows.live()) {
-        if (w->alive && w->thread == &t) discardWindowTree(d, *w);
-    }
+    destroyWindowsOf(d, &t);
     for (auto& request : t.incoming) {
         request->done = true;
         request->result = 0;
@@ -38,6 +36,12 @@ void threadEnded(Desktop::Impl& d, SimThread& t) {
 }
 
 }  // namespace
+
+void destroyWindowsOf(Desktop::Impl& d, const SimThread* thread) {
+    for (Window* w : d.windows.live()) {
+        if (w->alive && w->thread == thread && w->hwnd != d.windows.desktopHandle()) destroyWindowTree(d, *w);
+    }
+}
 
 Desktop::Impl::Impl(Desktop& owner, Options opts)
     : self(owner),
@@ -63,7 +67,7 @@ Desktop::Impl* activeDesktop() {
 
 SimThread& callerThread(Desktop::Impl& d) { return d.scheduler.current(); }
 
-SimThread& requireSimulated(Desktop::Impl& d, const char* call) {
+SimThread& requireSimulated(const char* call) {
     SimThread* t = Scheduler::simulated();
     if (!t) {
         std::string message = std::string(call) +
@@ -71,7 +75,6 @@ SimThread& requireSimulated(Desktop::Impl& d, const char* call) {
                               "thread (Desktop::call, act or startProgram)";
         fatal(message.c_str());
     }
-    (void)d;
     return *t;
 }
 
@@ -85,6 +88,7 @@ Desktop::Desktop(Options options) : impl_(std::make_unique<Impl>(*this, std::mov
 
 Desktop::~Desktop() {
     impl_->scheduler.shutdown();
+    destroyWindowsOf(*impl_, &impl_->scheduler.harness());  // those the harness made
     currentDesktop.store(nullptr);
 }
 

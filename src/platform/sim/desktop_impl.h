@@ -45,7 +45,7 @@ Desktop::Impl* activeDesktop();
 // The calling simulated thread; the harness pseudo-thread on any other thread.
 SimThread& callerThread(Desktop::Impl& d);
 // The same for calls that block: on the harness they are a programming error.
-SimThread& requireSimulated(Desktop::Impl& d, const char* call);
+SimThread& requireSimulated(const char* call);
 
 // Calls the window's procedure on the calling thread (defWindowProc when it
 // has none); 0 for a window that is gone.
@@ -55,10 +55,12 @@ plat::Lresult callProc(Desktop::Impl& d, plat::Hwnd hwnd, plat::Uint message, pl
 // Trace of a message crossing from the caller's program to the window's.
 void traceMessage(Desktop::Impl& d, TraceEvent::Kind kind, const SimThread& from, const Window& to,
                   plat::Uint message, plat::Wparam wParam, plat::Lparam lParam);
-// Trace of an event of the caller's program (sound, shell, power-off, help...).
-void traceEvent(Desktop::Impl& d, TraceEvent event);
 
-// Destroys a window silently (no messages): used when its thread has ended.
-void discardWindowTree(Desktop::Impl& d, Window& window);
+// Destroys the windows a thread made (the harness pseudo-thread's when the
+// desktop goes away).
+void destroyWindowsOf(Desktop::Impl& d, const SimThread* thread);
+// Destroys a window with its children and owned windows (WM_DESTROY, then
+// WM_NCDESTROY to each).
+void destroyWindowTree(Desktop::Impl& d, Window& window);
 
 }  // namespace sim

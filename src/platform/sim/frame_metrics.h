@@ -42,6 +42,15 @@ inline FrameInsets frameInsets(plat::Dword style, bool topLevel) {
     return {border, border + caption, border, border};
 }
 
+// A window is never smaller than its frame (caption bar and borders), so
+// that window size minus client size is always the frame's size.
+inline plat::Rect fitToFrame(plat::Rect rect, plat::Dword style, bool topLevel) {
+    FrameInsets in = frameInsets(style, topLevel);
+    if (rect.right < rect.left + in.left + in.right) rect.right = rect.left + in.left + in.right;
+    if (rect.bottom < rect.top + in.top + in.bottom) rect.bottom = rect.top + in.top + in.bottom;
+    return rect;
+}
+
 // WM_SIZE kinds (wParam).
 inline constexpr plat::Wparam kSizeRestored = 0;
 inline constexpr plat::Wparam kSizeMinimized = 1;

@@ -122,7 +122,7 @@ bool getMessage(Msg& msg) {
         msg = {0, WM_QUIT, 0, 0};
         return false;
     }
-    sim::SimThread& t = sim::requireSimulated(*d, "getMessage");
+    sim::SimThread& t = sim::requireSimulated("getMessage");
     if (sim::retrieveMessage(*d, t, msg, {}) != sim::Retrieved::Message) msg = {0, WM_QUIT, 0, 0};
     return msg.message != WM_QUIT;
 }

@@ -88,7 +88,7 @@ namespace plat {
 int runModalLoop(Hwnd window) {
     sim::Desktop::Impl* d = sim::activeDesktop();
     if (!d) return -1;
-    sim::SimThread& thread = sim::requireSimulated(*d, "runModalLoop");
+    sim::SimThread& thread = sim::requireSimulated("runModalLoop");
     sim::Window* w = d->windows.find(window);
     if (!w || w->modal.running) return -1;
 
@@ -98,14 +98,22 @@ int runModalLoop(Hwnd window) {
     if (disableOwner) enableWindow(owner, false);
 
     w->modal.running = true;
-    const bool endedEarly = w->modal.ended;  // endModal during initialisation
-    sim::ModalInfo info = sim::describe(*d, *w);
-    sim::traceBox(*d, sim::TraceEvent::Kind::Box, info, 0);
-    if (d->user && !endedEarly) d->user->onModal(d->self, info);
-
-    const int result = sim::pumpUntilEnded(*d, thread, *w);
-
-    w->modal = {};
+    w->modal.loopThread = &thread;
+    // Cleared however the loop ends, also when the thread unwinds.
+    struct ModalReset {
+        sim::Window& window;
+        ~ModalReset() { window.modal = {}; }
+    };
+    int result = 0;
+    sim::ModalInfo info;
+    {
+        ModalReset reset{*w};
+        const bool endedEarly = w->modal.ended;  // endModal during initialisation
+        info = sim::describe(*d, *w);
+        sim::traceBox(*d, sim::TraceEvent::Kind::Box, info, 0);
+        if (d->user && !endedEarly) d->user->onModal(d->self, info);
+        result = sim::pumpUntilEnded(*d, thread, *w);
+    }
     if (disableOwner && isWindow(owner)) enableWindow(owner, true);
     sim::traceBox(*d, sim::TraceEvent::Kind::BoxAnswer, info, result);
     return result;
@@ -117,7 +125,7 @@ void endModal(Hwnd window, int result) {
     if (!w || w->modal.ended) return;
     w->modal.ended = true;
     w->modal.result = result;
-    if (w->thread) d->scheduler.wakeFromMessageWait(*w->thread);
+    if (w->modal.loopThread) d->scheduler.wakeFromMessageWait(*w->modal.loopThread);
 }
 
 }  // namespace plat

@@ -37,7 +37,7 @@ void ProgramTable::registerFiles(ProgramRegistration registration) {
 
 const ProgramRegistration* ProgramTable::forFile(const std::string& fileName) const {
     for (const ProgramRegistration& r : registrations_) {
-        if (wildcardMatch(r.filePattern, fileName)) return &r;
+        if (patternMatch(r.filePattern, fileName)) return &r;
     }
     return nullptr;
 }

@@ -61,6 +61,7 @@ void Scheduler::threadMain(SimThread& t) {
         } catch (const ThreadCancelled&) {
         }
     }
+    t.ending = true;
     t.body = nullptr;  // captured objects go while the thread still holds the turn
     if (endHook_) endHook_(t);
     std::unique_lock lock(mu_);
@@ -91,7 +92,9 @@ void Scheduler::makeReady(SimThread& thread, EventKey key) {
 
 bool Scheduler::block(SimThread& self, ThreadState waitState) {
     auto unwind = [&] {
-        if (std::uncaught_exceptions() == 0) throw ThreadCancelled{};
+        // Never out of a destructor: only a thread still in its function
+        // and not already unwinding is unwound by throwing.
+        if (std::uncaught_exceptions() == 0 && !self.ending) throw ThreadCancelled{};
         return false;
     };
     if (self.cancelled) return unwind();
@@ -109,14 +112,8 @@ bool Scheduler::block(SimThread& self, ThreadState waitState) {
 bool Scheduler::sleep(SimThread& self, std::uint32_t ms) {
     Waiting w{{now() + static_cast<std::int64_t>(ms), nextSeq()}, &self};
     sleepers_.insert(w);
-    bool ok = false;
-    try {
-        ok = block(self, ThreadState::Sleeping);
-    } catch (const ThreadCancelled&) {
-        sleepers_.erase(w);
-        throw;
-    }
-    sleepers_.erase(w);
+    const bool ok = block(self, ThreadState::Sleeping);
+    sleepers_.erase(w);  // (a cancelled thread's entry goes when it is reaped)
     return ok;
 }
 

@@ -44,6 +44,7 @@ struct SimThread {
     std::thread os;
     std::condition_variable turn;
     bool cancelled = false;  // the desktop is going away: unwind
+    bool ending = false;     // its function has returned
 
     std::deque<plat::Msg> posted;
     std::deque<std::shared_ptr<SendRequest>> incoming;

@@ -56,7 +56,7 @@ bool recordEvent(sim::TraceEvent::Kind kind, plat::Hwnd hwnd, const std::string&
     e.hwnd = hwnd;
     e.text = text;
     e.value = value;
-    sim::traceEvent(*d, std::move(e));
+    d->self.record(std::move(e));
     return true;
 }
 

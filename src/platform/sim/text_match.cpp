@@ -25,7 +25,7 @@ bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && foldCase(text.substr(0, prefix.size())) == foldCase(prefix);
 }
 
-bool wildcardMatch(std::string_view pattern, std::string_view name) {
+bool patternMatch(std::string_view pattern, std::string_view name) {
     const std::string p = foldCase(pattern);
     const std::string n = foldCase(name);
     // Greedy match with one backtracking point (the last '*').

@@ -8,6 +8,7 @@ void Desktop::clearTrace() { impl_->trace.clear(); }
 
 void Desktop::record(TraceEvent event) {
     if (event.timeMs == 0) event.timeMs = impl_->scheduler.now();
+    if (event.fromProgram.empty()) event.fromProgram = impl_->programOf(callerThread(*impl_));
     impl_->trace.push_back(std::move(event));
 }
 
@@ -25,11 +26,6 @@ void traceMessage(Desktop::Impl& d, TraceEvent::Kind kind, const SimThread& from
     e.lParam = lParam;
     e.caption = to.caption;
     d.self.record(std::move(e));
-}
-
-void traceEvent(Desktop::Impl& d, TraceEvent event) {
-    if (event.fromProgram.empty()) event.fromProgram = d.programOf(callerThread(d));
-    d.self.record(std::move(event));
 }
 
 }  // namespace sim

@@ -1,43 +1,44 @@
 // Window classes, creating and destroying windows.
-#include <algorithm>
-
 #include "platform/sim/desktop_impl.h"
+#include "platform/sim/frame_metrics.h"
 #include "platform/sim/text_match.h"
 
 namespace sim {
 
 namespace {
 
-// Owned windows first, then WM_DESTROY to the window, its children (each
-// with its own subtree), WM_NCDESTROY last.
-void destroyTree(Desktop::Impl& d, Window& w) {
-    if (!w.alive || w.destroying) return;
-    w.destroying = true;
-    for (Window* owned : d.windows.ownedBy(w.hwnd)) destroyTree(d, *owned);
-    w.style &= ~plat::WS_VISIBLE;
-    plat::sendMessage(w.hwnd, plat::WM_DESTROY, 0, 0);
-    for (plat::Hwnd child : std::vector<plat::Hwnd>(w.children)) {
-        if (Window* c = d.windows.find(child)) destroyTree(d, *c);
-    }
-    plat::sendMessage(w.hwnd, plat::WM_NCDESTROY, 0, 0);
-    discardWindowTree(d, w);
-}
-
-}  // namespace
-
-void discardWindowTree(Desktop::Impl& d, Window& w) {
+// Forgets a window and whatever is still below it (windows made while it
+// was being destroyed), without further messages.
+void release(Desktop::Impl& d, Window& w) {
     if (!w.alive) return;
-    for (Window* owned : d.windows.ownedBy(w.hwnd)) discardWindowTree(d, *owned);
+    for (Window* owned : d.windows.ownedBy(w.hwnd)) release(d, *owned);
     for (plat::Hwnd child : std::vector<plat::Hwnd>(w.children)) {
-        if (Window* c = d.windows.find(child)) discardWindowTree(d, *c);
+        if (Window* c = d.windows.find(child)) release(d, *c);
     }
     d.timers.removeWindow(w.hwnd);
     if (w.thread) std::erase_if(w.thread->posted, [&](const plat::Msg& m) { return m.hwnd == w.hwnd; });
     if (d.focus == w.hwnd) d.focus = 0;
     if (d.foreground == w.hwnd) d.foreground = 0;
     // A modal loop on this window ends (it checks that the window lives).
-    if (w.modal.running && w.thread) d.scheduler.wakeFromMessageWait(*w.thread);
+    if (w.modal.loopThread) d.scheduler.wakeFromMessageWait(*w.modal.loopThread);
     d.windows.kill(w);
+}
+
+}  // namespace
+
+// Owned windows first, then WM_DESTROY to the window, its children (each
+// with its own subtree), WM_NCDESTROY last.
+void destroyWindowTree(Desktop::Impl& d, Window& w) {
+    if (!w.alive || w.destroying) return;
+    w.destroying = true;
+    for (Window* owned : d.windows.ownedBy(w.hwnd)) destroyWindowTree(d, *owned);
+    w.style &= ~plat::WS_VISIBLE;
+    plat::sendMessage(w.hwnd, plat::WM_DESTROY, 0, 0);
+    for (plat::Hwnd child : std::vector<plat::Hwnd>(w.children)) {
+        if (Window* c = d.windows.find(child)) destroyWindowTree(d, *c);
+    }
+    plat::sendMessage(w.hwnd, plat::WM_NCDESTROY, 0, 0);
+    release(d, w);
 }
 
 }  // namespace sim
@@ -82,9 +83,7 @@ Hwnd createWindow(const CreateParams& params) {
     w.caption = params.caption;
     w.style = params.style;
     w.exStyle = params.exStyle;
-    w.rect = params.rect;
-    w.rect.right = std::max(w.rect.right, w.rect.left);
-    w.rect.bottom = std::max(w.rect.bottom, w.rect.top);
+    w.rect = sim::fitToFrame(params.rect, params.style, !(params.style & WS_CHILD));
     w.proc = cls->second.proc;
     w.thread = &sim::callerThread(*d);
     Hwnd hwnd = d->windows.add(std::move(w)).hwnd;
@@ -102,7 +101,7 @@ bool destroyWindow(Hwnd window) {
     if (!d || window == d->windows.desktopHandle()) return false;
     sim::Window* w = d->windows.find(window);
     if (!w || w->destroying) return false;
-    sim::destroyTree(*d, *w);
+    sim::destroyWindowTree(*d, *w);
     return true;
 }
 

@@ -64,7 +64,7 @@ Hwnd getDesktopWindow() {
 
 Hwnd getParent(Hwnd window) {
     sim::Window* w = live(window);
-    return w && !w->topLevel && live(w->parent) && w->parent != getDesktopWindow() ? w->parent : 0;
+    return w && !w->topLevel && live(w->parent) ? w->parent : 0;
 }
 
 Hwnd getDlgItem(Hwnd parent, int id) {

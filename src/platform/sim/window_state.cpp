@@ -1,5 +1,4 @@
 // Showing, minimizing, moving, enabling, focus and the foreground window.
-#include <algorithm>
 
 #include "platform/sim/desktop_impl.h"
 #include "platform/sim/frame_metrics.h"
@@ -32,31 +31,29 @@ void setVisible(Window& w, bool visible) {
 
 // Minimizing and maximizing apply to top-level windows; the normal rectangle
 // is kept for the restore.
+void place(sim::Desktop::Impl& d, Window& w, plat::Dword state, plat::Rect rect, plat::Wparam sizeKind) {
+    constexpr plat::Dword kStates = plat::WS_MINIMIZE | plat::WS_MAXIMIZE;
+    if (state && !w.restoreRect) w.restoreRect = w.rect;
+    if (!state) w.restoreRect.reset();
+    w.style = (w.style & ~kStates) | state;
+    w.rect = rect;
+    notifySize(d, w, sizeKind);
+    if (w.alive) notifyMove(w);
+}
+
 void minimize(sim::Desktop::Impl& d, Window& w) {
     if (!w.topLevel || (w.style & plat::WS_MINIMIZE)) return;
-    if (!w.restoreRect) w.restoreRect = w.rect;
-    w.style = (w.style | plat::WS_MINIMIZE) & ~plat::WS_MAXIMIZE;
-    w.rect = d.windows.iconicSlot(w);
-    notifySize(d, w, sim::kSizeMinimized);
-    if (w.alive) notifyMove(w);
+    place(d, w, plat::WS_MINIMIZE, d.windows.iconicSlot(w), sim::kSizeMinimized);
 }
 
 void maximize(sim::Desktop::Impl& d, Window& w) {
     if (!w.topLevel || (w.style & plat::WS_MAXIMIZE)) return;
-    if (!w.restoreRect) w.restoreRect = w.rect;
-    w.style = (w.style | plat::WS_MAXIMIZE) & ~plat::WS_MINIMIZE;
-    w.rect = {0, 0, d.options.screenWidth, d.options.screenHeight};
-    notifySize(d, w, sim::kSizeMaximized);
-    if (w.alive) notifyMove(w);
+    place(d, w, plat::WS_MAXIMIZE, {0, 0, d.options.screenWidth, d.options.screenHeight}, sim::kSizeMaximized);
 }
 
 void restore(sim::Desktop::Impl& d, Window& w) {
     if (!(w.style & (plat::WS_MINIMIZE | plat::WS_MAXIMIZE))) return;
-    w.style &= ~(plat::WS_MINIMIZE | plat::WS_MAXIMIZE);
-    if (w.restoreRect) w.rect = *w.restoreRect;
-    w.restoreRect.reset();
-    notifySize(d, w, sim::kSizeRestored);
-    if (w.alive) notifyMove(w);
+    place(d, w, 0, w.restoreRect.value_or(w.rect), sim::kSizeRestored);
 }
 
 bool contains(sim::Desktop::Impl& d, Window& ancestor, plat::Hwnd hwnd) {
@@ -108,9 +105,7 @@ bool moveWindow(Hwnd window, const Rect& rect, bool /*repaint*/) {
     sim::Desktop::Impl* d = sim::activeDesktop();
     Window* w = d ? d->windows.find(window) : nullptr;
     if (!w || window == d->windows.desktopHandle()) return false;
-    Rect r = rect;
-    r.right = std::max(r.right, r.left);
-    r.bottom = std::max(r.bottom, r.top);
+    const Rect r = (w->style & WS_MINIMIZE) ? rect : sim::fitToFrame(rect, w->style, w->topLevel);
     const bool moved = r.left != w->rect.left || r.top != w->rect.top;
     const bool sized = r.width() != w->rect.width() || r.height() != w->rect.height();
     w->rect = r;
@@ -133,7 +128,7 @@ bool setForegroundWindow(Hwnd window) {
         e.toProgram = d->programOf(top);
         e.hwnd = top.hwnd;
         e.caption = top.caption;
-        sim::traceEvent(*d, std::move(e));
+        d->self.record(std::move(e));
     }
     d->foreground = top.hwnd;
     d->windows.bringToTop(top);
@@ -160,7 +155,7 @@ bool flashWindow(Hwnd window, bool invert) {
     e.hwnd = window;
     e.caption = w->caption;
     e.value = invert ? 1 : 0;
-    sim::traceEvent(*d, std::move(e));
+    d->self.record(std::move(e));
     return wasActive;
 }
 

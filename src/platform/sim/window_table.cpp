@@ -15,6 +15,7 @@ WindowTable::WindowTable(int screenWidth, int screenHeight, SimThread* desktopTh
     desk->rect = {0, 0, screenWidth, screenHeight};
     desk->thread = desktopThread;
     windows_.push_back(std::move(desk));
+    live_.insert(kFirstHandle);
 }
 
 Window* WindowTable::find(plat::Hwnd hwnd) {
@@ -28,6 +29,8 @@ Window& WindowTable::add(Window window) {
     window.hwnd = kFirstHandle + windows_.size() * kHandleStep;
     windows_.push_back(std::make_unique<Window>(std::move(window)));
     Window& w = *windows_.back();
+    live_.insert(w.hwnd);
+    if (Window* owner = find(w.owner)) owner->owned.push_back(w.hwnd);
     Window& parent = *find(w.parent);
     w.topLevel = &parent == &desktop();
     if (w.topLevel) {
@@ -40,8 +43,12 @@ Window& WindowTable::add(Window window) {
 
 void WindowTable::kill(Window& window) {
     if (Window* parent = find(window.parent)) std::erase(parent->children, window.hwnd);
+    if (Window* owner = find(window.owner)) std::erase(owner->owned, window.hwnd);
+    live_.erase(window.hwnd);
     window.alive = false;
     window.children.clear();
+    window.owned.clear();
+    std::string().swap(window.caption);
     window.proc = nullptr;
     window.data = nullptr;
     window.modalDetails.reset();
@@ -74,17 +81,17 @@ Window& WindowTable::topLevelOf(Window& window) {
 
 std::vector<Window*> WindowTable::ownedBy(plat::Hwnd owner) {
     std::vector<Window*> owned;
-    for (auto& w : windows_) {
-        if (w->alive && w->owner == owner && owner != 0) owned.push_back(w.get());
+    if (Window* o = find(owner)) {
+        for (plat::Hwnd h : o->owned) {
+            if (Window* w = find(h)) owned.push_back(w);
+        }
     }
     return owned;
 }
 
 std::vector<Window*> WindowTable::live() {
     std::vector<Window*> all;
-    for (auto& w : windows_) {
-        if (w->alive) all.push_back(w.get());
-    }
+    for (plat::Hwnd h : live_) all.push_back(find(h));
     return all;
 }
 

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct SimThread;
 
 struct ModalState {
     bool running = false;
+    SimThread* loopThread = nullptr;  // the thread running the modal loop
     bool ended = false;  // endModal was called
     int result = 0;
 };
@@ -33,6 +35,7 @@ struct Window {
     plat::Hwnd parent = 0;                  // the desktop window for top-level windows
     plat::Hwnd owner = 0;                   // top-level windows only
     std::vector<plat::Hwnd> children;       // z-order, top first
+    std::vector<plat::Hwnd> owned;          // top-level windows it owns, oldest first
     int id = 0;
     plat::WndProc proc;
     void* data = nullptr;
@@ -58,7 +61,8 @@ public:
     // Assigns the handle and links the window into its parent's children:
     // top-level windows at the top of the z-order, children at the bottom.
     Window& add(Window window);
-    // Marks a window dead and unlinks it (its children are not touched).
+    // Marks a window dead and unlinks it from its parent and owner (its
+    // children and owned windows are not touched).
     void kill(Window& window);
 
     void bringToTop(Window& window);  // with the windows it owns above it
@@ -73,6 +77,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<Window>> windows_;  // index = (hwnd - first) / step
+    std::set<plat::Hwnd> live_;
     int screenWidth_;
     int screenHeight_;
 };

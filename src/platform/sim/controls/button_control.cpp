@@ -70,14 +70,7 @@ bool takesMouse(Hwnd window) {
     return isWindowEnabled(window) && buttonType(window) != BS_GROUPBOX;
 }
 
-}  // namespace
-
-Lresult buttonProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
-    if (message == WM_NCDESTROY) {
-        freeState<ButtonState>(window);
-        return defWindowProc(window, message, wParam, lParam);
-    }
-    ButtonState& state = stateOf<ButtonState>(window);
+Lresult buttonMessage(ButtonState& state, Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     switch (message) {
     case WM_CREATE: return 0;
     case WM_GETDLGCODE:
@@ -105,5 +98,9 @@ Lresult buttonProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     default: return defWindowProc(window, message, wParam, lParam);
     }
 }
+
+}  // namespace
+
+WndProc makeButtonProc() { return statefulProc<ButtonState>(buttonMessage); }
 
 }  // namespace sim::controls

@@ -53,14 +53,7 @@ Lresult setText(Hwnd window, ComboState& state, const char* text) {
     return CB_ERR;
 }
 
-}  // namespace
-
-Lresult comboBoxProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
-    if (message == WM_NCDESTROY) {
-        freeState<ComboState>(window);
-        return defWindowProc(window, message, wParam, lParam);
-    }
-    ComboState& state = stateOf<ComboState>(window);
+Lresult comboBoxMessage(ComboState& state, Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     switch (message) {
     case WM_CREATE: select(window, state, -1); return 0;
     case WM_SETTEXT: return setText(window, state, reinterpret_cast<const char*>(lParam));
@@ -92,6 +85,7 @@ Lresult comboBoxProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
                    : CB_ERR;
     }
     case CB_SHOWDROPDOWN: state.droppedDown = wParam != 0; return 1;
+    case CB_GETDROPPEDSTATE: return state.droppedDown ? 1 : 0;
     case WM_LBUTTONDOWN:
         if (isWindowEnabled(window)) {
             state.droppedDown = !state.droppedDown;
@@ -106,5 +100,9 @@ Lresult comboBoxProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     default: return defWindowProc(window, message, wParam, lParam);
     }
 }
+
+}  // namespace
+
+WndProc makeComboBoxProc() { return statefulProc<ComboState>(comboBoxMessage); }
 
 }  // namespace sim::controls

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "platform/window.h"
 
@@ -13,25 +15,43 @@ namespace sim::controls {
 constexpr plat::Uint WM_GETDLGCODE = 0x0087;
 constexpr plat::Lresult DLGC_BUTTON = 0x2000;
 constexpr plat::Lresult DLGC_RADIOBUTTON = 0x0040;
+constexpr plat::Uint CB_GETDROPPEDSTATE = 0x0157;
 constexpr plat::Wparam VK_END = 0x23;
 constexpr plat::Wparam VK_HOME = 0x24;
 constexpr plat::Wparam VK_DELETE = 0x2E;
 
-// The per-window state of a control, kept through the window's data pointer:
-// created on first use (normally WM_CREATE) and freed on WM_NCDESTROY.
+// The states of the windows of one control class on one desktop, by handle.
+// A state is made on the window's first message and dropped on its
+// WM_NCDESTROY; states of windows that went without one (the desktop
+// discards a thread's windows silently when the thread ends) go with the
+// table, that is with the desktop's classes.  Window data stays free for the
+// programs' own use.
 template <class State>
-State& stateOf(plat::Hwnd window) {
-    auto* state = static_cast<State*>(plat::getWindowData(window));
-    if (state == nullptr) {
-        state = new State();
-        plat::setWindowData(window, state);
+class StateTable {
+public:
+    std::shared_ptr<State> of(plat::Hwnd window) {
+        std::shared_ptr<State>& slot = states_[window];
+        if (!slot) slot = std::make_shared<State>();
+        return slot;
     }
-    return *state;
-}
-template <class State>
-void freeState(plat::Hwnd window) {
-    delete static_cast<State*>(plat::getWindowData(window));
-    plat::setWindowData(window, nullptr);
+    void drop(plat::Hwnd window) { states_.erase(window); }
+
+private:
+    std::unordered_map<plat::Hwnd, std::shared_ptr<State>> states_;
+};
+
+// A class procedure over handler(state, window, message, wParam, lParam)
+// with a state table of its own.  The state is held for the whole call, so a
+// window destroyed by its parent during a notification is still safe to use.
+template <class State, class Handler>
+plat::WndProc statefulProc(Handler handler) {
+    auto table = std::make_shared<StateTable<State>>();
+    return [table, handler](plat::Hwnd window, plat::Uint message, plat::Wparam wParam,
+                            plat::Lparam lParam) -> plat::Lresult {
+        const std::shared_ptr<State> state = table->of(window);
+        if (message == plat::WM_NCDESTROY) table->drop(window);
+        return handler(*state, window, message, wParam, lParam);
+    };
 }
 
 // Sends WM_COMMAND(MAKEWPARAM(id, code), window) to the control's parent.

@@ -1,5 +1,7 @@
 // The dialog class "#32770": the window procedure of every dialog and
 // message box, passing each message to the object that runs the dialog.
+// A "#32770" window that a program creates by itself, without such an
+// object, behaves as a plain window (closing it destroys it).
 #include "platform/sim/controls/control_procs.h"
 #include "platform/sim/dialogs/dialog_host.h"
 
@@ -24,7 +26,7 @@ plat::Lresult dialogClassProc(plat::Hwnd window, plat::Uint message, plat::Wpara
     auto* host = static_cast<DialogHost*>(plat::getWindowData(window));
     if (message == plat::WM_NCDESTROY) attachDialogHost(window, nullptr);
     if (host == nullptr || message == plat::WM_NCDESTROY) {
-        return defDialogProc(window, message, wParam, lParam);
+        return plat::defWindowProc(window, message, wParam, lParam);
     }
     return host->dialogMessage(window, message, wParam, lParam);
 }

@@ -39,8 +39,8 @@ struct EditState {
     int heldLeadByte = -1;  // first byte of a double-byte character typed as two WM_CHARs
 };
 
-EditState& editState(Hwnd window) {
-    EditState& state = stateOf<EditState>(window);
+// The text starts as the caption the window was created with.
+void initialise(Hwnd window, EditState& state) {
     if (!state.initialised) {
         const bool multiline = (getStyle(window) & ES_MULTILINE) != 0;
         state.text = EditText(multiline);
@@ -48,7 +48,6 @@ EditState& editState(Hwnd window) {
         state.limit = multiline ? kMultiLineLimit : kSingleLineLimit;
         state.initialised = true;
     }
-    return state;
 }
 
 bool hasStyle(Hwnd window, Dword bits) { return (getStyle(window) & bits) != 0; }
@@ -276,14 +275,8 @@ void setSelection(EditState& state, Wparam wParam, Lparam lParam) {
                 end < 0 ? text.size() : static_cast<std::size_t>(end));
 }
 
-}  // namespace
-
-Lresult editProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
-    if (message == WM_NCDESTROY) {
-        freeState<EditState>(window);
-        return defWindowProc(window, message, wParam, lParam);
-    }
-    EditState& state = editState(window);
+Lresult editMessage(EditState& state, Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
+    initialise(window, state);
     EditText& text = state.text;
     switch (message) {
     case WM_CREATE: return 0;
@@ -338,5 +331,9 @@ Lresult editProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     default: return defWindowProc(window, message, wParam, lParam);
     }
 }
+
+}  // namespace
+
+WndProc makeEditProc() { return statefulProc<EditState>(editMessage); }
 
 }  // namespace sim::controls

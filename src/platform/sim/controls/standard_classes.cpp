@@ -4,9 +4,9 @@
 namespace sim {
 
 void registerStandardClasses() {
-    plat::registerClass("Edit", controls::editProc);
-    plat::registerClass("Button", controls::buttonProc);
-    plat::registerClass("ComboBox", controls::comboBoxProc);
+    plat::registerClass("Edit", controls::makeEditProc());
+    plat::registerClass("Button", controls::makeButtonProc());
+    plat::registerClass("ComboBox", controls::makeComboBoxProc());
     plat::registerClass("Static", controls::staticProc);
     plat::registerClass("#32770", controls::dialogClassProc);
 }

@@ -11,6 +11,8 @@ namespace {
 constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 12;
 
+constexpr int kInitialSize = 200;
+
 }  // namespace
 
 plat::Hwnd topLevelWindow(plat::Hwnd window) {
@@ -24,6 +26,9 @@ plat::Hwnd createDialogWindow(const std::string& caption, plat::Dword style, pla
     params.caption = caption;
     params.style = style & ~(plat::WS_VISIBLE | plat::WS_CHILD);
     params.owner = owner;
+    // Sized later to its contents; created large enough that its frame can
+    // be measured.
+    params.rect = {0, 0, kInitialSize, kInitialSize};
     return plat::createWindow(params);
 }
 
@@ -64,6 +69,11 @@ void centreWindow(plat::Hwnd window, plat::Hwnd over) {
     if (!plat::getWindowRect(window, outer)) return;
     moveWindowTo(window, area.left + (area.width() - outer.width()) / 2,
                  area.top + (area.height() - outer.height()) / 2);
+}
+
+std::string controlText(plat::Hwnd control) {
+    const plat::Lresult length = plat::sendMessage(control, plat::WM_GETTEXTLENGTH, 0, 0);
+    return plat::getWindowText(control, static_cast<std::size_t>(length > 0 ? length : 0) + 1);
 }
 
 int runDialogWindow(plat::Hwnd window) {

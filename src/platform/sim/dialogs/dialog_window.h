@@ -28,6 +28,9 @@ void moveWindowTo(plat::Hwnd window, int left, int top);
 // rectangle, or of the screen when `over` is 0.
 void centreWindow(plat::Hwnd window, plat::Hwnd over);
 
+// A control's whole text, however long.
+std::string controlText(plat::Hwnd control);
+
 // Shows the dialog window, runs its modal loop, destroys it and returns the
 // result it was ended with.
 int runDialogWindow(plat::Hwnd window);

@@ -23,16 +23,19 @@ const std::vector<BoxButton> kYesNoButtons = {{IDYES, "はい(&Y)"}, {IDNO, "い
 constexpr int kTextId = 0xFFFF;
 
 // Layout in client pixels: a margin around everything, the icon's square at
-// the top left, the text beside it (6 x 12 pixels per half-width character),
-// the buttons centred in a row below.
+// the top left, the text beside it (6 pixels per half-width character, 16
+// per line, centred on the icon), the buttons centred in a row below.  With
+// an icon a one-line text spans y 20..36 from x 58, and the buttons y 70..93.
 constexpr int kMargin = 12;
 constexpr int kIconSize = 32;
+constexpr int kIconGap = 14;
 constexpr int kCharWidth = 6;
-constexpr int kLineHeight = 12;
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 21;
-constexpr int kButtonGap = 6;
+constexpr int kLineHeight = 16;
 constexpr int kMinimumTextWidth = 96;
+constexpr int kButtonsGap = 26;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 23;
+constexpr int kButtonSpacing = 6;
 
 const std::vector<BoxButton>& buttonsOf(Uint type) {
     switch (type & MB_TYPEMASK) {
@@ -73,7 +76,7 @@ void layOut(Hwnd box, const std::string& text, Uint type) {
     int lines = 0;
     measureText(text, widestLine, lines);
     const bool hasIcon = (type & MB_ICONMASK) != 0;
-    const int textLeft = hasIcon ? kMargin + kIconSize + kMargin : kMargin;
+    const int textLeft = hasIcon ? kMargin + kIconSize + kIconGap : kMargin;
     const int textWidth = std::max(widestLine * kCharWidth, kMinimumTextWidth);
     const int textHeight = lines * kLineHeight;
     const int bodyHeight = std::max(textHeight, hasIcon ? kIconSize : 0);
@@ -83,16 +86,16 @@ void layOut(Hwnd box, const std::string& text, Uint type) {
 
     const auto& buttons = buttonsOf(type);
     const int count = static_cast<int>(buttons.size());
-    const int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
+    const int rowWidth = count * kButtonWidth + (count - 1) * kButtonSpacing;
     const int clientWidth = std::max(textLeft + textWidth + kMargin, rowWidth + 2 * kMargin);
-    const int buttonTop = kMargin + bodyHeight + kMargin;
+    const int buttonTop = kMargin + bodyHeight + kButtonsGap;
     int left = (clientWidth - rowWidth) / 2;
     for (const BoxButton& button : buttons) {
         const Dword style = (&button == &buttons.front() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
                             WS_TABSTOP;
         sim::addControl(box, "Button", button.caption, style,
                         {left, buttonTop, left + kButtonWidth, buttonTop + kButtonHeight}, button.id);
-        left += kButtonWidth + kButtonGap;
+        left += kButtonWidth + kButtonSpacing;
     }
     sim::setClientSize(box, clientWidth, buttonTop + kButtonHeight + kMargin);
 }

@@ -23,11 +23,6 @@ constexpr Rect kCancelRect{264, 55, 339, 76};
 constexpr int kClientWidth = 351;
 constexpr int kClientHeight = 88;
 
-std::string fieldText(Hwnd field) {
-    const Lresult length = sendMessage(field, WM_GETTEXTLENGTH, 0, 0);
-    return getWindowText(field, static_cast<std::size_t>(length > 0 ? length : 0) + 1);
-}
-
 // A typed name is taken in the initial name's directory unless it names its
 // own; without an extension it gets the default one, unless a file of the
 // name exactly as typed exists.
@@ -61,7 +56,7 @@ bool openFileDialog(Hwnd owner, OpenFileRequest& request) {
     sim::ButtonAnswerHost host([&field, &typed](int id) {
         if (id == IDCANCEL) return IDCANCEL;
         if (id != IDOK) return 0;
-        typed = fieldText(field);
+        typed = sim::controlText(field);
         return isFileChoice(typed) ? IDOK : 0;
     });
     const Hwnd dialog = sim::createDialogWindow(kCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, owner);
