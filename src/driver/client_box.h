@@ -1,0 +1,26 @@
+// Recognising and answering the client's message boxes ("#32770" windows
+// captioned "ﾒｯｾｰｼﾞ" or "ｴﾗｰﾒｯｾｰｼﾞ"): a box is known by the beginning of its
+// text at a position, and answered by pressing one of its buttons.
+// Positions are design positions scaled with the factors of the form that
+// raised the box.
+#pragma once
+
+#include <cstdint>
+
+#include "driver/client_forms.h"
+#include "driver/driver_state.h"
+#include "platform/wintypes.h"
+
+namespace driver {
+
+// The box's text control when a box of that caption shows text beginning
+// with textPrefix at the position within timeoutMs; else 0.
+plat::Hwnd WaitClientBoxText(const DriverState& driver, const ClientForm& box, DesignPoint textAt,
+                             const char* textPrefix, std::uint32_t timeoutMs);
+
+// Presses the box's button ("OK", "はい(&Y)") at the position; 0 when it was
+// not there or not pressed.
+plat::Hwnd AnswerClientBox(const DriverState& driver, const ClientForm& box, DesignPoint buttonAt,
+                           const char* buttonCaption);
+
+}  // namespace driver

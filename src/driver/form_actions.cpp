@@ -1,0 +1,39 @@
+#include "driver/form_actions.h"
+
+#include "driver/input.h"
+#include "driver/scale.h"
+#include "driver/window_search.h"
+
+namespace driver {
+
+plat::Point Scaled(const DriverState& driver, DesignPoint point) {
+    return {ScaleXPos(driver, point.x), ScaleYPos(driver, point.y)};
+}
+
+bool CalibrateTo(DriverState& driver, const ClientForm& form) {
+    return CalibrateScale(driver, form.className, form.caption, form.designWidth, form.designHeight);
+}
+
+plat::Hwnd WaitForm(const DriverState& driver, const ClientForm& form, std::uint32_t timeoutMs) {
+    return WaitTopWindow(driver, form.className, form.caption, timeoutMs);
+}
+
+plat::Hwnd FindOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
+                      const char* captionPrefix) {
+    const plat::Point p = Scaled(driver, at);
+    return FindControlByCaption(form.className, form.caption, p.x, p.y, captionPrefix);
+}
+
+plat::Hwnd WaitOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
+                      const char* captionPrefix, std::uint32_t timeoutMs) {
+    const plat::Point p = Scaled(driver, at);
+    return WaitControlByCaption(driver, form.className, form.caption, p.x, p.y, captionPrefix, timeoutMs);
+}
+
+plat::Hwnd ClickOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
+                       const char* captionPrefix) {
+    const plat::Point p = Scaled(driver, at);
+    return ClickControl(driver, form.className, form.caption, p.x, p.y, captionPrefix);
+}
+
+}  // namespace driver

@@ -1,0 +1,26 @@
+// The window primitives applied to a client form at design positions,
+// scaled with the factors in force (set by the last calibration).
+#pragma once
+
+#include <cstdint>
+
+#include "driver/client_forms.h"
+#include "driver/driver_state.h"
+#include "platform/wintypes.h"
+
+namespace driver {
+
+plat::Point Scaled(const DriverState& driver, DesignPoint point);
+
+// CalibrateScale to the form's design size.
+bool CalibrateTo(DriverState& driver, const ClientForm& form);
+
+plat::Hwnd WaitForm(const DriverState& driver, const ClientForm& form, std::uint32_t timeoutMs);
+plat::Hwnd FindOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
+                      const char* captionPrefix);
+plat::Hwnd WaitOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
+                      const char* captionPrefix, std::uint32_t timeoutMs);
+plat::Hwnd ClickOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
+                       const char* captionPrefix);
+
+}  // namespace driver
