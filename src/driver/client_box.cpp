@@ -4,14 +4,12 @@
 
 namespace driver {
 
-plat::Hwnd WaitClientBoxText(const DriverState& driver, const ClientForm& box, DesignPoint textAt,
-                             const char* textPrefix, std::uint32_t timeoutMs) {
-    return WaitOnForm(driver, box, textAt, textPrefix, timeoutMs);
+plat::Hwnd WaitClientBoxText(const DriverState& driver, const FormControl& text, std::uint32_t timeoutMs) {
+    return WaitOnForm(driver, text, timeoutMs);
 }
 
-plat::Hwnd AnswerClientBox(const DriverState& driver, const ClientForm& box, DesignPoint buttonAt,
-                           const char* buttonCaption) {
-    return ClickOnForm(driver, box, buttonAt, buttonCaption);
+plat::Hwnd AnswerClientBox(const DriverState& driver, const FormControl& button) {
+    return ClickOnForm(driver, button);
 }
 
 }  // namespace driver

@@ -33,4 +33,31 @@ constexpr ClientForm kInfoForm{kFormClass, "パドック", 758, 412};
 constexpr ClientForm kClientInfoBox{kBoxClass, "ﾒｯｾｰｼﾞ"};
 constexpr ClientForm kClientErrorBox{kBoxClass, "ｴﾗｰﾒｯｾｰｼﾞ"};
 
+// A control of a form: found by the beginning of its caption at a design
+// position.
+struct FormControl {
+    ClientForm form;
+    DesignPoint at;
+    const char* caption;
+};
+
+// Login form: the two input fields (found by position only), OK, then the
+// choice whether to fetch the voting terms.
+constexpr DesignPoint kLoginPasswordAt{484, 352};
+constexpr DesignPoint kLoginUserIdAt{504, 322};
+constexpr FormControl kLoginOk{kLoginForm, {381, 412}, "ＯＫ"};
+constexpr FormControl kLoginFetchTerms{kLoginForm, {99, 127}, "取得する"};
+constexpr FormControl kLoginSkipTerms{kLoginForm, {249, 127}, "取得しない"};
+
+// Menu form (two blanks in 投  票, a full-width blank in 終　了).
+constexpr FormControl kMenuVote{kMenuForm, {55, 69}, "投  票"};
+constexpr FormControl kMenuPaddock{kMenuForm, {155, 69}, "パドック"};
+constexpr FormControl kMenuExit{kMenuForm, {655, 69}, "終　了"};
+
+// Communication form: OK starts the transfer.
+constexpr FormControl kCommunicationOk{kCommunicationForm, {132, 115}, "ＯＫ"};
+
+// The client's exit confirmation.
+constexpr FormControl kExitConfirmYes{kClientInfoBox, {109, 104}, "はい(&Y)"};
+
 }  // namespace driver

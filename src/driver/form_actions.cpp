@@ -18,22 +18,20 @@ plat::Hwnd WaitForm(const DriverState& driver, const ClientForm& form, std::uint
     return WaitTopWindow(driver, form.className, form.caption, timeoutMs);
 }
 
-plat::Hwnd FindOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
-                      const char* captionPrefix) {
-    const plat::Point p = Scaled(driver, at);
-    return FindControlByCaption(form.className, form.caption, p.x, p.y, captionPrefix);
+plat::Hwnd FindOnForm(const DriverState& driver, const FormControl& control) {
+    const plat::Point p = Scaled(driver, control.at);
+    return FindControlByCaption(control.form.className, control.form.caption, p.x, p.y, control.caption);
 }
 
-plat::Hwnd WaitOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
-                      const char* captionPrefix, std::uint32_t timeoutMs) {
-    const plat::Point p = Scaled(driver, at);
-    return WaitControlByCaption(driver, form.className, form.caption, p.x, p.y, captionPrefix, timeoutMs);
+plat::Hwnd WaitOnForm(const DriverState& driver, const FormControl& control, std::uint32_t timeoutMs) {
+    const plat::Point p = Scaled(driver, control.at);
+    return WaitControlByCaption(driver, control.form.className, control.form.caption, p.x, p.y,
+                                control.caption, timeoutMs);
 }
 
-plat::Hwnd ClickOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
-                       const char* captionPrefix) {
-    const plat::Point p = Scaled(driver, at);
-    return ClickControl(driver, form.className, form.caption, p.x, p.y, captionPrefix);
+plat::Hwnd ClickOnForm(const DriverState& driver, const FormControl& control) {
+    const plat::Point p = Scaled(driver, control.at);
+    return ClickControl(driver, control.form.className, control.form.caption, p.x, p.y, control.caption);
 }
 
 }  // namespace driver

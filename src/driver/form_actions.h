@@ -16,11 +16,8 @@ plat::Point Scaled(const DriverState& driver, DesignPoint point);
 bool CalibrateTo(DriverState& driver, const ClientForm& form);
 
 plat::Hwnd WaitForm(const DriverState& driver, const ClientForm& form, std::uint32_t timeoutMs);
-plat::Hwnd FindOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
-                      const char* captionPrefix);
-plat::Hwnd WaitOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
-                      const char* captionPrefix, std::uint32_t timeoutMs);
-plat::Hwnd ClickOnForm(const DriverState& driver, const ClientForm& form, DesignPoint at,
-                       const char* captionPrefix);
+plat::Hwnd FindOnForm(const DriverState& driver, const FormControl& control);
+plat::Hwnd WaitOnForm(const DriverState& driver, const FormControl& control, std::uint32_t timeoutMs);
+plat::Hwnd ClickOnForm(const DriverState& driver, const FormControl& control);
 
 }  // namespace driver

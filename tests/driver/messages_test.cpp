@@ -67,9 +67,9 @@ TEST_F(ClientBoxTest, AClientBoxIsKnownByItsTextAndAnsweredByItsButton) {
     onClientAfter(300, [&] { answer = plat::messageBox(vote, "同枠取消があります。", "ﾒｯｾｰｼﾞ", plat::MB_OK | plat::MB_ICONASTERISK); });
     Hwnd text = 0, pressed = 0, wrong = 1;
     asOrnel([&] {
-        wrong = WaitClientBoxText(driver, kClientErrorBox, {139, 56}, "同枠取消", 0);
-        text = WaitClientBoxText(driver, kClientInfoBox, {139, 56}, "同枠取消があります。", 1000);
-        pressed = AnswerClientBox(driver, kClientInfoBox, {111, 104}, "OK");
+        wrong = WaitClientBoxText(driver, {kClientErrorBox, {139, 56}, "同枠取消"}, 0);
+        text = WaitClientBoxText(driver, {kClientInfoBox, {139, 56}, "同枠取消があります。"}, 1000);
+        pressed = AnswerClientBox(driver, {kClientInfoBox, {111, 104}, "OK"});
         plat::sleep(100);
     });
     EXPECT_EQ(wrong, 0u) << "an error box is another box";
