@@ -38,7 +38,7 @@ const std::vector<FaultInfo> kFaultCatalogue = {
     {fault::kTransferHang, true, "the next transfer never ends"},
     {fault::kTransferError, true, "the next transfer ends in an error box"},
     {fault::kValidation, true, "the next bet confirmation shows a validation box (=pair|single|numbers|amount)"},
-    {fault::kTotalMismatch, true, "the next normal submission reports a wrong total"},
+    {fault::kTotalMismatch, true, "the next normal submission with the right total reports a wrong one"},
     {fault::kError10001, true, "the next vote is accepted but answered by error 10001"},
     {fault::kError11028, true, "the next vote is refused with error 11028"},
 };

@@ -82,7 +82,8 @@ void ConfirmForm::submit(bool forced) {
     }
     if (!forced) {
         const bool matches = typedAmount(getWindowText(field_)) == app_.pending().totalYen();
-        if (app_.faults().take(fault::kTotalMismatch) || !matches) {
+        // The fault turns a right total into a wrong one.
+        if (!matches || app_.faults().take(fault::kTotalMismatch)) {
             app_.box(this, text::kInfoCaption, text::kTotalWrong, box::kTotalWrong);
             return;
         }
