@@ -154,7 +154,8 @@ Lresult Form::handle(Uint message, Wparam wParam, Lparam lParam) {
     switch (message) {
     case WM_COMMAND:
         if (quiet_) return 0;
-        if (app_.busyWithBox()) {
+        // Refused while a box is up, and on a disabled form (as input is).
+        if (app_.busyWithBox() || !isWindowEnabled(window)) {
             quiet_ = true;
             refresh();
             quiet_ = false;

@@ -58,6 +58,13 @@ void calibrate(const char* className, const char* caption, int designWidth, int 
     scaleY = static_cast<double>(r.height()) / designHeight;
 }
 
+Factors factors() { return {scaleX, scaleY}; }
+
+void useFactors(Factors f) {
+    scaleX = f.x;
+    scaleY = f.y;
+}
+
 Point scaled(int x, int y) { return {static_cast<int>(x * scaleX), static_cast<int>(y * scaleY)}; }
 
 Hwnd waitTop(const char* className, const char* caption, std::uint32_t timeoutMs) {

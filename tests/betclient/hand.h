@@ -23,6 +23,12 @@ constexpr std::uint32_t kWait = 5000;    // default time-out
 // are looked at with that form's scale.
 void calibrate(const char* className, const char* caption, int designWidth, int designHeight);
 plat::Point scaled(int x, int y);
+// The factors in force, to come back to later.
+struct Factors {
+    double x = 1.0, y = 1.0;
+};
+Factors factors();
+void useFactors(Factors f);
 
 Hwnd waitTop(const char* className, const char* caption, std::uint32_t timeoutMs = kWait);
 bool waitGone(const char* className, const char* caption, std::uint32_t timeoutMs = kWait);
