@@ -1,0 +1,117 @@
+#include "driver/bet_runner.h"
+
+#include <algorithm>
+
+#include "betdata/bet_list_edit.h"
+#include "driver/bet_runner_line.h"
+#include "driver/connect_client.h"
+#include "driver/driver_settings.h"
+#include "driver/enter_bet.h"
+#include "driver/submit_group.h"
+#include "driver/vote_form_steps.h"
+#include "platform/dialog.h"
+#include "platform/window.h"
+
+namespace driver {
+
+namespace {
+
+// The flags of a run started from a timer-bet file in AUTO mode: type the
+// total, submit, fetch the terms, force the vote on error 11028.
+constexpr int kTimerBetAccInp = 1;
+constexpr int kTimerBetAutoPat = 1;
+constexpr int kTimerBetSkipAnn = 0;
+constexpr int kTimerBetForceMode = 1;
+
+void setFlags(BetRun& run) {
+    DriverState& state = run.driver.state;
+    const app::Settings& s = run.driver.settings;
+    if (run.control.timerBetRun()) {
+        SetDriverFlags(state, kTimerBetAccInp, kTimerBetAutoPat, kTimerBetSkipAnn, kTimerBetForceMode);
+    } else {
+        SetDriverFlags(state, s.accInp, s.autoPat, s.skipAnn, s.forceMode);
+    }
+}
+
+// 2 unless a stop was requested before the thread got going.
+void markRunning(RunState& runState) {
+    std::int16_t current = runState.load();
+    while (current != kRunStopRequested && !runState.compare_exchange_weak(current, kRunRunning)) {
+    }
+}
+
+bool stopRequested(const BetRun& run) { return run.runState.load() == kRunStopRequested; }
+
+// Ends the run early: the groups before groupStart went through.
+void endEarly(BetRun& run, plat::Hwnd listEdit, int groupStart) {
+    RemoveLeadingLines(listEdit, groupStart);
+    run.runState.store(kRunFailed);
+}
+
+void countEntered(BetRun& run, int count, int totalYen) {
+    run.list.listCount.store(count);
+    run.list.listTotal.store(totalYen);
+}
+
+}  // namespace
+
+void RemoveLeadingLines(plat::Hwnd listEdit, int lines) {
+    if (lines <= 0) return;
+    const plat::Lresult end = plat::sendMessage(listEdit, plat::EM_LINEINDEX, static_cast<plat::Wparam>(lines), 0);
+    if (end <= 0) return;
+    plat::sendMessage(listEdit, plat::EM_SETSEL, 0, end);
+    plat::sendMessage(listEdit, plat::EM_REPLACESEL, 0, reinterpret_cast<plat::Lparam>(""));
+}
+
+void BetRunner(BetRun& run, plat::Hwnd listEdit) {
+    plat::WaitCursor waitCursor;
+    markRunning(run.runState);
+    PatDriver& driver = run.driver;
+    LoadDriverSettings(driver.settings, driver.state);
+    setFlags(run);
+    if (ConnectClient(driver, kConnectForBetting) != 0) {
+        run.runState.store(kRunFailed);
+        return;
+    }
+    betdata::EditBetList list(listEdit);
+    // The list ends with a line break: its last line is empty.
+    const int lineCount = list.lineCount() - 1;
+    const int groupSize = std::max(1, driver.settings.betDivideUnit);
+    int i = 0;
+    int groupStart = 0;
+    bool failed = false;
+    while (i < lineCount && !failed) {
+        ResetEntryMemory(driver.state);
+        groupStart = i;
+        int count = 0;
+        int total = 0;
+        countEntered(run, count, total);
+        while (i < lineCount && count < groupSize) {
+            if (stopRequested(run)) return endEarly(run, listEdit, groupStart);
+            char line[kRunnerLineBytes];
+            list.readLine(i, line, sizeof line);
+            ReadBackBet bet;
+            if (ReadBackLine(line, bet)) {
+                int entered = 0;
+                if (!EnterBet(driver, kDayToday, bet, entered)) {
+                    failed = true;
+                    break;
+                }
+                if (entered > 0) countEntered(run, ++count, total += bet.amountYen);
+            }
+            ++i;
+        }
+        // Entered but not submitted: the group stays in the list.
+        if (stopRequested(run)) return endEarly(run, listEdit, groupStart);
+        if (failed || total < 1) continue;
+        failed = !SubmitGroup(driver, total);
+    }
+    if (failed) return endEarly(run, listEdit, groupStart);
+    run.runState.store(kRunFinished);
+}
+
+plat::ThreadId StartBetRunner(BetRun& run, plat::Hwnd listEdit) {
+    return plat::startThread([&run, listEdit] { BetRunner(run, listEdit); });
+}
+
+}  // namespace driver

@@ -1,0 +1,15 @@
+// How a step of bet entry or submission ends when the client could not be
+// operated: message 8141, then failure.
+#pragma once
+
+#include "app/strings.h"
+#include "driver/pat_driver.h"
+
+namespace driver {
+
+inline bool ClientStepFailed(PatDriver& driver) {
+    FailWith(driver, app::kMsgClientFailed);
+    return false;
+}
+
+}  // namespace driver

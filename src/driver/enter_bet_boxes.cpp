@@ -1,0 +1,56 @@
+// What the client may have left up before the next bet is entered.
+#include <array>
+
+#include "driver/bet_runner_failure.h"
+#include "driver/client_box.h"
+#include "driver/connect_client.h"
+#include "driver/driver_waits.h"
+#include "driver/enter_bet.h"
+#include "driver/form_actions.h"
+#include "driver/vote_form_steps.h"
+#include "driver/vote_form_steps_controls.h"
+#include "platform/clock.h"
+#include "platform/window.h"
+
+namespace driver {
+
+namespace {
+
+// The client's entry checks: the last "Ｏ　Ｋ" did not take the bet.
+constexpr std::array<FormControl, 4> kEntryCheckTexts = {{
+    {kClientInfoBox, {278, 56}, "枠連、馬連選択時"},
+    {kClientInfoBox, {278, 56}, "単勝、複勝選択時"},
+    {kClientInfoBox, {178, 56}, "馬番／枠番を２つ選択"},
+    {kClientInfoBox, {144, 56}, "金額を入力"},
+}};
+constexpr int kResultClosePresses = 6;
+
+bool closeVoteResult(PatDriver& driver) {
+    const Waits waits = CurrentWaits(driver.state);
+    for (int press = 0; press < kResultClosePresses; ++press) {
+        ClickOnForm(driver.state, kVoteResultClose);
+        plat::sleep(waits.action);
+        if (WaitOnForm(driver.state, kVoteResultClose, waits.message) == 0) return true;
+    }
+    return ClientStepFailed(driver);
+}
+
+}  // namespace
+
+bool PrepareVoteForm(PatDriver& driver) {
+    DriverState& state = driver.state;
+    if (plat::findWindow(kClientInfoBox.className, kClientInfoBox.caption) != 0) {
+        for (const FormControl& check : kEntryCheckTexts) {
+            if (FindOnForm(state, check) != 0) return ClientStepFailed(driver);
+        }
+        if (FindOnForm(state, kSameBracketText) != 0 && !AnswerSameBracketBox(state, CurrentWaits(state).action))
+            return ClientStepFailed(driver);
+        // Any other box is left to the selections that follow.
+        return true;
+    }
+    if (FindOnForm(state, kVoteResultClose) != 0) return closeVoteResult(driver);
+    // ConnectClient has told the user when it fails.
+    return ConnectClient(driver, kConnectForBetting) == 0;
+}
+
+}  // namespace driver

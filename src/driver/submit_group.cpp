@@ -1,0 +1,67 @@
+#include "driver/submit_group.h"
+
+#include "app/strings.h"
+#include "driver/bet_runner_failure.h"
+#include "driver/driver_waits.h"
+#include "driver/form_actions.h"
+#include "driver/input.h"
+#include "driver/submit_group_controls.h"
+#include "driver/submit_group_transfer.h"
+#include "driver/vote_form_steps_controls.h"
+#include "platform/clock.h"
+#include "platform/window.h"
+
+namespace driver {
+
+namespace {
+
+// How long the amount-confirmation form may take to open.
+constexpr std::uint32_t kConfirmFormWaitMs = 5000;
+// Pause before the vote is sent, for the form to take the total.
+constexpr std::uint32_t kBeforeVoteActionWaits = 3;
+
+}  // namespace
+
+bool TypeTotal(const DriverState& driver, int yen) {
+    const plat::Hwnd form = plat::findWindow(kAmountConfirmForm.className, kAmountConfirmForm.caption);
+    if (form == 0) return false;
+    plat::Rect formRect;
+    plat::getWindowRect(form, formRect);
+    const plat::Point at = Scaled(driver, kConfirmTotalAt);
+    for (plat::Hwnd child = plat::getWindow(form, plat::GW_CHILD); child != 0;
+         child = plat::getWindow(child, plat::GW_HWNDNEXT)) {
+        if ((plat::getStyle(child) & plat::WS_TABSTOP) == 0) continue;
+        plat::Rect r;
+        plat::getWindowRect(child, r);
+        if (at.x >= r.left - formRect.left && at.x <= r.right - formRect.left && at.y >= r.top - formRect.top &&
+            at.y <= r.bottom - formRect.top) {
+            TypeDigits(driver, child, yen);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SubmitGroup(PatDriver& driver, int totalYen) {
+    DriverState& state = driver.state;
+    ClickOnForm(state, kVoteSubmit);
+    if (WaitForm(state, kAmountConfirmForm, kConfirmFormWaitMs) == 0) return ClientStepFailed(driver);
+    if (state.flags.accInp.load() == 1 && !TypeTotal(state, totalYen)) return ClientStepFailed(driver);
+    if (state.flags.autoPat.load() != 1) return true;
+    // Nothing can be sent outside the reception hours: the group stays
+    // unsubmitted and the run ends as failed, keeping its lines.
+    if (!InBettingHours(ProgramHour(driver))) {
+        FailWith(driver, app::kMsgOutsideHours);
+        return false;
+    }
+    plat::sleep(Times(kBeforeVoteActionWaits, CurrentWaits(state).action));
+    const bool forced = driver.settings.forceTouhyo == 1 || state.entry.sameBracketSeen == 1;
+    switch (PressUntilTransfer(state, forced ? kConfirmForcedVote : kConfirmNormalVote, true)) {
+    case PressOutcome::Transfer: return RunTransferAndAwaitAnswer(driver, totalYen);
+    case PressOutcome::TotalWrong:
+    case PressOutcome::NoTransfer: break;
+    }
+    return ClientStepFailed(driver);
+}
+
+}  // namespace driver
