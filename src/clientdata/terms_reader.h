@@ -26,9 +26,12 @@ struct TermsContext {
     std::string raceCardSetting;       // Settings "Target Dir"
 };
 
-// Reads one terms file into meeting slot `slot` (0..2) and the shared
-// figures; see the .cpp for the steps.  False when the file cannot be opened;
-// an empty file counts as found and changes nothing.
+// Reads the first line of one terms file: the date and the account figures
+// into the terms (rolling the running totals over when the date is new),
+// the bet file expected for that date, the meeting and its 14 race blocks
+// into meeting slot `slot` (0..2), then the start times from the race-card
+// directory; marks the status box for redrawing.  False when the file cannot
+// be opened; an empty file counts as found and changes nothing.
 bool ReadTermsFile(TermsContext& context, const std::string& path, int slot);
 
 // Reads the three terms files next to the client's executable into slots

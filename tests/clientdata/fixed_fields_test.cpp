@@ -95,7 +95,9 @@ TEST(TermsLine, FourteenRaceBlocksAtTheirColumns) {
         EXPECT_EQ(r.raceSaleCode, k + 1);
         EXPECT_EQ(r.runnerCount, k + 1);
         EXPECT_EQ(r.horseSaleCodes[k], 7);
-        if (k + 1 < 18) EXPECT_EQ(r.horseSaleCodes[k + 1], 0);
+        if (k + 1 < 18) {
+            EXPECT_EQ(r.horseSaleCodes[k + 1], 0);
+        }
         EXPECT_EQ(r.bracketSaleCodes[k % 8], 5);
         EXPECT_EQ(r.sameBracketSaleCodes[7 - k % 8], 7);
     }
