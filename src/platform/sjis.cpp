@@ -41,13 +41,14 @@ std::string convert(std::string_view in, const char* to, const char* from, Skip 
     while (srcLeft > 0) {
         char* dst = buffer;
         std::size_t dstLeft = sizeof buffer;
-        std::size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+        const std::size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+        const int error = errno;
         out.append(buffer, static_cast<std::size_t>(dst - buffer));
         if (rc != static_cast<std::size_t>(-1)) break;
-        if (errno == E2BIG) continue;
+        if (error == E2BIG) continue;
         // EILSEQ (not convertible) or EINVAL (cut off at the end).
         out += '?';
-        std::size_t n = errno == EINVAL ? srcLeft : skip(src, srcLeft);
+        const std::size_t n = error == EINVAL ? srcLeft : skip(src, srcLeft);
         src += n;
         srcLeft -= n;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);

@@ -4,6 +4,7 @@
 
 #include "platform/files.h"
 #include "support/support.h"
+#include "windows_path.h"
 
 namespace {
 
@@ -11,13 +12,6 @@ using testsupport::readBytes;
 using testsupport::setMtime;
 using testsupport::TempDir;
 using testsupport::writeBytes;
-
-std::string backslashes(std::string path) {
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    return path;
-}
 
 std::vector<std::string> names(const std::vector<plat::FileInfo>& files) {
     std::vector<std::string> out;

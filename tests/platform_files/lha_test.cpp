@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/system.h"
 #include "support/support.h"
+#include "windows_path.h"
 
 namespace {
 
@@ -66,13 +67,6 @@ std::string lzhArchive(const std::vector<Member>& members) {
         archive += body + m.data;
     }
     return archive + '\0';
-}
-
-std::string backslashes(std::string path) {
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    return path;
 }
 
 // The bytes of an extracted file, found the way the program opens it (the

@@ -6,17 +6,18 @@
 
 namespace {
 
-TEST(WildcardMatch, StarsQuestionMarksAndCase) {
-    EXPECT_TRUE(sim::wildcardMatch("981205*.BET", "98120501.bet"));
-    EXPECT_TRUE(sim::wildcardMatch("981205*.BET", "981205.BET"));
-    EXPECT_FALSE(sim::wildcardMatch("981205*.BET", "98120501.BET.Sav"));
-    EXPECT_TRUE(sim::wildcardMatch("*.*", "README"));
-    EXPECT_TRUE(sim::wildcardMatch("Pat95*.exe", "PAT95V2.EXE"));
-    EXPECT_TRUE(sim::wildcardMatch("a*b*c", "aXbYbZc"));
-    EXPECT_FALSE(sim::wildcardMatch("a*b*c", "aXbYbZ"));
-    EXPECT_TRUE(sim::wildcardMatch("?.txt", "表.txt"));  // one double-byte character
-    EXPECT_FALSE(sim::wildcardMatch("??.txt", "表.txt"));
-    EXPECT_FALSE(sim::wildcardMatch("ア*", "ヂ.txt"));  // 83 41 against 83 61
+TEST(FilePattern, StarsQuestionMarksAndCase) {
+    EXPECT_TRUE(sim::matchesFilePattern("981205*.BET", "98120501.bet"));
+    EXPECT_TRUE(sim::matchesFilePattern("981205*.BET", "981205.BET"));
+    EXPECT_FALSE(sim::matchesFilePattern("981205*.BET", "98120501.BET.Sav"));
+    EXPECT_TRUE(sim::matchesFilePattern("*.*", "README"));
+    EXPECT_TRUE(sim::matchesFilePattern("Pat95*.exe", "PAT95V2.EXE"));
+    EXPECT_TRUE(sim::matchesFilePattern("a*b*c", "aXbYbZc"));
+    EXPECT_FALSE(sim::matchesFilePattern("a*b*c", "aXbYbZ"));
+    EXPECT_TRUE(sim::matchesFilePattern("?.txt", "表.txt"));  // one double-byte character
+    EXPECT_FALSE(sim::matchesFilePattern("??.txt", "表.txt"));
+    EXPECT_FALSE(sim::matchesFilePattern("ア*", "ヂ.txt"));  // 83 41 against 83 61
+    EXPECT_FALSE(sim::matchesFilePattern("*A.txt", "ア.txt"));  // 'A' is only a trail byte there
 }
 
 TEST(HostPath, BackslashesBecomeSlashesButTrailBytesStay) {

@@ -14,7 +14,10 @@ using plat::RegRoot;
 std::vector<std::uint8_t> bytes(const std::string& s) { return {s.begin(), s.end()}; }
 
 TEST(Registry, WritesNeedAnExistingKeyAndNamesIgnoreCase) {
-    const std::string key = ".Default\\Software\\RegistryTest\\Config";
+    // Without a desktop the registry lasts as long as the process: every run
+    // of this test (--gtest_repeat) takes a key of its own.
+    static int run = 0;
+    const std::string key = ".Default\\Software\\RegistryTest" + std::to_string(++run) + "\\Config";
     std::vector<std::uint8_t> data;
     plat::Dword type = 0;
 
@@ -24,7 +27,8 @@ TEST(Registry, WritesNeedAnExistingKeyAndNamesIgnoreCase) {
     ASSERT_TRUE(plat::regCreateKey(RegRoot::Users, key));
     ASSERT_TRUE(plat::regWrite(RegRoot::Users, key, "Modem Name", plat::REG_SZ, bytes("モデム")));
     ASSERT_TRUE(plat::regWrite(RegRoot::Users, key, "Line Device", plat::REG_BINARY, {1, 0, 0, 0}));
-    ASSERT_TRUE(plat::regRead(RegRoot::Users, ".DEFAULT\\software\\registrytest\\CONFIG", "modem name", data, type));
+    const std::string otherCase = ".DEFAULT\\software\\registrytest" + std::to_string(run) + "\\CONFIG";
+    ASSERT_TRUE(plat::regRead(RegRoot::Users, otherCase, "modem name", data, type));
     EXPECT_EQ(data, bytes("モデム"));
     EXPECT_EQ(type, plat::REG_SZ);
     ASSERT_TRUE(plat::regRead(RegRoot::Users, key, "Line Device", data, type));

@@ -52,7 +52,7 @@ std::vector<FileInfo> findFiles(const std::string& pattern) {
     if (!dir) return found;
     while (const dirent* entry = readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name == "." || name == ".." || !sim::wildcardMatch(namePattern, name)) continue;
+        if (name == "." || name == ".." || !sim::matchesFilePattern(namePattern, name)) continue;
         FileInfo info;
         if (statInfo(directory + name, name, info)) found.push_back(std::move(info));
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/sim/path_resolve.h"
+#include "platform/sim/text_match.h"
 #include "platform/sjis.h"
 #include "platform/system.h"
 
@@ -67,7 +68,7 @@ int extractMember(LHAReader* reader, const std::string& directory, const std::st
                   std::string& output) {
     while (LHAFileHeader* header = lha_reader_next_file(reader)) {
         if (!header->filename || std::strcmp(header->compress_method, LHA_COMPRESS_TYPE_DIR) == 0 ||
-            !sim::sameNameIgnoringCase(header->filename, member)) {
+            !sim::equalsIgnoreCase(header->filename, member)) {
             continue;
         }
         const std::string target = sim::resolveCase(directory + header->filename);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/sim/text_match.h"
 #include "platform/sjis.h"
 
 namespace sim {
@@ -25,7 +26,7 @@ std::string findIgnoringCase(const std::string& directory, const std::string& na
     std::string found;
     while (const dirent* entry = readdir(dir)) {
         std::string candidate = entry->d_name;
-        if (sameNameIgnoringCase(candidate, name) && (found.empty() || candidate < found)) {
+        if (equalsIgnoreCase(candidate, name) && (found.empty() || candidate < found)) {
             found = candidate;
         }
     }
@@ -98,11 +99,7 @@ bool resolvePath(const std::string& path, std::string& resolved) {
     return true;
 }
 
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && sjis::upper(a) == sjis::upper(b);
-}
-
-bool wildcardMatch(std::string_view pattern, std::string_view name) {
+bool matchesFilePattern(std::string_view pattern, std::string_view name) {
     if (pattern == "*.*") pattern = "*";
     const auto pat = characters(pattern);
     const auto text = characters(name);

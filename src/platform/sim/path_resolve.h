@@ -26,13 +26,10 @@ std::string resolveCase(const std::string& host);
 // Both steps: the host path of an existing or new file.
 bool resolvePath(const std::string& path, std::string& resolved);
 
-// Names equal when ASCII letters are compared case-insensitively (trail
-// bytes of double-byte characters are compared exactly).
-bool sameNameIgnoringCase(std::string_view a, std::string_view b);
-
-// Windows wildcard match of a file name: '*' any run of characters, '?' one
-// character (a double-byte character counts as one), ASCII letters compared
-// case-insensitively; "*.*" matches every name.
-bool wildcardMatch(std::string_view pattern, std::string_view name);
+// The wildcard match of a file search: '*' any run of characters, '?' one
+// character (a double-byte character counts as one, unlike the byte-wise
+// sim::patternMatch), ASCII letters compared case-insensitively; "*.*"
+// matches every name.
+bool matchesFilePattern(std::string_view pattern, std::string_view name);
 
 }  // namespace sim

@@ -1,6 +1,6 @@
 #include "platform/sim/profile_document.h"
 
-#include "platform/sim/path_resolve.h"
+#include "platform/sim/text_match.h"
 #include "platform/sjis.h"
 
 namespace sim {
@@ -71,7 +71,7 @@ std::string ProfileDocument::bytes() const {
 std::size_t ProfileDocument::findSection(std::string_view section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         std::string_view name;
-        if (sectionLine(lines_[i].text, name) && sameNameIgnoringCase(name, section)) return i;
+        if (sectionLine(lines_[i].text, name) && equalsIgnoreCase(name, section)) return i;
     }
     return lines_.size();
 }
@@ -81,7 +81,7 @@ std::size_t ProfileDocument::findKey(std::size_t header, std::string_view key, b
     for (std::size_t i = header + 1; i < lines_.size(); ++i) {
         std::string_view name, value;
         if (sectionLine(lines_[i].text, name)) return i;
-        if (keyLine(lines_[i].text, name, value) && sameNameIgnoringCase(name, key)) {
+        if (keyLine(lines_[i].text, name, value) && equalsIgnoreCase(name, key)) {
             found = true;
             return i;
         }

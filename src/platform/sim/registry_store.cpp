@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/sim/path_resolve.h"
+#include "platform/sim/text_match.h"
 #include "platform/sjis.h"
 
 namespace sim {
@@ -170,7 +170,7 @@ const RegistryValue* RegistryStore::value(plat::RegRoot root, const std::string&
     const Key* key = find(components(root, path));
     if (!key) return nullptr;
     for (const RegistryValue& v : key->values) {
-        if (sameNameIgnoringCase(v.name, name)) return &v;
+        if (equalsIgnoreCase(v.name, name)) return &v;
     }
     return nullptr;
 }
@@ -184,7 +184,7 @@ bool RegistryStore::setValue(plat::RegRoot root, const std::string& path, Regist
 
 void RegistryStore::put(Key& key, RegistryValue value) {
     for (RegistryValue& v : key.values) {
-        if (sameNameIgnoringCase(v.name, value.name)) {
+        if (equalsIgnoreCase(v.name, value.name)) {
             v.type = value.type;  // the name keeps its first spelling
             v.data = std::move(value.data);
             return;

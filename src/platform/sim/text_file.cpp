@@ -1,6 +1,8 @@
 // Windows text mode on top of a binary host file: "\n" is written as CR LF,
 // CR LF reads back as "\n", and Ctrl-Z ends what can be read, as the C
 // runtime on Windows does (old DOS editors end their files with it).
+#include <sys/stat.h>
+
 #include <cstdarg>
 #include <vector>
 
@@ -25,6 +27,12 @@ bool TextFile::open(const std::string& path, Mode mode) {
     const char* how = mode == Mode::Read ? "rb" : mode == Mode::Write ? "wb" : "ab";
     file_ = std::fopen(host.c_str(), how);
     if (!file_) return false;
+    struct stat st;
+    if (fstat(fileno(file_), &st) != 0 || S_ISDIR(st.st_mode)) {  // a directory is no file
+        std::fclose(file_);
+        file_ = nullptr;
+        return false;
+    }
     path_ = host;
     // Opening for writing empties the file, which is a write in itself.
     written_ = mode == Mode::Write;
