@@ -13,6 +13,7 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/headless_desktop.h"
+#include "frontends/cli/local_time_arg.h"
 #include "platform/clock.h"
 #include "platform/sjis.h"
 #include "platform/window.h"
@@ -42,20 +43,6 @@ struct ParseOptions {
     std::string file;
 };
 
-// "YYYY-MM-DD HH:MM" in local time.
-bool parseNow(const std::string& text, std::int64_t& seconds) {
-    plat::LocalTime t;
-    char end = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
-                    &t.minute, &end) != 5)
-        return false;
-    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 ||
-        t.hour < 0 || t.minute < 0)
-        return false;
-    seconds = plat::fromLocalTime(t);
-    return true;
-}
-
 bool parseOptions(const Args& args, ParseOptions& o, std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -84,7 +71,7 @@ bool parseOptions(const Args& args, ParseOptions& o, std::string& error) {
             if (!value(o.clientDir)) return false;
         } else if (a == "--now") {
             if (!value(v)) return false;
-            if (!parseNow(v, o.now)) {
+            if (!parseLocalTimeArg(v, o.now)) {
                 error = "--now takes \"YYYY-MM-DD HH:MM\"";
                 return false;
             }

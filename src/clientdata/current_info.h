@@ -8,9 +8,6 @@
 
 namespace clientdata {
 
-constexpr const char* kCurrentInfoSection = "Define";
-constexpr const char* kCurrentInfoKey = "Current Info";
-
 // The line to store: the terms date, the day's and the previous day's
 // figures, the account figures, the bets remaining and the last receipt
 // number.

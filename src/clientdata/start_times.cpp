@@ -1,10 +1,10 @@
 #include "clientdata/start_times.h"
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
 
 #include "betdata/bet_file_paths.h"
+#include "betdata/venue.h"
 #include "platform/files.h"
 
 namespace clientdata {
@@ -13,10 +13,6 @@ namespace {
 
 constexpr const char* kAllVenuesName = "%02d%02d%02d全.den";
 constexpr const char* kVenueName = "%02d%02d%02d%s.den";
-// One-character venue names of the start-time files, by venue code (中京 is
-// "名" because "中" is 中山).
-constexpr std::array<const char*, 11> kVenueInitials = {
-    "", "札", "函", "福", "新", "東", "中", "名", "京", "阪", "小"};
 // The card's month and day in the file name: four digits after YY.
 constexpr std::size_t kCardDateAt = 2;
 constexpr std::size_t kCardDateWidth = 4;
@@ -36,8 +32,9 @@ std::string AllVenuesStartTimeFile(int year, int month, int day) {
 }
 
 std::string VenueStartTimeFile(int year, int month, int day, int venueCode) {
-    if (venueCode < 1 || venueCode >= static_cast<int>(kVenueInitials.size())) return {};
-    return format(kVenueName, year, month, day, kVenueInitials[venueCode]);
+    // The venue's one-character name (中京 is "名" because "中" is 中山).
+    if (venueCode < 1 || venueCode > betdata::kVenueCount) return {};
+    return format(kVenueName, year, month, day, betdata::kVenues[venueCode - 1].oneKanji);
 }
 
 void TakeStartTime(MeetingTerms& slot, const RaceCardLine& line) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "betdata/bet_file_paths.h"
-#include "client_files.h"
+#include "support/client_files.h"
 #include "clientdata/field_int.h"
 #include "clientdata/race_card_line.h"
 #include "clientdata/terms_file.h"
@@ -14,7 +14,7 @@
 namespace clientdata {
 namespace {
 
-using clienttest::VoteEntry;
+using testsupport::VoteEntry;
 
 TEST(FieldInt, ReadsTheFieldAsAtoiDoes) {
     EXPECT_EQ(FieldInt("2024061512", 0, 4), 2024);
@@ -48,12 +48,12 @@ TEST(NumberAt, ReadsTheFirstBytesOnly) {
 }
 
 TEST(TermsLine, HeaderAndMeetingFields) {
-    clienttest::TermsSpec spec;
+    testsupport::TermsSpec spec;
     spec.year = 1998, spec.month = 12, spec.day = 5;
     spec.purchaseLimit = 123456, spec.accountBalance = 654321;
     spec.prevDayPurchase = 12345678, spec.prevDayPayout = 87654321;
     spec.venueCode = 10, spec.kai = 2, spec.nichime = 8;
-    const std::string line = clienttest::termsLine(spec);
+    const std::string line = testsupport::termsLine(spec);
 
     TermsHeader h = ParseTermsHeader(line);
     EXPECT_EQ(h.year, 1998);
@@ -106,8 +106,8 @@ TEST(TermsLine, FourteenRaceBlocksAtTheirColumns) {
 }
 
 TEST(TermsLine, ShortLineLeavesTheMissingBlocksZero) {
-    clienttest::TermsSpec spec;
-    std::string line = clienttest::termsLine(spec).str().substr(0, 97 + 34);  // race 1's block only
+    testsupport::TermsSpec spec;
+    std::string line = testsupport::termsLine(spec).str().substr(0, 97 + 34);  // race 1's block only
     MeetingTerms slot;
     slot.races[5].runnerCount = 9;
     ParseMeeting(line, ParseTermsHeader(line), slot);
@@ -119,7 +119,7 @@ TEST(TermsLine, ShortLineLeavesTheMissingBlocksZero) {
 TEST(VoteLogRecord, TotalsAndEntries) {
     VoteEntry single{2, 3, 6, 1, 1, 0, 5, 5, 1, 0};
     VoteEntry pair{1, 0, 5, 11, 4, 3, 12, 10, 0, 1};
-    VoteLogRecord r = ParseVoteLogRecord(clienttest::voteLogLine(12, {pair, single}, 15, 280, 1200).str());
+    VoteLogRecord r = ParseVoteLogRecord(testsupport::voteLogLine(12, {pair, single}, 15, 280, 1200).str());
     EXPECT_EQ(r.receiptNo, 12);
     EXPECT_EQ(r.entryCount, 2);
     EXPECT_EQ(r.purchaseUnits, 15);
@@ -142,14 +142,14 @@ TEST(VoteLogRecord, TotalsAndEntries) {
 TEST(VoteLogRecord, EntryCountAboveFiftyStopsAtTheLastSlot) {
     std::vector<VoteEntry> entries(50);
     for (int i = 0; i < 50; ++i) entries[i].lineNo = i + 1;
-    VoteLogRecord r = ParseVoteLogRecord(clienttest::voteLogLine(3, entries, 50, 250, 900, 99).str());
+    VoteLogRecord r = ParseVoteLogRecord(testsupport::voteLogLine(3, entries, 50, 250, 900, 99).str());
     EXPECT_EQ(r.entryCount, 99);
     ASSERT_EQ(r.entries.size(), 50u);
     EXPECT_EQ(r.entries[49].lineNo, 50);
     EXPECT_EQ(r.entries[49].kind, 4);
 
     // A count larger than the line holds: missing slots read as empty entries.
-    std::string shortLine = clienttest::voteLogLine(3, {VoteEntry{}}, 10, 299, 990, 3).str().substr(0, 60);
+    std::string shortLine = testsupport::voteLogLine(3, {VoteEntry{}}, 10, 299, 990, 3).str().substr(0, 60);
     r = ParseVoteLogRecord(shortLine);
     ASSERT_EQ(r.entries.size(), 3u);
     EXPECT_EQ(r.entries[0].kind, 4);

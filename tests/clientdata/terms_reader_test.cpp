@@ -5,15 +5,15 @@
 #include <vector>
 
 #include "client_dir_fixture.h"
-#include "client_files.h"
+#include "support/client_files.h"
 #include "clientdata/terms_reader.h"
 
 namespace clientdata {
 namespace {
 
-using clienttest::TermsSpec;
-using clienttest::termsLine;
-using clienttest::writeTextFile;
+using testsupport::TermsSpec;
+using testsupport::termsLine;
+using testsupport::writeTextFile;
 using testsupport::FixedLine;
 
 class TermsReaderTest : public clienttest::ClientDirTest {

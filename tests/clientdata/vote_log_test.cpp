@@ -5,16 +5,16 @@
 #include <vector>
 
 #include "client_dir_fixture.h"
-#include "client_files.h"
+#include "support/client_files.h"
 #include "clientdata/vote_log.h"
 #include "platform/sim/desktop.h"
 
 namespace clientdata {
 namespace {
 
-using clienttest::VoteEntry;
-using clienttest::voteLogLine;
-using clienttest::writeTextFile;
+using testsupport::VoteEntry;
+using testsupport::voteLogLine;
+using testsupport::writeTextFile;
 using testsupport::readBytes;
 using testsupport::u8;
 

@@ -8,7 +8,7 @@
 
 #include "support/fixed_line.h"
 
-namespace clienttest {
+namespace testsupport {
 
 struct TermsSpec {
     int year = 2024, month = 6, day = 15;
@@ -24,7 +24,7 @@ struct TermsSpec {
 // A terms line: races 1..12 on sale (code 7), races 13 and 14 not; race k
 // (1-based) has 8 + k % 7 runners with code 7, brackets 1..8 with code 5 and
 // same-bracket pairs with code 7.
-testsupport::FixedLine termsLine(const TermsSpec& spec);
+FixedLine termsLine(const TermsSpec& spec);
 
 struct VoteEntry {
     int lineNo = 1;
@@ -41,11 +41,11 @@ struct VoteEntry {
 
 // A vote-log record: the entries fill slots 0.. and the count is their
 // number unless `count` is given.
-testsupport::FixedLine voteLogLine(int receiptNo, const std::vector<VoteEntry>& entries, int purchaseUnits,
+FixedLine voteLogLine(int receiptNo, const std::vector<VoteEntry>& entries, int purchaseUnits,
                                    int betsRemaining, int availableUnits, int count = -1);
 
 // Writes lines as a Windows text file (CR LF) and sets its last-write time
 // when mtime is not 0.
 void writeTextFile(const std::string& path, const std::vector<std::string>& lines, std::int64_t mtime = 0);
 
-}  // namespace clienttest
+}  // namespace testsupport

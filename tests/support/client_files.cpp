@@ -1,11 +1,11 @@
-#include "client_files.h"
+#include "support/client_files.h"
 
 #include "support/support.h"
 
-namespace clienttest {
+namespace testsupport {
 
-testsupport::FixedLine termsLine(const TermsSpec& s) {
-    testsupport::FixedLine line(600);
+FixedLine termsLine(const TermsSpec& s) {
+    FixedLine line(600);
     line.number(0, 4, s.year).number(4, 2, s.month).number(6, 2, s.day);
     line.number(20, 6, s.purchaseLimit).number(26, 6, s.accountBalance);
     line.number(32, 8, s.prevDayPurchase).number(40, 8, s.prevDayPayout);
@@ -21,9 +21,9 @@ testsupport::FixedLine termsLine(const TermsSpec& s) {
     return line;
 }
 
-testsupport::FixedLine voteLogLine(int receiptNo, const std::vector<VoteEntry>& entries, int purchaseUnits,
+FixedLine voteLogLine(int receiptNo, const std::vector<VoteEntry>& entries, int purchaseUnits,
                                    int betsRemaining, int availableUnits, int count) {
-    testsupport::FixedLine line(990);
+    FixedLine line(990);
     line.text(0, "202406151030").number(12, 4, receiptNo).text(16, "0000");
     line.number(20, 2, count >= 0 ? count : static_cast<int>(entries.size()));
     for (std::size_t i = 0; i < entries.size() && i < 50; ++i) {
@@ -45,4 +45,4 @@ void writeTextFile(const std::string& path, const std::vector<std::string>& line
     if (mtime != 0) testsupport::setMtime(path, mtime);
 }
 
-}  // namespace clienttest
+}  // namespace testsupport
