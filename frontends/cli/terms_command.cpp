@@ -19,9 +19,8 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/headless_desktop.h"
-#include "frontends/cli/local_time_arg.h"
+#include "frontends/cli/option_reader.h"
 #include "platform/clock.h"
-#include "platform/window.h"
 
 namespace cli {
 
@@ -31,12 +30,6 @@ constexpr const char* kName = "terms";
 constexpr const char* kClientExeName = "/Pat95.exe";  // "Pat95 Dir" = DIR + this
 constexpr const char* kBetDirSuffix = "/";            // "Bet File Dir" = DIR2 + this
 constexpr int kTermsNotCheckedMessage = 8145;         // 投票要項ノンチェックモードで動作します。
-
-constexpr const char* kWindowClass = "OrnelBatchTerms";
-// The status box of the main window: a read-only multi-line edit.
-constexpr plat::Dword kStatusStyle =
-    plat::WS_CHILD | plat::WS_VISIBLE | plat::WS_VSCROLL | plat::ES_MULTILINE | plat::ES_READONLY;
-constexpr int kStatusBoxId = 1001;
 
 struct TermsOptions {
     std::string clientDir;
@@ -53,31 +46,19 @@ int fail(const std::string& reason) {
 }
 
 bool parseOptions(const Args& args, TermsOptions& o, std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) {
-                error = a + " needs a value";
-                return false;
-            }
-            out = args[++i];
-            return true;
-        };
-        std::string v;
+    OptionReader options(args);
+    while (options.next()) {
+        const std::string& a = options.current();
         if (a == "--utf8") {
             o.utf8 = true;
         } else if (a == "--client-dir") {
-            if (!value(o.clientDir)) return false;
+            if (!options.value(o.clientDir, error)) return false;
         } else if (a == "--ini") {
-            if (!value(o.ini)) return false;
+            if (!options.value(o.ini, error)) return false;
         } else if (a == "--bet-dir") {
-            if (!value(o.betDir)) return false;
+            if (!options.value(o.betDir, error)) return false;
         } else if (a == "--now") {
-            if (!value(v)) return false;
-            if (!parseLocalTimeArg(v, o.now)) {
-                error = "--now takes \"YYYY-MM-DD HH:MM\"";
-                return false;
-            }
+            if (!options.localTimeValue(o.now, error)) return false;
             o.hasNow = true;
         } else {
             error = "unknown argument " + a;
@@ -91,28 +72,35 @@ bool parseOptions(const Args& args, TermsOptions& o, std::string& error) {
     return true;
 }
 
-// The main window and the settings as the vote-log reader sees them.
+// The main window and the settings as the vote-log reader sees them.  There
+// is no screen: the caption and the status box text are kept here.
 class StartUpHost : public clientdata::VoteLogHost {
 public:
-    StartUpHost(plat::Hwnd main, plat::Hwnd statusBox, const betdata::BetListState& list,
-                clientdata::VotingTerms& terms, app::Settings& settings, app::ProfileStore* profile)
-        : main_(main), statusBox_(statusBox), list_(list), terms_(terms), settings_(settings), profile_(profile) {}
+    StartUpHost(const betdata::BetListState& list, clientdata::VotingTerms& terms, app::Settings& settings,
+                app::ProfileStore* profile)
+        : list_(list), terms_(terms), settings_(settings), profile_(profile) {}
 
-    std::string mainCaption() override { return plat::getWindowText(main_); }
-    void setMainCaption(const std::string& caption) override { plat::setWindowText(main_, caption); }
-    void showBetStatus() override { betdata::ShowBetStatus(statusBox_, list_, terms_); }
+    std::string mainCaption() override { return caption_; }
+    void setMainCaption(const std::string& caption) override { caption_ = caption; }
+    // What ShowBetStatus writes into the status box, and its clearing of the
+    // redraw request.
+    void showBetStatus() override {
+        statusText_ = betdata::FormatBetStatus(list_.listCount, list_.listTotal, terms_);
+        terms_.statusDirty = 0;
+    }
     void storeCurrentInfo(const std::string& line) override {
         settings_.currentInfo = line;
         if (profile_) profile_->writeString(app::kSectionDefine, app::keys::kCurrentInfo, line);
     }
+    const std::string& statusText() const { return statusText_; }
 
 private:
-    plat::Hwnd main_;
-    plat::Hwnd statusBox_;
     const betdata::BetListState& list_;
     clientdata::VotingTerms& terms_;
     app::Settings& settings_;
     app::ProfileStore* profile_;
+    std::string caption_ = app::kProgramCaption;
+    std::string statusText_;
 };
 
 struct StartUpResult {
@@ -134,28 +122,12 @@ void startUpOnDesktop(const TermsOptions& o, StartUpResult& result) {
     settings.pat95Dir = o.clientDir + kClientExeName;
     if (!o.betDir.empty()) settings.betFileDir = o.betDir + kBetDirSuffix;
 
-    plat::registerClass(kWindowClass, plat::defWindowProc);
-    plat::CreateParams window;
-    window.className = kWindowClass;
-    window.caption = app::kProgramCaption;
-    window.style = plat::WS_OVERLAPPED | plat::WS_CAPTION;
-    window.rect = {0, 0, 400, 460};
-    const plat::Hwnd main = plat::createWindow(window);
-    plat::CreateParams edit;
-    edit.className = "Edit";
-    edit.style = kStatusStyle;
-    edit.rect = {4, 2, 240, 60};
-    edit.parent = main;
-    edit.id = kStatusBoxId;
-    const plat::Hwnd statusBox = plat::createWindow(edit);
-
     app::MessageBoxNotifier notifier;
-    notifier.setOwner(main);
     clientdata::VotingTerms& terms = result.terms;
     betdata::BetListState list;
     betdata::CurrentBetFile betFile;
     clientdata::VoteLogState voteLog;
-    StartUpHost host(main, statusBox, list, terms, settings, profile.get());
+    StartUpHost host(list, terms, settings, profile.get());
 
     clientdata::LoadCurrentInfo(terms, settings.currentInfo);
     const plat::LocalTime today = plat::localTime(clock);
@@ -172,11 +144,9 @@ void startUpOnDesktop(const TermsOptions& o, StartUpResult& result) {
     // The terms read asks for a redraw, which the next timer tick makes.
     if (terms.statusDirty) host.showBetStatus();
 
-    const auto length = static_cast<std::size_t>(plat::sendMessage(statusBox, plat::WM_GETTEXTLENGTH, 0, 0));
-    result.statusText = plat::getWindowText(statusBox, length + 1);
+    result.statusText = host.statusText();
     result.betFilePath = betFile.path;
     result.nextLogPath = voteLog.nextLogPath;
-    plat::destroyWindow(main);
 }
 
 // One line per meeting slot in use: venue, 回, 日目 and the 14 race sale codes.
