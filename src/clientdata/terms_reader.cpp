@@ -21,8 +21,8 @@ std::string besideExecutable(const std::string& clientExePath, const char* name)
     return path;
 }
 
-bool isDateOf(const TermsHeader& h, const plat::LocalTime& t) {
-    return h.year == t.year && h.month == t.month && h.day == t.day;
+bool sameDate(int year, int month, int day, const plat::LocalTime& t) {
+    return year == t.year && month == t.month && day == t.day;
 }
 
 }  // namespace
@@ -53,20 +53,19 @@ void LoadVotingTerms(TermsContext& context, const std::string& clientExePath, co
 
 bool TermsFileIsToday(const VotingTerms& terms, const std::string& clientExePath, std::int64_t clock) {
     const plat::LocalTime today = plat::localTime(clock);
-    if (terms.termsYear == today.year && terms.termsMonth == today.month && terms.termsDay == today.day)
-        return true;
+    if (sameDate(terms.termsYear, terms.termsMonth, terms.termsDay, today)) return true;
     plat::TextFile file;
     const std::string path = besideExecutable(clientExePath, kTermsFiles[0]);
     if (path.empty() || !file.open(path, plat::TextFile::Mode::Read)) return false;
     std::string line;
     if (!file.getLine(line, kTermsLineBuffer)) return false;
-    return isDateOf(ParseTermsHeader(line), today);
+    const TermsHeader header = ParseTermsHeader(line);
+    return sameDate(header.year, header.month, header.day, today);
 }
 
 bool AreTermsCurrent(const VotingTerms& terms, std::int64_t now) {
     const plat::LocalTime t = plat::localTime(now);
-    return terms.termsYear == t.year && terms.termsMonth == t.month && terms.termsDay == t.day &&
-           t.hour < kSalesEndHour;
+    return sameDate(terms.termsYear, terms.termsMonth, terms.termsDay, t) && t.hour < kSalesEndHour;
 }
 
 }  // namespace clientdata

@@ -1,13 +1,11 @@
-// The fixed-column readers: FieldInt and the layouts of the terms file, the
-// vote-log record and the race-card line.
+// The fixed-column readers: FieldInt and the layouts of the terms file and
+// the vote-log record.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "betdata/bet_file_paths.h"
 #include "support/client_files.h"
 #include "clientdata/field_int.h"
-#include "clientdata/race_card_line.h"
 #include "clientdata/terms_file.h"
 #include "clientdata/vote_log_record.h"
 
@@ -38,40 +36,6 @@ TEST(FieldInt, StaysWithinTheFieldAndTheLine) {
     EXPECT_EQ(FieldInt(std::string_view(buffer).substr(0, 3), 0, 6), 1);
     EXPECT_EQ(FieldInt("東京05", 4, 2), 5);    // a double-byte character takes two columns
     EXPECT_EQ(FieldInt("99999999999", 0, 11), 2147483647);  // saturates instead of overflowing
-}
-
-TEST(NumberAt, ReadsTheFirstBytesOnly) {
-    EXPECT_EQ(betdata::NumberAt("98120501.BET", 2), 98);
-    EXPECT_EQ(betdata::NumberAt("0512", 2), 5);
-    EXPECT_EQ(betdata::NumberAt("X1", 2), 0);
-    EXPECT_EQ(betdata::NumberAt("7", 2), 7);
-}
-
-TEST(TermsLine, HeaderAndMeetingFields) {
-    testsupport::TermsSpec spec;
-    spec.year = 1998, spec.month = 12, spec.day = 5;
-    spec.purchaseLimit = 123456, spec.accountBalance = 654321;
-    spec.prevDayPurchase = 12345678, spec.prevDayPayout = 87654321;
-    spec.venueCode = 10, spec.kai = 2, spec.nichime = 8;
-    const std::string line = testsupport::termsLine(spec);
-
-    TermsHeader h = ParseTermsHeader(line);
-    EXPECT_EQ(h.year, 1998);
-    EXPECT_EQ(h.month, 12);
-    EXPECT_EQ(h.day, 5);
-    EXPECT_EQ(h.purchaseLimit, 123456);
-    EXPECT_EQ(h.accountBalance, 654321);
-    EXPECT_EQ(h.prevDayPurchase, 12345678);
-    EXPECT_EQ(h.prevDayPayout, 87654321);
-
-    MeetingTerms slot;
-    ParseMeeting(line, h, slot);
-    EXPECT_EQ(slot.year, 1998);
-    EXPECT_EQ(slot.month, 12);
-    EXPECT_EQ(slot.day, 5);
-    EXPECT_EQ(slot.venueCode, 10);
-    EXPECT_EQ(slot.kai, 2);
-    EXPECT_EQ(slot.nichime, 8);
 }
 
 TEST(TermsLine, FourteenRaceBlocksAtTheirColumns) {
@@ -155,18 +119,6 @@ TEST(VoteLogRecord, EntryCountAboveFiftyStopsAtTheLastSlot) {
     EXPECT_EQ(r.entries[0].kind, 4);
     EXPECT_EQ(r.entries[2].kind, 0);
     EXPECT_EQ(r.purchaseUnits, 0);
-}
-
-TEST(RaceCardLine, Fields) {
-    testsupport::FixedLine line(40);
-    line.number(0, 2, 5).number(4, 1, 3).number(5, 1, 8).number(6, 2, 11).number(8, 4, 1205).number(13, 4, 1540);
-    RaceCardLine r = ParseRaceCardLine(line.str());
-    EXPECT_EQ(r.venueCode, 5);
-    EXPECT_EQ(r.kai, 3);
-    EXPECT_EQ(r.nichime, 8);
-    EXPECT_EQ(r.race, 11);
-    EXPECT_EQ(r.cardDate, 1205);
-    EXPECT_EQ(r.startTime, 1540);
 }
 
 }  // namespace

@@ -69,24 +69,6 @@ TEST(RollOver, AnotherYearOrMonthIsANewDate) {
     EXPECT_EQ(t.todayPurchase, 0);
 }
 
-TEST(CountVote, TwoVotesMakeTheDaysFigures) {
-    // Purchase limit 100000; votes of 30 and 20 units; 1200 units left.
-    VotingTerms t;
-    t.purchaseLimit = 100000;
-    t.prevDayPurchase = 3000;
-    t.prevDayPayout = 1200;
-    VoteLogRecord first{1, 0, 30, 290, 1500, {}};
-    VoteLogRecord second{2, 0, 20, 280, 1200, {}};
-    CountVote(t, first);
-    CountVote(t, second);
-    EXPECT_EQ(t.todayPurchase, 5000);
-    EXPECT_EQ(t.availableAmount, 120000);
-    EXPECT_EQ(t.todayPayout, 25000);  // 120000 - 100000 + 5000
-    EXPECT_EQ(t.betsRemaining, 280);
-    EXPECT_EQ(t.periodPurchase, 8000);
-    EXPECT_EQ(t.periodPayout, 26200);
-}
-
 TEST(CountVote, HugeAvailableAmountSaturates) {
     VotingTerms t;
     CountVote(t, VoteLogRecord{1, 0, 0, 0, 999999999, {}});
