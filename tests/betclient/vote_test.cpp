@@ -98,6 +98,26 @@ TEST_P(VoteTest, AGroupIsPlacedOnceAndTheLogAgreesWithTheLedger) {
     });
 }
 
+TEST_P(VoteTest, AResultLeftOpenShowsTheNextVote) {
+    toVoteForm();
+    for (int receipt = 1; receipt <= 2; ++receipt) {
+        act([&] {
+            enterBet("阪神", 1, "複勝", {receipt}, 100);
+            openConfirm();
+            typeTotal(100);
+            pressSubmit(false);
+            runTransfer();
+            ASSERT_NE(waitByCaption(kBox, kInfoBox, 222, 88, "OK"), 0u);
+            ASSERT_TRUE(answerBox(kInfoBox, 222, 88, "OK"));
+            const Hwnd header = waitByCaption(kForm, kResult, 100, 40, "受付番号");
+            ASSERT_NE(header, 0u);
+            EXPECT_NE(text(header).find(receipt == 1 ? "0001" : "0002"), std::string::npos) << testsupport::u8(text(header));
+        });
+    }
+    EXPECT_EQ(centreNow().ledger().size(), 2u);
+    EXPECT_TRUE(clientFileExists("Lg-01.JRA"));
+}
+
 TEST_P(VoteTest, SameBracketCancellationIsAnnouncedAndOnlyAForcedVoteGoes) {
     toVoteForm();
     act([&] {
