@@ -77,9 +77,7 @@ TEST_P(VoteTest, AGroupIsPlacedOnceAndTheLogAgreesWithTheLedger) {
         const std::string shown = text(list);
         EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 3);
         openConfirm();
-        typeTotal(1800);
-        pressSubmit(false);
-        runTransfer();
+        submitGroup(1800, false);
         acknowledgeVote();
     });
     const std::vector<Bet> expected = {{5, 1, Kind::Quinella, 3, 7, 10}, {9, 1, Kind::Win, 5, 0, 5},
@@ -104,9 +102,7 @@ TEST_P(VoteTest, AResultLeftOpenShowsTheNextVote) {
         act([&] {
             enterBet("阪神", 1, "複勝", {receipt}, 100);
             openConfirm();
-            typeTotal(100);
-            pressSubmit(false);
-            runTransfer();
+            submitGroup(100, false);
             ASSERT_NE(waitByCaption(kBox, kInfoBox, 222, 88, "OK"), 0u);
             ASSERT_TRUE(answerBox(kInfoBox, 222, 88, "OK"));
             const Hwnd header = waitByCaption(kForm, kResult, 100, 40, "受付番号");
@@ -158,9 +154,7 @@ TEST_P(VoteTest, SameBracketFaultAnnouncesOnEveryBracketClick) {
         typeAmount(100);
         ASSERT_TRUE(click(kForm, kVote, 537, 263, "Ｏ　Ｋ"));
         openConfirm();
-        typeTotal(100);
-        pressSubmit(true);
-        runTransfer();
+        submitGroup(100, true);
         acknowledgeVote();
     });
     EXPECT_EQ(ledgerBets(centreNow()), (std::vector<Bet>{{5, 1, Kind::Bracket, 2, 6, 1}}));
@@ -231,9 +225,7 @@ TEST_P(VoteTest, Error10001ComesAfterAnAcceptedVote) {
     act([&] {
         enterBet("阪神", 1, "馬連", {1, 18}, 1200);
         openConfirm();
-        typeTotal(1200);
-        pressSubmit(false);
-        runTransfer();
+        submitGroup(1200, false);
         ASSERT_NE(boxText(kErrorBox, 340, 62, "10001"), 0u);
         ASSERT_TRUE(answerBox(kErrorBox, 308, 112, "OK"));
         ASSERT_TRUE(waitGone(kBox, kErrorBox));
@@ -250,9 +242,7 @@ TEST_P(VoteTest, Error11028AsksForTheTotalAgainAndAForcedVote) {
     act([&] {
         enterBet("東京", 5, "単勝", {8}, 100);
         openConfirm();
-        typeTotal(100);
-        pressSubmit(false);
-        runTransfer();
+        submitGroup(100, false);
         ASSERT_NE(boxText(kErrorBox, 343, 65, "11028"), 0u);
         ASSERT_TRUE(answerBox(kErrorBox, 312, 118, "OK"));
         ASSERT_TRUE(waitGone(kBox, kErrorBox));
@@ -260,9 +250,7 @@ TEST_P(VoteTest, Error11028AsksForTheTotalAgainAndAForcedVote) {
     EXPECT_TRUE(centreNow().ledger().empty()) << "nothing taken before the forced vote";
     EXPECT_FALSE(clientFileExists("Lg-00.JRA"));
     act([&] {
-        typeTotal(100);
-        pressSubmit(true);
-        runTransfer();
+        submitGroup(100, true);
         acknowledgeVote();
     });
     EXPECT_EQ(ledgerBets(centreNow()), (std::vector<Bet>{{5, 5, Kind::Win, 8, 0, 1}}));
