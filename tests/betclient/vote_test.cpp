@@ -1,9 +1,8 @@
 // Entering and submitting bets on the vote form as a user does, at the
 // design size and drawn 1.5 times larger: the vote log and the centre's
 // ledger agree with what was entered, once.
-#include "betclient/centre/vote_log_file.h"
-#include "betclient_centre/centre_fixture.h"
 #include "client_fixture.h"
+#include "clientdata/vote_log_record.h"
 #include "platform/clock.h"
 
 namespace clienttest {
@@ -13,27 +12,17 @@ using namespace hand;
 using namespace plat;
 using centre::Bet;
 using centre::Kind;
-using centre_test::field;
-
-// The bets of a vote log record with their acceptance statuses.
-std::vector<std::pair<Bet, int>> voteLogEntries(const std::string& line) {
-    namespace L = centre::vote_log_layout;
+// The bets of a vote log with their acceptance statuses, read with the
+// program's own reader.
+std::vector<std::pair<Bet, int>> voteLogEntries(const std::string& file) {
+    const clientdata::VoteLogRecord record = clientdata::ParseVoteLogRecord(file.substr(0, file.find("\r\n")));
     std::vector<std::pair<Bet, int>> entries;
-    const int count = field(line, L::kEntryCount.at, L::kEntryCount.width);
-    for (int i = 0; i < count; ++i) {
-        auto at = [&](centre::Column c) {
-            const centre::Column f = L::entry(i, c);
-            return field(line, f.at, f.width);
-        };
-        Bet bet;
-        bet.venue = at(L::kEntryVenue);
-        bet.race = at(L::kEntryRace);
-        bet.kind = static_cast<Kind>(at(L::kEntryKind));
+    for (const clientdata::VoteLogEntry& e : record.entries) {
+        Bet bet{e.venueCode, e.race, static_cast<Kind>(e.kind), 0, 0, e.amountUnits};
         const bool pair = centre::isPairKind(bet.kind);
-        bet.first = pair ? at(L::kEntryFirst) : at(L::kEntrySecond);
-        bet.second = pair ? at(L::kEntrySecond) : 0;
-        bet.units = at(L::kEntryUnits);
-        entries.emplace_back(bet, at(L::kEntryStatus));
+        bet.first = pair ? e.first : e.second;
+        bet.second = pair ? e.second : 0;
+        entries.emplace_back(bet, e.status);
     }
     return entries;
 }
@@ -84,7 +73,11 @@ TEST_P(VoteTest, AGroupIsPlacedOnceAndTheLogAgreesWithTheLedger) {
                                        {5, 3, Kind::Bracket, 5, 5, 3}};
     const centre::Centre c = centreNow();
     EXPECT_EQ(ledgerBets(c), expected);
-    const auto logged = voteLogEntries(clientFile("Lg-00.JRA"));
+    const std::string log = clientFile("Lg-00.JRA");
+    const clientdata::VoteLogRecord record = clientdata::ParseVoteLogRecord(log.substr(0, log.find("\r\n")));
+    EXPECT_EQ(record.receiptNo, 1);
+    EXPECT_EQ(record.purchaseUnits, 18);
+    const auto logged = voteLogEntries(log);
     ASSERT_EQ(logged.size(), expected.size());
     for (std::size_t i = 0; i < logged.size(); ++i) {
         EXPECT_EQ(logged[i].first, expected[i]) << i;
