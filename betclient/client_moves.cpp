@@ -112,7 +112,8 @@ void ClientApp::deliverVote(const std::vector<centre::Bet>& bets) {
         std::snprintf(message, sizeof message, text::kAcceptedUnsavedFormat, record.receiptNo);
     }
     boxOver(FormKind::Vote, text::kInfoCaption, message, box::kVoteAccepted);
-    openForm(FormKind::Result, [this, record] { return new ResultForm(*this, record); });
+    openForm(FormKind::Result, [this] { return new ResultForm(*this); },
+             [record](Form& result) { static_cast<ResultForm&>(result).showRecord(record); });
 }
 
 void ClientApp::transferInfo(const InfoSelection& selection) {

@@ -2,8 +2,7 @@
 
 #include <memory>
 
-#include "betclient/item_list.h"
-#include "betclient/number_grid.h"
+#include "betclient/click_surface.h"
 
 namespace betclient {
 
@@ -23,8 +22,8 @@ void registerClientClasses(WndProc mainProc, WndProc formProc) {
     registerClass(kMainClass, std::move(mainProc));
     registerClass(kFormClass, std::move(formProc));
     registerClass(kPanelClass, panelProc);
-    registerClass(kGridClass, NumberGrid::windowProc);
-    registerClass(kListClass, ItemList::windowProc);
+    registerClass(kGridClass, ClickSurface::windowProc);
+    registerClass(kListClass, ClickSurface::windowProc);
 }
 
 void passNotificationsUp(Hwnd frame) {

@@ -12,32 +12,30 @@
 #include <string>
 #include <vector>
 
-#include "platform/window.h"
+#include "betclient/click_surface.h"
 
 namespace betclient {
 
-class ItemList {
+class ItemList : public ClickSurface {
 public:
     enum class Layout { Rows, Columns };
 
-    static plat::Lresult windowProc(plat::Hwnd window, plat::Uint message, plat::Wparam wParam,
-                                    plat::Lparam lParam);
     // The item under a client point, or -1.
     static int itemAt(Layout layout, int count, int width, int height, int x, int y);
 
     void attach(plat::Hwnd window, Layout layout);
-    plat::Hwnd hwnd() const { return hwnd_; }
     void show(std::vector<std::string> labels, std::vector<bool> selected);
 
+protected:
+    // Item index + 1, or 0.
+    int regionAt(int width, int height, int x, int y) const override;
+
 private:
-    plat::Lresult handle(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam);
     void render();
 
-    plat::Hwnd hwnd_ = 0;
     Layout layout_ = Layout::Rows;
     std::vector<std::string> labels_;
     std::vector<bool> selected_;
-    bool pressed_ = false;
 };
 
 }  // namespace betclient

@@ -28,15 +28,8 @@ int NumberGrid::cellAt(Mode mode, int width, int height, int x, int y) {
     return column < kBracketCells ? column + 1 : 0;
 }
 
-Lresult NumberGrid::windowProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
-    auto* grid = static_cast<NumberGrid*>(getWindowData(window));
-    if (!grid) return defWindowProc(window, message, wParam, lParam);
-    return grid->handle(message, wParam, lParam);
-}
-
 void NumberGrid::attach(Hwnd window) {
-    hwnd_ = window;
-    setWindowData(window, this);
+    attachTo(window);
     render();
 }
 
@@ -52,33 +45,13 @@ bool NumberGrid::isOpen(int cell) const {
     return cell >= 1 && cell <= static_cast<int>(open_.size()) && open_[static_cast<std::size_t>(cell - 1)];
 }
 
-Lresult NumberGrid::handle(Uint message, Wparam wParam, Lparam lParam) {
-    const Hwnd window = hwnd_;
-    switch (message) {
-    case WM_LBUTTONDOWN:
-        pressed_ = isWindowEnabled(window);
-        return 0;
-    case WM_LBUTTONUP: {
-        if (!pressed_) return 0;
-        pressed_ = false;
-        Rect client;
-        getClientRect(window, client);
-        const int cell = cellAt(mode_, client.width(), client.height(), xFromLparam(lParam), yFromLparam(lParam));
-        if (cell == 0 || !isOpen(cell)) return 0;
-        sendMessage(getParent(window), WM_COMMAND, makeWparam(getDlgCtrlId(window), cell),
-                    static_cast<Lparam>(window));
-        return 0;
-    }
-    case WM_NCDESTROY:
-        setWindowData(window, nullptr);
-        hwnd_ = 0;
-        return defWindowProc(window, message, wParam, lParam);
-    default: return defWindowProc(window, message, wParam, lParam);
-    }
+int NumberGrid::regionAt(int width, int height, int x, int y) const {
+    const int cell = cellAt(mode_, width, height, x, y);
+    return isOpen(cell) ? cell : 0;
 }
 
 void NumberGrid::render() {
-    if (!hwnd_) return;
+    if (!hwnd()) return;
     std::string picture;
     const int cells = cellCount(mode_);
     for (int cell = 1; cell <= cells; ++cell) {
@@ -94,7 +67,7 @@ void NumberGrid::render() {
         picture += token;
         if (mode_ == Mode::Horses && cell == kColumns) picture += "\n";
     }
-    setWindowText(hwnd_, picture);
+    setWindowText(hwnd(), picture);
 }
 
 }  // namespace betclient

@@ -11,39 +11,37 @@
 
 #include <vector>
 
-#include "platform/window.h"
+#include "betclient/click_surface.h"
 
 namespace betclient {
 
-class NumberGrid {
+class NumberGrid : public ClickSurface {
 public:
     enum class Mode { Horses, Brackets };
     static constexpr int kColumns = 9;
     static constexpr int kHorseCells = 18;
     static constexpr int kBracketCells = 9;
 
-    static plat::Lresult windowProc(plat::Hwnd window, plat::Uint message, plat::Wparam wParam,
-                                    plat::Lparam lParam);
     // The cell under a client point of a grid of that size, 0 for none.
     static int cellAt(Mode mode, int width, int height, int x, int y);
     static int cellCount(Mode mode) { return mode == Mode::Horses ? kHorseCells : kBracketCells; }
 
     void attach(plat::Hwnd window);
-    plat::Hwnd hwnd() const { return hwnd_; }
     Mode mode() const { return mode_; }
     // open[i] and the chosen numbers describe cell i + 1.
     void show(Mode mode, const std::vector<bool>& open, const std::vector<int>& chosen);
     bool isOpen(int cell) const;
 
+protected:
+    // A cell that is open, or 0.
+    int regionAt(int width, int height, int x, int y) const override;
+
 private:
-    plat::Lresult handle(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam);
     void render();
 
-    plat::Hwnd hwnd_ = 0;
     Mode mode_ = Mode::Horses;
     std::vector<bool> open_;
     std::vector<int> chosen_;
-    bool pressed_ = false;
 };
 
 }  // namespace betclient

@@ -28,24 +28,31 @@ constexpr std::array<const char*, 4> kStatusMarks = {"受付", "未受付", "？
 const FormSpec ResultForm::kSpec{FormKind::Result, "投票結果", {520, 480}};
 
 void ResultForm::build() {
+    header_ = addLabel("", kHeader);
+    entries_ = addControl(0, "Edit", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL, kEntries);
+    totals_ = addLabel("", kTotals);
+    addButton("閉じる", kClose, kCloseId);
+}
+
+void ResultForm::showRecord(const centre::VoteRecord& record) {
+    if (!alive()) return;
     char line[160];
-    std::snprintf(line, sizeof line, "受付番号　%04d　　受付時刻　%02d:%02d", record_.receiptNo,
-                  record_.time / 100, record_.time % 100);
-    addLabel(line, kHeader);
+    std::snprintf(line, sizeof line, "受付番号　%04d　　受付時刻　%02d:%02d", record.receiptNo, record.time / 100,
+                  record.time % 100);
+    setWindowText(header_, line);
     std::string entries;
-    for (std::size_t i = 0; i < record_.entries.size(); ++i) {
-        const centre::VoteEntry& e = record_.entries[i];
+    for (std::size_t i = 0; i < record.entries.size(); ++i) {
+        const centre::VoteEntry& e = record.entries[i];
         std::snprintf(line, sizeof line, "%02zu %s %12s %s\r\n", i + 1, betText(e.bet).c_str(),
                       formatYen(e.bet.units * kYenPerUnit).c_str(),
                       kStatusMarks[static_cast<std::size_t>(e.status) % kStatusMarks.size()]);
         entries += line;
     }
-    addControl(0, "Edit", entries, ES_MULTILINE | ES_READONLY | WS_VSCROLL, kEntries);
+    setWindowText(entries_, entries);
     std::snprintf(line, sizeof line, "購入金額　%s　　残り投票件数　%d件\n投票可能額　%s",
-                  formatYen(record_.purchaseUnits * kYenPerUnit).c_str(), record_.betsRemaining,
-                  formatYen(record_.availableUnits * kYenPerUnit).c_str());
-    addLabel(line, kTotals);
-    addButton("閉じる", kClose, kCloseId);
+                  formatYen(record.purchaseUnits * kYenPerUnit).c_str(), record.betsRemaining,
+                  formatYen(record.availableUnits * kYenPerUnit).c_str());
+    setWindowText(totals_, line);
 }
 
 void ResultForm::onCommand(int id, int code, Hwnd) {

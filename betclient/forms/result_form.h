@@ -10,14 +10,19 @@ namespace betclient {
 class ResultForm : public Form {
 public:
     static const FormSpec kSpec;
-    ResultForm(ClientApp& app, centre::VoteRecord record) : Form(app, kSpec), record_(std::move(record)) {}
+    explicit ResultForm(ClientApp& app) : Form(app, kSpec) {}
+
+    // Shows a vote's result (the form may still show an earlier one).
+    void showRecord(const centre::VoteRecord& record);
 
 protected:
     void build() override;
     void onCommand(int id, int code, plat::Hwnd control) override;
 
 private:
-    centre::VoteRecord record_;
+    plat::Hwnd header_ = 0;
+    plat::Hwnd entries_ = 0;
+    plat::Hwnd totals_ = 0;
 };
 
 }  // namespace betclient

@@ -133,12 +133,18 @@ void ClientTest::openVoteAt(const char* venueName, int x, int y) {
     calibrateVote();
 }
 
-void ClientTest::clickHorse(int n) {
+plat::Hwnd ClientTest::numberGrid(plat::Rect& client) {
     const plat::Hwnd frame = findByCaption(kForm, kVote, 292, 90, "馬番／枠番");
-    ASSERT_NE(frame, 0u);
-    const plat::Hwnd grid = getWindow(frame, plat::GW_CHILD);
+    const plat::Hwnd grid = frame != 0 ? getWindow(frame, plat::GW_CHILD) : 0;
+    client = {};
+    if (grid != 0) plat::getClientRect(grid, client);
+    return grid;
+}
+
+void ClientTest::clickHorse(int n) {
     plat::Rect r;
-    plat::getClientRect(grid, r);
+    const plat::Hwnd grid = numberGrid(r);
+    ASSERT_NE(grid, 0u);
     ASSERT_GE(r.height(), 20);
     const int col = (n - 1) % 9;
     const int row = (n - 1) / 9;
@@ -146,11 +152,9 @@ void ClientTest::clickHorse(int n) {
 }
 
 void ClientTest::clickBracket(int n) {
-    const plat::Hwnd frame = findByCaption(kForm, kVote, 292, 90, "馬番／枠番");
-    ASSERT_NE(frame, 0u);
-    const plat::Hwnd grid = getWindow(frame, plat::GW_CHILD);
     plat::Rect r;
-    plat::getClientRect(grid, r);
+    const plat::Hwnd grid = numberGrid(r);
+    ASSERT_NE(grid, 0u);
     ASSERT_LT(r.height(), 20);
     clickAt(grid, {static_cast<int>(r.width() * 0.10344827586206896 * ((n - 1) % 9 + 0.5)), r.height() / 2});
 }
@@ -220,6 +224,19 @@ void ClientTest::typeTotal(long long yen) {
 
 void ClientTest::pressSubmit(bool forced) {
     ASSERT_TRUE(forced ? click(kForm, kConfirm, 160, 201, "強制投票") : click(kForm, kConfirm, 62, 202, "通常投票"));
+}
+
+void ClientTest::submitGroup(long long yen, bool forced) {
+    typeTotal(yen);
+    pressSubmit(forced);
+    runTransfer();
+}
+
+void ClientTest::openInfoForm() {
+    calibrate(kForm, kMenu, 711, 87);
+    ASSERT_TRUE(click(kForm, kMenu, 155, 69, "パドック"));
+    ASSERT_NE(waitTop(kForm, kInfo), 0u);
+    calibrate(kForm, kInfo, 758, 412);
 }
 
 void ClientTest::acknowledgeVote() {

@@ -54,12 +54,17 @@ protected:
     void calibrateVote() { hand::calibrate(hand::kForm, kVote, 638, 430); }
     // One bet as a user enters it: racecourse, race, kind, numbers, amount, Ｏ　Ｋ.
     void enterBet(const std::string& venue, int race, const std::string& kind, std::vector<int> numbers, int yen);
+    // The number grid and its client size (the first child of its frame at the point).
+    plat::Hwnd numberGrid(plat::Rect& client);
     void clickHorse(int n);
     void clickBracket(int n);
     void typeAmount(int yen);
     void openConfirm();
     void typeTotal(long long yen);
     void pressSubmit(bool forced);
+    // On the amount confirmation: the total, the button, the transfer.
+    void submitGroup(long long yen, bool forced);
+    void openInfoForm();              // from the menu form
     void acknowledgeVote();           // the ﾒｯｾｰｼﾞ box and the result form
 
     // ---- what the centre and the files say ----

@@ -188,6 +188,10 @@ bool selectItem(const char* caption, const std::string& framePrefix, const std::
     const Hwnd combo = frame != 0 ? getWindow(frame, GW_CHILD) : 0;
     if (combo == 0) return false;
     clickAt(combo, clientPoint(topOf(combo), combo, scaled(x, y)));
+    return moveToItem(combo, item);
+}
+
+bool moveToItem(Hwnd combo, const std::string& item) {
     const int count = static_cast<int>(sendMessage(combo, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         char buffer[64] = {};

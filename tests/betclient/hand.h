@@ -61,6 +61,8 @@ bool check(const char* className, const char* caption, int x, int y, const std::
 // On the vote form: the frame's first child is a drop-down list; click it
 // at the point and move to the item with arrow keys.
 bool selectItem(const char* caption, const std::string& framePrefix, const std::string& item, int x, int y);
+// Moves a drop-down list's selection to the item with arrow keys.
+bool moveToItem(Hwnd combo, const std::string& item);
 bool waitHidden(Hwnd window, std::uint32_t timeoutMs = kWait);
 
 // The whole text of a control.

@@ -19,10 +19,7 @@ protected:
         act([&] {
             logIn();
             skipTerms();
-            calibrate(kForm, kMenu, 711, 87);
-            ASSERT_TRUE(click(kForm, kMenu, 155, 69, "パドック"));
-            ASSERT_NE(waitTop(kForm, kInfo), 0u);
-            calibrate(kForm, kInfo, 758, 412);
+            openInfoForm();
         });
     }
     // The racecourse list in the panel's frame, moved with arrow keys.
@@ -33,14 +30,7 @@ protected:
         const Hwnd combo = getWindow(searchByCaption(panel, p.x, p.y, "場名"), GW_CHILD);
         ASSERT_NE(combo, 0u);
         clickAt(combo, clientPoint(findWindow(kForm, kInfo), combo, p));
-        const int count = static_cast<int>(sendMessage(combo, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            char item[16] = {};
-            sendMessage(combo, CB_GETLBTEXT, static_cast<Wparam>(i), reinterpret_cast<Lparam>(item));
-            if (name != item) continue;
-            const int current = static_cast<int>(sendMessage(combo, CB_GETCURSEL, 0, 0));
-            pressKey(combo, i < current ? VK_UP : VK_DOWN, i < current ? current - i : i - current);
-        }
+        ASSERT_TRUE(moveToItem(combo, name));
         ASSERT_EQ(getWindowText(combo), name);
     }
     // Clicks at the middles of the list's bands, as the operating program does.

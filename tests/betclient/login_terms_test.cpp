@@ -1,7 +1,7 @@
 // Signing in and fetching the day's terms, the way a user does it.
 #include "betclient/centre/terms_file.h"
-#include "betclient_centre/centre_fixture.h"
 #include "client_fixture.h"
+#include "clientdata/terms_file.h"
 #include "platform/clock.h"
 #include "platform/system.h"
 
@@ -10,7 +10,6 @@ namespace {
 
 using namespace hand;
 using namespace plat;
-using centre_test::field;
 
 using LoginTest = ClientTest;
 
@@ -24,15 +23,26 @@ TEST_F(LoginTest, FetchingTermsWritesTheDaysFilesAndOpensTheVenueGuide) {
         EXPECT_EQ(findWindow(kForm, kMenu), 0u) << "no menu before the terms question is answered";
         fetchTerms();
     });
-    namespace L = centre::terms_layout;
+    // Read back with the program's own reader.
     const int venues[3] = {5, 9, 0};  // 東京, 阪神, an empty slot
     for (int slot = 0; slot < 3; ++slot) {
-        const std::string line = clientFile(centre::kTermsFileNames[static_cast<std::size_t>(slot)]);
-        EXPECT_EQ(field(line, L::kYear.at, L::kYear.width), 1998);
-        EXPECT_EQ(field(line, L::kMonth.at, L::kMonth.width), 12);
-        EXPECT_EQ(field(line, L::kDay.at, L::kDay.width), 5);
-        EXPECT_EQ(field(line, L::kUserId.at, L::kUserId.width), 11112222);
-        EXPECT_EQ(field(line, L::kVenueCode.at, L::kVenueCode.width), venues[slot]) << "slot " << slot;
+        const std::string file = clientFile(centre::kTermsFileNames[static_cast<std::size_t>(slot)]);
+        const std::string line = file.substr(0, file.find("\r\n"));
+        const clientdata::TermsHeader header = clientdata::ParseTermsHeader(line);
+        EXPECT_EQ(header.year, 1998);
+        EXPECT_EQ(header.month, 12);
+        EXPECT_EQ(header.day, 5);
+        EXPECT_EQ(header.purchaseLimit, 10000);
+        EXPECT_EQ(header.accountBalance, 52000);
+        clientdata::MeetingTerms meeting;
+        clientdata::ParseMeeting(line, header, meeting);
+        EXPECT_EQ(meeting.venueCode, venues[slot]) << "slot " << slot;
+        if (slot == 0) {
+            EXPECT_EQ(meeting.races[1].raceSaleCode, 15);
+            EXPECT_EQ(meeting.races[1].horseSaleCodes[9], 1) << "東京 2R horse 10 scratched";
+            EXPECT_EQ(meeting.races[1].sameBracketSaleCodes[6], 2) << "so 7-7 is cancelled";
+            EXPECT_EQ(meeting.races[3].raceSaleCode, 0);
+        }
     }
     act([&] {
         EXPECT_EQ(findWindow(kForm, kLogin), 0u) << "the login form has gone";

@@ -125,19 +125,14 @@ TEST_P(PositionsTest, EveryNamedPointFindsItsControl) {
         enterBet("東京", 1, "単勝", {1}, 100);
         openConfirm();
         expectAll(kConfirm, kConfirmPoints);
-        typeTotal(100);
-        pressSubmit(false);
-        runTransfer();
+        submitGroup(100, false);
         ASSERT_NE(waitByCaption(kBox, kInfoBox, 222, 88, "OK"), 0u);
         ASSERT_TRUE(answerBox(kInfoBox, 222, 88, "OK"));
         ASSERT_NE(waitTop(kForm, kResult), 0u);
         expectAll(kResult, kResultPoints);
         ASSERT_TRUE(click(kForm, kResult, 48, 445, "閉じる"));
 
-        calibrate(kForm, kMenu, 711, 87);
-        ASSERT_TRUE(click(kForm, kMenu, 155, 69, "パドック"));
-        ASSERT_NE(waitTop(kForm, kInfo), 0u);
-        calibrate(kForm, kInfo, 758, 412);
+        openInfoForm();
         expectScale(kInfo, 758, 412);
         expectAll(kInfo, kInfoPoints);
         EXPECT_EQ(findAt(kForm, kInfo, 104, 160), 0u) << "no lists before 情報取得";
@@ -156,10 +151,7 @@ TEST_P(PositionsTest, TheRacecourseFrameIsFoundFromThePanelEitherWay) {
     act([&] {
         logIn();
         skipTerms();
-        calibrate(kForm, kMenu, 711, 87);
-        ASSERT_TRUE(click(kForm, kMenu, 155, 69, "パドック"));
-        ASSERT_NE(waitTop(kForm, kInfo), 0u);
-        calibrate(kForm, kInfo, 758, 412);
+        openInfoForm();
         const Hwnd form = findWindow(kForm, kInfo);
         const Hwnd panel = findByClass(kForm, kInfo, 57, 77, "AfxWnd40");
         ASSERT_NE(panel, 0u);

@@ -1,9 +1,8 @@
 // Entering and submitting bets on the vote form as a user does, at the
 // design size and drawn 1.5 times larger: the vote log and the centre's
 // ledger agree with what was entered, once.
-#include "betclient/centre/vote_log_file.h"
-#include "betclient_centre/centre_fixture.h"
 #include "client_fixture.h"
+#include "clientdata/vote_log_record.h"
 #include "platform/clock.h"
 
 namespace clienttest {
@@ -13,27 +12,17 @@ using namespace hand;
 using namespace plat;
 using centre::Bet;
 using centre::Kind;
-using centre_test::field;
-
-// The bets of a vote log record with their acceptance statuses.
-std::vector<std::pair<Bet, int>> voteLogEntries(const std::string& line) {
-    namespace L = centre::vote_log_layout;
+// The bets of a vote log with their acceptance statuses, read with the
+// program's own reader.
+std::vector<std::pair<Bet, int>> voteLogEntries(const std::string& file) {
+    const clientdata::VoteLogRecord record = clientdata::ParseVoteLogRecord(file.substr(0, file.find("\r\n")));
     std::vector<std::pair<Bet, int>> entries;
-    const int count = field(line, L::kEntryCount.at, L::kEntryCount.width);
-    for (int i = 0; i < count; ++i) {
-        auto at = [&](centre::Column c) {
-            const centre::Column f = L::entry(i, c);
-            return field(line, f.at, f.width);
-        };
-        Bet bet;
-        bet.venue = at(L::kEntryVenue);
-        bet.race = at(L::kEntryRace);
-        bet.kind = static_cast<Kind>(at(L::kEntryKind));
+    for (const clientdata::VoteLogEntry& e : record.entries) {
+        Bet bet{e.venueCode, e.race, static_cast<Kind>(e.kind), 0, 0, e.amountUnits};
         const bool pair = centre::isPairKind(bet.kind);
-        bet.first = pair ? at(L::kEntryFirst) : at(L::kEntrySecond);
-        bet.second = pair ? at(L::kEntrySecond) : 0;
-        bet.units = at(L::kEntryUnits);
-        entries.emplace_back(bet, at(L::kEntryStatus));
+        bet.first = pair ? e.first : e.second;
+        bet.second = pair ? e.second : 0;
+        entries.emplace_back(bet, e.status);
     }
     return entries;
 }
@@ -77,16 +66,18 @@ TEST_P(VoteTest, AGroupIsPlacedOnceAndTheLogAgreesWithTheLedger) {
         const std::string shown = text(list);
         EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 3);
         openConfirm();
-        typeTotal(1800);
-        pressSubmit(false);
-        runTransfer();
+        submitGroup(1800, false);
         acknowledgeVote();
     });
     const std::vector<Bet> expected = {{5, 1, Kind::Quinella, 3, 7, 10}, {9, 1, Kind::Win, 5, 0, 5},
                                        {5, 3, Kind::Bracket, 5, 5, 3}};
     const centre::Centre c = centreNow();
     EXPECT_EQ(ledgerBets(c), expected);
-    const auto logged = voteLogEntries(clientFile("Lg-00.JRA"));
+    const std::string log = clientFile("Lg-00.JRA");
+    const clientdata::VoteLogRecord record = clientdata::ParseVoteLogRecord(log.substr(0, log.find("\r\n")));
+    EXPECT_EQ(record.receiptNo, 1);
+    EXPECT_EQ(record.purchaseUnits, 18);
+    const auto logged = voteLogEntries(log);
     ASSERT_EQ(logged.size(), expected.size());
     for (std::size_t i = 0; i < logged.size(); ++i) {
         EXPECT_EQ(logged[i].first, expected[i]) << i;
@@ -96,6 +87,24 @@ TEST_P(VoteTest, AGroupIsPlacedOnceAndTheLogAgreesWithTheLedger) {
         EXPECT_EQ(findWindow(kForm, kConfirm), 0u);
         EXPECT_EQ(findByCaption(kForm, kVote, 300, 300, "01 "), 0u) << "nothing pending any more";
     });
+}
+
+TEST_P(VoteTest, AResultLeftOpenShowsTheNextVote) {
+    toVoteForm();
+    for (int receipt = 1; receipt <= 2; ++receipt) {
+        act([&] {
+            enterBet("阪神", 1, "複勝", {receipt}, 100);
+            openConfirm();
+            submitGroup(100, false);
+            ASSERT_NE(waitByCaption(kBox, kInfoBox, 222, 88, "OK"), 0u);
+            ASSERT_TRUE(answerBox(kInfoBox, 222, 88, "OK"));
+            const Hwnd header = waitByCaption(kForm, kResult, 100, 40, "受付番号");
+            ASSERT_NE(header, 0u);
+            EXPECT_NE(text(header).find(receipt == 1 ? "0001" : "0002"), std::string::npos) << testsupport::u8(text(header));
+        });
+    }
+    EXPECT_EQ(centreNow().ledger().size(), 2u);
+    EXPECT_TRUE(clientFileExists("Lg-01.JRA"));
 }
 
 TEST_P(VoteTest, SameBracketCancellationIsAnnouncedAndOnlyAForcedVoteGoes) {
@@ -138,9 +147,7 @@ TEST_P(VoteTest, SameBracketFaultAnnouncesOnEveryBracketClick) {
         typeAmount(100);
         ASSERT_TRUE(click(kForm, kVote, 537, 263, "Ｏ　Ｋ"));
         openConfirm();
-        typeTotal(100);
-        pressSubmit(true);
-        runTransfer();
+        submitGroup(100, true);
         acknowledgeVote();
     });
     EXPECT_EQ(ledgerBets(centreNow()), (std::vector<Bet>{{5, 1, Kind::Bracket, 2, 6, 1}}));
@@ -211,9 +218,7 @@ TEST_P(VoteTest, Error10001ComesAfterAnAcceptedVote) {
     act([&] {
         enterBet("阪神", 1, "馬連", {1, 18}, 1200);
         openConfirm();
-        typeTotal(1200);
-        pressSubmit(false);
-        runTransfer();
+        submitGroup(1200, false);
         ASSERT_NE(boxText(kErrorBox, 340, 62, "10001"), 0u);
         ASSERT_TRUE(answerBox(kErrorBox, 308, 112, "OK"));
         ASSERT_TRUE(waitGone(kBox, kErrorBox));
@@ -230,9 +235,7 @@ TEST_P(VoteTest, Error11028AsksForTheTotalAgainAndAForcedVote) {
     act([&] {
         enterBet("東京", 5, "単勝", {8}, 100);
         openConfirm();
-        typeTotal(100);
-        pressSubmit(false);
-        runTransfer();
+        submitGroup(100, false);
         ASSERT_NE(boxText(kErrorBox, 343, 65, "11028"), 0u);
         ASSERT_TRUE(answerBox(kErrorBox, 312, 118, "OK"));
         ASSERT_TRUE(waitGone(kBox, kErrorBox));
@@ -240,9 +243,7 @@ TEST_P(VoteTest, Error11028AsksForTheTotalAgainAndAForcedVote) {
     EXPECT_TRUE(centreNow().ledger().empty()) << "nothing taken before the forced vote";
     EXPECT_FALSE(clientFileExists("Lg-00.JRA"));
     act([&] {
-        typeTotal(100);
-        pressSubmit(true);
-        runTransfer();
+        submitGroup(100, true);
         acknowledgeVote();
     });
     EXPECT_EQ(ledgerBets(centreNow()), (std::vector<Bet>{{5, 5, Kind::Win, 8, 0, 1}}));
