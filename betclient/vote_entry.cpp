@@ -29,13 +29,17 @@ centre::Bet betOf(const VoteEntry& e, int first, int second) {
 
 void pressDigit(VoteEntry& entry, int digit) {
     if (digit < 0 || digit > 9) return;
+    if (entry.amountTaken) clearAmount(entry);
     int limit = 1;
     for (int i = 0; i < kAmountDigits; ++i) limit *= 10;
     if (entry.units * 10 + digit >= limit) return;  // a fifth digit is not taken
     entry.units = entry.units * 10 + digit;
 }
 
-void clearAmount(VoteEntry& entry) { entry.units = 0; }
+void clearAmount(VoteEntry& entry) {
+    entry.units = 0;
+    entry.amountTaken = false;
+}
 
 void chooseKind(VoteEntry& entry, centre::Kind kind) {
     if (entry.kind == kind) return;

@@ -22,6 +22,7 @@ struct VoteEntry {
     std::optional<bool> wheel;  // 総流し (true) or 通常 (false); pair kinds only
     std::vector<int> numbers;   // horses, or brackets for 枠連, in the order chosen
     int units = 0;              // amount in 100 yen
+    bool amountTaken = false;   // a bet took the amount: the next digit starts a new one
 };
 
 enum class EntryProblem {

@@ -269,8 +269,10 @@ void VoteForm::confirmBet() {
         app_.box(this, text::kInfoCaption, text::kTooMany, box::kNotice);
         return;
     }
-    // Amount, kind, racecourse and race stay for the next bet.
+    // Amount, kind, racecourse and race stay for the next bet; a digit
+    // pressed now starts a new amount.
     entry_.numbers.clear();
+    entry_.amountTaken = true;
     sameBracketNotice_ = false;
     showEntry();
     app_.pendingChanged();

@@ -97,7 +97,11 @@ void BetRunner(BetRun& run, plat::Hwnd listEdit) {
                     failed = true;
                     break;
                 }
-                if (entered > 0) countEntered(run, ++count, total += bet.amountYen);
+                if (entered > 0) {
+                    ++count;
+                    total += bet.amountYen;
+                    countEntered(run, count, total);
+                }
             }
             ++i;
         }

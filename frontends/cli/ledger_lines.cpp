@@ -1,0 +1,40 @@
+#include "frontends/cli/ledger_lines.h"
+
+#include "betdata/bet_line.h"
+#include "betdata/bet_list_render.h"
+
+namespace cli {
+
+namespace {
+
+char kindLetter(centre::Kind kind) {
+    switch (kind) {
+    case centre::Kind::Win: return betdata::kKindTansho;
+    case centre::Kind::Place: return betdata::kKindFukusho;
+    case centre::Kind::Bracket: return betdata::kKindWakuren;
+    case centre::Kind::Quinella: return betdata::kKindUmaren;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string LedgerAsBetList(const std::vector<centre::LedgerEntry>& ledger) {
+    std::string text;
+    int number = 0;
+    for (const centre::LedgerEntry& entry : ledger) {
+        const centre::Bet& bet = entry.bet;
+        betdata::BetLine line;
+        line.venue = static_cast<std::uint8_t>(bet.venue);
+        line.race = static_cast<std::uint8_t>(bet.race);
+        line.kind = kindLetter(bet.kind);
+        line.first = static_cast<std::uint8_t>(bet.first);
+        line.second = static_cast<std::uint8_t>(centre::isPairKind(bet.kind) ? bet.second : 0);
+        line.amount = static_cast<std::int16_t>(bet.units);
+        char buffer[betdata::kCanonicalLineBytes];
+        if (betdata::FormatBetLine(buffer, sizeof buffer, ++number, line) > 0) text += buffer;
+    }
+    return text;
+}
+
+}  // namespace cli

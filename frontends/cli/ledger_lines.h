@@ -1,0 +1,16 @@
+// The betting centre's ledger written as the bet list writes bets, so that
+// what was placed can be set beside what was asked for.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "betclient/centre/voting.h"
+
+namespace cli {
+
+// One canonical bet-list line per accepted bet, in the order the centre
+// accepted them, numbered from 001 (CR LF line ends).
+std::string LedgerAsBetList(const std::vector<centre::LedgerEntry>& ledger);
+
+}  // namespace cli

@@ -1,0 +1,109 @@
+#include "ui/bet_command.h"
+
+#include <initializer_list>
+
+#include "app/strings.h"
+#include "betdata/amount_limits.h"
+#include "betdata/bet_list_edit.h"
+#include "platform/window.h"
+
+namespace ui {
+
+namespace {
+
+// The first line of the list is read into a buffer of this size to see
+// whether there is anything to place.
+constexpr std::size_t kFirstLineBytes = 32;
+
+plat::Hwnd item(const BetCommand& command, int id) { return plat::getDlgItem(command.window, id); }
+
+void enable(const BetCommand& command, std::initializer_list<int> ids, bool on) {
+    for (const int id : ids) plat::enableWindow(item(command, id), on);
+}
+
+bool listIsEmpty(plat::Hwnd list) {
+    char first[kFirstLineBytes];
+    return betdata::EditBetList(list).readLine(0, first, sizeof first) == 0;
+}
+
+void startRun(BetCommand& command) {
+    driver::PatDriver& driver = command.run.driver;
+    command.host.reparseRequest(false);
+    if (betdata::CheckAmountLimits(command.run.list.table, driver.settings, driver.notifier) ==
+        betdata::LimitDecision::Abort)
+        return;
+    const plat::Hwnd list = item(command, kIdBetList);
+    if (listIsEmpty(list)) {
+        driver.notifier.beep(plat::MB_ICONASTERISK);
+        command.host.focusBetList();
+        return;
+    }
+    command.run.runState.store(driver::kRunRunning);
+    driver.notifier.beep(plat::MB_OK);
+    plat::enableWindow(list, false);
+    const plat::Hwnd bet = item(command, kIdBetButton);
+    plat::setWindowText(bet, kStopCaption);
+    plat::enableWindow(bet, true);
+    plat::setForegroundWindow(command.window);
+    enable(command, {kIdAutoButton, kIdLoadButton, kIdClearButton, kIdMergeButton}, false);
+    driver::StartBetRunner(command.run, list);
+}
+
+}  // namespace
+
+void OnBet(BetCommand& command) {
+    driver::RunState& runState = command.run.runState;
+    switch (runState.load()) {
+    case driver::kRunIdle: startRun(command); return;
+    case driver::kRunRunning:
+        runState.store(driver::kRunStopRequested);
+        command.run.driver.notifier.beep(plat::MB_ICONASTERISK);
+        return;
+    default:
+        // Stopping or ended: the timer completes the run.
+        return;
+    }
+}
+
+bool RunHasEnded(const driver::RunState& runState) {
+    const std::int16_t state = runState.load();
+    return state == driver::kRunFinished || state == driver::kRunFailed;
+}
+
+void FinishRun(BetCommand& command) {
+    driver::RunState& runState = command.run.runState;
+    const driver::RunControl& control = command.run.control;
+    if (runState.load() == driver::kRunFinished) {
+        command.host.loadNewVoteLog();
+        command.host.clearCommand();
+    }
+    const plat::Hwnd list = item(command, kIdBetList);
+    plat::enableWindow(list, true);
+    plat::setWindowText(item(command, kIdBetButton), kBetCaption);
+    enable(command, {kIdAutoButton}, true);
+    if (control.autoMode) {
+        enable(command, {kIdBetButton}, false);
+        if (runState.load() == driver::kRunFailed) {
+            if (command.run.driver.notifier.message(app::kMsgManualModeQuestion, plat::MB_YESNO) == plat::IDYES) {
+                // Manual mode: the lines left stay for a manual run.
+                command.host.autoToggle();
+            } else {
+                command.host.clearCommand();
+                runState.store(driver::kRunIdle);
+            }
+        }
+    }
+    if (!control.autoMode) {
+        enable(command, {kIdLoadButton, kIdClearButton, kIdMergeButton, kIdBetList}, true);
+        command.host.focusBetList();
+    }
+    if (runState.load() == driver::kRunFailed) {
+        // The list holds the bets that were not placed: parse it again from
+        // its start, without the terms step.
+        plat::sendMessage(list, plat::EM_SETSEL, 0, 0);
+        command.host.reparseRequest(true);
+    }
+    runState.store(driver::kRunIdle);
+}
+
+}  // namespace ui

@@ -1,0 +1,56 @@
+// The 投票 command of the main window and the completion of a run.
+//
+// OnBet starts a run (re-parse, amount limits, buttons, BetRunner thread)
+// or, while one is running, asks it to stop.  FinishRun completes a run
+// that has ended (RunState 1 or -1): it is called from the main window's
+// timer, since the BetRunner thread posts nothing to the window.
+#pragma once
+
+#include "driver/bet_runner.h"
+#include "platform/wintypes.h"
+
+namespace ui {
+
+// Controls of the main window the command works on.
+constexpr int kIdBetList = 1000;
+constexpr int kIdBetButton = 1004;
+constexpr int kIdLoadButton = 1005;
+constexpr int kIdClearButton = 1006;
+constexpr int kIdMergeButton = 1020;
+constexpr int kIdAutoButton = 1021;
+
+constexpr const char* kBetCaption = "投票";
+constexpr const char* kStopCaption = "STOP";
+
+// The main window's own handlers the command calls on.
+class BetCommandHost {
+public:
+    virtual ~BetCommandHost() = default;
+    // The re-parse request handler (the terms step skipped when asked).
+    virtual void reparseRequest(bool skipTermsCheck) = 0;
+    virtual void clearCommand() = 0;
+    virtual void focusBetList() = 0;
+    virtual void autoToggle() = 0;
+    // After a finished run: the client's new vote log into the running
+    // totals, and the status box redrawn when it was read.
+    virtual void loadNewVoteLog() = 0;
+};
+
+struct BetCommand {
+    plat::Hwnd window;       // the main window (a dialog holding the controls)
+    BetCommandHost& host;
+    driver::BetRun& run;     // driver, run control, RunState, bet-list state
+};
+
+// Command 1004.
+void OnBet(BetCommand& command);
+
+// Whether the run has ended and waits for FinishRun.
+bool RunHasEnded(const driver::RunState& runState);
+
+// Completes an ended run: after a finished one the list is cleared; after
+// a stopped or failed one it holds the bets that were not placed and is
+// parsed again.  The window returns to idle in its mode; RunState becomes 0.
+void FinishRun(BetCommand& command);
+
+}  // namespace ui

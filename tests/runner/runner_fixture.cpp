@@ -1,0 +1,176 @@
+#include "runner_fixture.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "betclient/centre/centre.h"
+#include "betclient/faults.h"
+#include "betdata/bet_kind.h"
+#include "betdata/bet_list_render.h"
+#include "betdata/venue.h"
+#include "frontends/cli/ledger_lines.h"
+#include "frontends/simhome/client_install.h"
+#include "platform/window.h"
+
+namespace runnertest {
+
+namespace {
+
+constexpr int kYear = 1998, kMonth = 12, kDay = 5;
+constexpr int kTermsFetchedAt = 900;  // hour * 100 + minute
+constexpr const char* kHostClass = "RunnerTestHost";
+constexpr plat::Uint kListLimit = 20480;
+
+sim::Desktop::Options desktopOptions(const std::string& directory, std::int64_t start) {
+    setenv("TZ", "Asia/Tokyo", 1);
+    tzset();
+    sim::Desktop::Options options;
+    options.directory = directory;
+    options.startTime = start;
+    return options;
+}
+
+}  // namespace
+
+const char* const kRunnerDay = R"(# the runner tests' day: every race starts after the runs end
+date 1998-12-05
+account user=11112222 password=0123 limit=900000 balance=900000
+meeting 東京 kai=5 nichime=3
+race 1 sale=15 start=15:00 horses=777777777777777777
+race 2 sale=15 start=15:05 horses=777777777777777777
+race 3 sale=15 start=15:10 horses=777777777777777777
+race 4 sale=15 start=15:15 horses=777777777777777777
+race 5 sale=15 start=15:20 horses=777777777777777777
+race 6 sale=15 start=15:25 horses=777777777777777777
+race 7 sale=15 start=15:30 horses=777777777777777777
+race 8 sale=15 start=15:35 horses=777777777777777777
+race 9 sale=15 start=15:40 horses=777777777777777777
+race 10 sale=15 start=15:45 horses=777777777777777777
+race 11 sale=15 start=15:50 horses=7777717777777777
+race 12 sale=15 start=15:55 horses=777777777777777777
+meeting 阪神 kai=5 nichime=3
+race 1 sale=15 start=16:00 horses=777777777777777777
+race 2 sale=15 start=16:05 horses=777777777777777777
+race 3 sale=15 start=16:10 horses=777777777777777777
+race 4 sale=15 start=16:15 horses=777777777777777777
+race 5 sale=15 start=16:20 horses=777777777777777777
+race 6 sale=15 start=16:25 horses=777777777777777777
+race 7 sale=15 start=16:30 horses=777777777777777777
+race 8 sale=15 start=16:35 horses=777777777777777777
+race 9 sale=15 start=16:40 horses=777777777777777777
+race 10 sale=15 start=16:45 horses=777777777777777777
+race 11 sale=15 start=16:50 horses=777777777777777777
+race 12 sale=15 start=16:55 horses=777777777777777777
+)";
+
+RunnerTest::RunnerTest(std::int64_t start)
+    : desktop(desktopOptions(home.path(), start)),
+      clock(start),
+      driver{state, terms, betFile, settings, notifier, clock} {
+    plat::registerClass(kHostClass, plat::defWindowProc);
+    desktop.startProgram(kOrnel, home.file("Ornel.exe"), [this] {
+        plat::CreateParams p;
+        p.className = kHostClass;
+        p.caption = kOrnel;
+        host = plat::createWindow(p);
+        plat::CreateParams e;
+        e.className = "Edit";
+        e.style = plat::WS_CHILD | plat::WS_VISIBLE | plat::ES_MULTILINE | plat::ES_UPPERCASE |
+                  plat::ES_WANTRETURN | plat::WS_VSCROLL;
+        e.rect = {5, 60, 360, 400};
+        e.parent = host;
+        e.id = 1000;
+        edit = plat::createWindow(e);
+        plat::sendMessage(edit, plat::EM_LIMITTEXT, kListLimit, 0);
+        plat::Msg msg;
+        while (plat::getMessage(msg)) plat::dispatchMessage(msg);
+    });
+    desktop.runUntil([this] { return edit != 0; }, 1);
+    driver.mainWindow.store(host);
+}
+
+RunnerTest::~RunnerTest() { desktop.runFor(0); }
+
+void RunnerTest::install(const std::vector<std::string>& faults) {
+    simhome::ClientInstallOptions options;
+    options.dayText = kRunnerDay;
+    options.faults = faults;
+    exe = simhome::installClient(desktop, client.path(), options);
+    ASSERT_FALSE(exe.empty());
+    bool written = false;
+    std::string dayErrorSeen;
+    desktop.call("installer", [&] {
+        std::string dayError;
+        centre::Centre centre = centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError);
+        dayErrorSeen = dayError;
+        written = dayError.empty() && centre.writeTerms(kTermsFetchedAt);
+    });
+    ASSERT_TRUE(written) << dayErrorSeen;
+    settings.userId = "11112222";
+    settings.password = "0123";
+    settings.pat95Dir = exe;
+    settings.betFileDir = home.file("98120501.BET");
+}
+
+void RunnerTest::setFaults(const std::vector<std::string>& lines) {
+    desktop.call("installer", [&] { ASSERT_TRUE(betclient::writeFaults(client.path(), lines)); });
+}
+
+void RunnerTest::asOrnel(const std::function<void()>& fn) { ASSERT_TRUE(desktop.call(kOrnel, fn, 60'000)); }
+
+void RunnerTest::setList(const std::string& text) {
+    asOrnel([&] { plat::setWindowText(edit, text); });
+}
+
+std::string RunnerTest::listText() {
+    std::string text;
+    asOrnel([&] { text = plat::getWindowText(edit, kListLimit + 1); });
+    return text;
+}
+
+bool RunnerTest::runBets(std::int64_t maxMs) {
+    asOrnel([&] {
+        runState.store(driver::kRunRunning);
+        driver::StartBetRunner(run, edit);
+    });
+    return desktop.runUntil(
+        [&] { return runState.load() == driver::kRunFinished || runState.load() == driver::kRunFailed; }, maxMs);
+}
+
+std::string RunnerTest::ledgerText() {
+    std::string dayError;
+    const centre::Centre centre = centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError);
+    return cli::LedgerAsBetList(centre.ledger());
+}
+
+std::vector<std::string> RunnerTest::pressed(std::size_t fromTrace) const {
+    std::vector<std::string> captions;
+    const auto& trace = desktop.trace();
+    for (std::size_t i = fromTrace; i < trace.size(); ++i) {
+        const sim::TraceEvent& e = trace[i];
+        if (e.kind == sim::TraceEvent::Kind::Post && e.fromProgram == kOrnel && e.message == plat::WM_LBUTTONDOWN)
+            captions.push_back(e.caption);
+    }
+    return captions;
+}
+
+std::string canonical(const std::vector<Row>& rows) {
+    std::string text;
+    int number = 0;
+    for (const Row& row : rows) {
+        betdata::BetLine bet;
+        bet.venue = static_cast<std::uint8_t>(betdata::VenueFromName(row.venue));
+        bet.race = static_cast<std::uint8_t>(row.race);
+        for (const char letter : {'T', 'F', 'W', 'U'})
+            if (std::string(betdata::KindName(letter)) == row.kind) bet.kind = letter;
+        bet.first = static_cast<std::uint8_t>(row.numbers.at(0));
+        bet.second = static_cast<std::uint8_t>(row.numbers.size() > 1 ? row.numbers[1] : 0);
+        bet.amount = static_cast<std::int16_t>(row.yen / betdata::kYenPerUnit);
+        char line[betdata::kCanonicalLineBytes];
+        betdata::FormatBetLine(line, sizeof line, ++number, bet);
+        text += line;
+    }
+    return text;
+}
+
+}  // namespace runnertest
