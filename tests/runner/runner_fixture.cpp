@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 
 #include "betclient/centre/centre.h"
 #include "betclient/faults.h"
@@ -82,6 +83,7 @@ RunnerTest::RunnerTest(std::int64_t start)
         e.id = 1000;
         edit = plat::createWindow(e);
         plat::sendMessage(edit, plat::EM_LIMITTEXT, kListLimit, 0);
+        watchLineReads();
         plat::Msg msg;
         while (plat::getMessage(msg)) plat::dispatchMessage(msg);
     });
@@ -90,6 +92,15 @@ RunnerTest::RunnerTest(std::int64_t start)
 }
 
 RunnerTest::~RunnerTest() { desktop.runFor(0); }
+
+void RunnerTest::watchLineReads() {
+    auto base = std::make_shared<plat::WndProc>();
+    *base = plat::setWindowProc(edit, [this, base](plat::Hwnd w, plat::Uint m, plat::Wparam wp, plat::Lparam lp) {
+        if (m == plat::EM_GETLINE && runState.load() == driver::kRunRunning && ++linesRead == stopAfterLines)
+            runState.store(driver::kRunStopRequested);
+        return plat::callWindowProc(*base, w, m, wp, lp);
+    });
+}
 
 void RunnerTest::install(const std::vector<std::string>& faults) {
     simhome::ClientInstallOptions options;
@@ -171,6 +182,25 @@ std::string canonical(const std::vector<Row>& rows) {
         text += line;
     }
     return text;
+}
+
+}  // namespace runnertest
+
+namespace runnertest {
+
+std::string firstDifference(const std::string& a, const std::string& b) {
+    std::size_t line = 1, atA = 0, atB = 0;
+    for (;;) {
+        const std::size_t endA = a.find('\n', atA), endB = b.find('\n', atB);
+        const std::string lineA = a.substr(atA, endA == std::string::npos ? std::string::npos : endA - atA);
+        const std::string lineB = b.substr(atB, endB == std::string::npos ? std::string::npos : endB - atB);
+        if (lineA != lineB)
+            return "line " + std::to_string(line) + ": " + testsupport::u8(lineA) + " | " + testsupport::u8(lineB);
+        if (endA == std::string::npos || endB == std::string::npos) return "";
+        atA = endA + 1;
+        atB = endB + 1;
+        ++line;
+    }
 }
 
 }  // namespace runnertest

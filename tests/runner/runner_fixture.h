@@ -47,6 +47,8 @@ protected:
     // Starts the BetRunner on the list and drives the desktop until the run
     // has ended (RunState 1 or -1); false when it did not end in maxMs.
     bool runBets(std::int64_t maxMs = 4 * 3'600'000);
+    // Counts the lines the run reads and presses STOP after stopAfterLines.
+    void watchLineReads();
     // Runs fn as Ornel (a thread of its program).
     void asOrnel(const std::function<void()>& fn);
 
@@ -73,6 +75,10 @@ protected:
     driver::BetRun run{driver, control, runState, list};
     plat::Hwnd host = 0;
     plat::Hwnd edit = 0;
+    // When above 0, STOP is pressed (RunState -3) as soon as the run has
+    // read this many lines of the list.
+    int stopAfterLines = 0;
+    int linesRead = 0;
 };
 
 // Canonical lines numbered from 001, from (venue name, race, kind name,
@@ -85,5 +91,9 @@ struct Row {
     int yen;
 };
 std::string canonical(const std::vector<Row>& rows);
+
+// "" when the texts are equal; else the first line where they differ, as
+// "line N: <a> | <b>" in UTF-8 (for short failure messages on long lists).
+std::string firstDifference(const std::string& a, const std::string& b);
 
 }  // namespace runnertest

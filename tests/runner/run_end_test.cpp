@@ -1,0 +1,185 @@
+// How a run ends when it is stopped or the client does not answer as it
+// should: RunState, the messages, what the centre took, and the list, which
+// then holds exactly the bets that were not placed.
+#include <algorithm>
+
+#include "app/strings.h"
+#include "driver/submit_group.h"
+#include "platform/dialog.h"
+#include "platform/window.h"
+#include "runner_fixture.h"
+
+namespace runnertest {
+namespace {
+
+// Six bets in three groups of two.
+const std::vector<Row> kSix = {{"東京", 1, "単勝", {1}, 100},   {"東京", 2, "複勝", {2}, 200},
+                               {"阪神", 3, "馬連", {3, 4}, 300}, {"阪神", 4, "枠連", {5, 6}, 400},
+                               {"東京", 5, "単勝", {7}, 500},   {"東京", 6, "複勝", {8}, 600}};
+
+std::vector<Row> rows(std::size_t from, std::size_t to) { return {kSix.begin() + from, kSix.begin() + to}; }
+
+// The lines from..to-1 of the canonical text of all six, as they stand in
+// the list (their numbers unchanged).
+std::string linesOf(std::size_t from, std::size_t to) {
+    const std::string all = canonical(kSix);
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i < from; ++i) begin = all.find("\r\n", begin) + 2;
+    std::size_t end = begin;
+    for (std::size_t i = from; i < to; ++i) end = all.find("\r\n", end) + 2;
+    return all.substr(begin, end - begin);
+}
+
+long pressesOf(const std::vector<std::string>& pressed, const std::string& caption) {
+    return std::count(pressed.begin(), pressed.end(), caption);
+}
+
+class StopTest : public RunnerTest, public ::testing::WithParamInterface<int> {};
+
+// STOP pressed after the second group's first line was read, or after its
+// last: the group is entered in the client, but not submitted.
+INSTANTIATE_TEST_SUITE_P(LinesRead, StopTest, ::testing::Values(3, 4));
+
+TEST_P(StopTest, StopInTheSecondGroupKeepsThatGroupAndWhatFollows) {
+    install();
+    settings.betDivideUnit = 2;
+    setList(canonical(kSix));
+    stopAfterLines = GetParam();
+    ASSERT_TRUE(runBets());
+    EXPECT_EQ(runState.load(), driver::kRunFailed);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(linesRead, GetParam()) << "no line read after the stop";
+    EXPECT_EQ(ledgerText(), canonical(rows(0, 2)));
+    EXPECT_EQ(pressesOf(pressed(), "通常投票"), 1) << "one vote";
+    EXPECT_EQ(listText(), linesOf(2, 6)) << "the submitted lines went, the others stayed";
+}
+
+using RunEndTest = RunnerTest;
+
+TEST_F(RunEndTest, StopBeforeAnyGroupWasSubmittedLeavesTheListAlone) {
+    install();
+    setList(canonical(kSix));
+    stopAfterLines = 1;
+    ASSERT_TRUE(runBets());
+    EXPECT_EQ(runState.load(), driver::kRunFailed);
+    EXPECT_EQ(ledgerText(), "");
+    EXPECT_EQ(listText(), canonical(kSix));
+}
+
+TEST_F(RunEndTest, AClientFailingMidRunLeavesExactlyTheUnsubmittedBets) {
+    install();
+    settings.betDivideUnit = 2;
+    setList(canonical(kSix));
+    asOrnel([] { plat::setClipboardText("the user's own text"); });
+    asOrnel([&] {
+        runState.store(driver::kRunRunning);
+        driver::StartBetRunner(run, edit);
+    });
+    // Once the first vote has gone, the next transfer breaks down.
+    ASSERT_TRUE(desktop.runUntil([] { return plat::findWindow("ThunderRTForm", "投票結果") != 0; }, 3'600'000));
+    setFaults({"transfer-error"});
+    ASSERT_TRUE(desktop.runUntil([&] { return runState.load() == driver::kRunFailed; }, 3'600'000));
+    EXPECT_EQ(messages(), std::vector<int>{app::kMsgClientFailed});
+    EXPECT_EQ(ledgerText(), canonical(rows(0, 2))) << "each submitted bet once";
+    EXPECT_EQ(listText(), linesOf(2, 6));
+    std::string clipboard;
+    asOrnel([&] { clipboard = plat::getClipboardText(); });
+    EXPECT_EQ(clipboard, "the user's own text") << "the lines were removed without the clipboard";
+}
+
+TEST_F(RunEndTest, AnEntryCheckOfTheClientEndsTheRunBeforeTheGroupIsSubmitted) {
+    install();
+    settings.betDivideUnit = 2;
+    setList(canonical(kSix));
+    asOrnel([&] {
+        runState.store(driver::kRunRunning);
+        driver::StartBetRunner(run, edit);
+    });
+    ASSERT_TRUE(desktop.runUntil([] { return plat::findWindow("ThunderRTForm", "投票結果") != 0; }, 3'600'000));
+    // The third bet's "Ｏ　Ｋ" is answered by 金額を入力してください。
+    setFaults({"validation=amount"});
+    ASSERT_TRUE(desktop.runUntil([&] { return runState.load() == driver::kRunFailed; }, 3'600'000));
+    EXPECT_EQ(messages(), std::vector<int>{app::kMsgClientFailed});
+    EXPECT_EQ(ledgerText(), canonical(rows(0, 2)));
+    EXPECT_EQ(listText(), linesOf(2, 6));
+}
+
+TEST_F(RunEndTest, Error10001MeansTheVoteWentThrough) {
+    install({"error-10001"});
+    const std::string bets = canonical(rows(0, 3));
+    setList(bets);
+    ASSERT_TRUE(runBets());
+    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(ledgerText(), bets);
+}
+
+TEST_F(RunEndTest, Error11028WithoutForceModeFailsAndKeepsTheList) {
+    install({"error-11028"});
+    settings.forceMode = 0;
+    const std::string bets = canonical(rows(0, 3));
+    setList(bets);
+    ASSERT_TRUE(runBets());
+    EXPECT_EQ(runState.load(), driver::kRunFailed);
+    EXPECT_EQ(messages(), std::vector<int>{app::kMsgClientFailed});
+    EXPECT_EQ(ledgerText(), "");
+    EXPECT_EQ(listText(), bets);
+}
+
+TEST_F(RunEndTest, Error11028WithForceModeRetypesTheTotalAndForcesTheVote) {
+    install({"error-11028"});
+    settings.forceMode = 1;
+    const std::string bets = canonical(rows(0, 3));
+    setList(bets);
+    ASSERT_TRUE(runBets());
+    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(ledgerText(), bets) << "placed once, by the forced vote";
+    const auto presses = pressed();
+    EXPECT_EQ(pressesOf(presses, "通常投票"), 1);
+    EXPECT_EQ(pressesOf(presses, "強制投票"), 1);
+}
+
+TEST_F(RunEndTest, WithoutAutoPatTheConfirmationIsLeftToTheUser) {
+    install();
+    settings.autoPat = 0;
+    setList(canonical(rows(0, 2)));
+    ASSERT_TRUE(runBets());
+    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(ledgerText(), "");
+    EXPECT_NE(plat::findWindow("ThunderRTForm", "投票金額確認"), 0u) << "the confirmation stays open";
+    EXPECT_EQ(pressesOf(pressed(), "通常投票"), 0);
+}
+
+TEST_F(RunEndTest, AHungTransferIsGivenUpAfterItsBound) {
+    install({"transfer-hang"});
+    const std::string bets = canonical(rows(0, 2));
+    setList(bets);
+    const std::int64_t start = desktop.virtualMs();
+    ASSERT_TRUE(runBets());
+    EXPECT_EQ(runState.load(), driver::kRunFailed);
+    EXPECT_EQ(messages(), std::vector<int>{app::kMsgClientFailed});
+    EXPECT_GE(desktop.virtualMs() - start, static_cast<std::int64_t>(driver::kVoteTransferLimitMs));
+    EXPECT_LT(desktop.virtualMs() - start, static_cast<std::int64_t>(driver::kVoteTransferLimitMs) + 120'000);
+    EXPECT_EQ(listText(), bets);
+}
+
+class OutsideHoursTest : public RunnerTest {
+protected:
+    OutsideHoursTest() : RunnerTest(k1705) {}
+};
+
+TEST_F(OutsideHoursTest, NothingIsSentAndTheRunFailsWithItsLines) {
+    install();
+    const std::string bets = canonical(rows(0, 2));
+    setList(bets);
+    ASSERT_TRUE(runBets());
+    EXPECT_EQ(runState.load(), driver::kRunFailed) << "not a finished run that would clear the list";
+    // After 17:00 the terms are no longer current (8145); the vote is not sent (8142).
+    EXPECT_EQ(messages(), (std::vector<int>{app::kMsgTermsUnchecked, app::kMsgOutsideHours}));
+    EXPECT_EQ(ledgerText(), "");
+    EXPECT_EQ(listText(), bets);
+}
+
+}  // namespace
+}  // namespace runnertest
