@@ -80,7 +80,8 @@ public:
     void openVote(int venue);
     void openInfo();
     void openConfirm();
-    void submitVote(bool forced);
+    // Sends the pending bets (the confirmation form has checked them).
+    void submitVote();
     void transferInfo(const InfoSelection& selection);
     void askQuit(const Form& from);
     // The pending list changed: the forms showing it follow.

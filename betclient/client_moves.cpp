@@ -75,7 +75,7 @@ void ClientApp::pendingChanged() {
     if (auto* confirm = form<ConfirmForm>(FormKind::Confirm)) confirm->showTotals();
 }
 
-void ClientApp::submitVote(bool /*forced*/) {
+void ClientApp::submitVote() {
     // The bets as they stand now; bets added while the vote is on its way
     // stay pending.
     const std::vector<centre::Bet> bets = pending_.bets();

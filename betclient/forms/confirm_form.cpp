@@ -92,7 +92,7 @@ void ConfirmForm::submit(bool forced) {
             return;
         }
     }
-    app_.submitVote(forced);
+    app_.submitVote();
 }
 
 }  // namespace betclient

@@ -11,6 +11,7 @@
 #include "betdata/bet_list_edit.h"
 #include "betdata/sort_and_merge.h"
 #include "frontends/cli/cli_text.h"
+#include "frontends/cli/client_terms.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/headless_desktop.h"
 #include "frontends/cli/option_reader.h"
@@ -128,8 +129,7 @@ void parseOnDesktop(const ParseOptions& o, const std::string& text, ParseResult&
     betdata::EditBetList betList(list);
     betdata::BetListState state;
     clientdata::VotingTerms terms;
-    // The voting terms of --client-dir are read here once the terms reader
-    // is part of the program; until then the option is refused up front.
+    if (!o.clientDir.empty()) loadClientTerms(o.clientDir, terms, notifier, plat::now());
     betdata::BetListContext ctx{betList, state, terms, notifier, nullptr};
     betdata::ParseBetList(ctx, true, o.merge ? betdata::SortAndMerge : nullptr);
     if (o.checkLimits) result.limits = betdata::CheckAmountLimits(state.table, settings, notifier);
@@ -143,7 +143,6 @@ int runParse(const Args& args) {
     ParseOptions o;
     std::string error;
     if (!parseOptions(args, o, error)) return fail(error);
-    if (!o.clientDir.empty()) return fail("--client-dir is not available yet");
 
     std::string input;
     if (!readInput(o.file, input, error)) return fail(error);

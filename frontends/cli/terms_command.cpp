@@ -17,6 +17,7 @@
 #include "clientdata/terms_reader.h"
 #include "clientdata/vote_log.h"
 #include "frontends/cli/cli_text.h"
+#include "frontends/cli/client_terms.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/headless_desktop.h"
 #include "frontends/cli/option_reader.h"
@@ -27,7 +28,6 @@ namespace cli {
 namespace {
 
 constexpr const char* kName = "terms";
-constexpr const char* kClientExeName = "/Pat95.exe";  // "Pat95 Dir" = DIR + this
 constexpr const char* kBetDirSuffix = "/";            // "Bet File Dir" = DIR2 + this
 constexpr int kTermsNotCheckedMessage = 8145;         // 投票要項ノンチェックモードで動作します。
 
@@ -119,7 +119,7 @@ void startUpOnDesktop(const TermsOptions& o, StartUpResult& result) {
         profile = std::make_unique<app::FileProfileStore>(o.ini);
         app::LoadSettings(*profile, settings, clock);
     }
-    settings.pat95Dir = o.clientDir + kClientExeName;
+    settings.pat95Dir = clientExePath(o.clientDir);
     if (!o.betDir.empty()) settings.betFileDir = o.betDir + kBetDirSuffix;
 
     app::MessageBoxNotifier notifier;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/strings.h"
 #include "clientdata/start_times.h"
 #include "clientdata/terms_file.h"
 #include "platform/clock.h"
@@ -48,7 +49,7 @@ void LoadVotingTerms(TermsContext& context, const std::string& clientExePath, co
     bool anyFound = false;
     for (int slot = 0; slot < kMeetingSlots; ++slot)
         anyFound |= ReadTermsFile(context, besideExecutable(clientExePath, kTermsFiles[slot]), slot);
-    if (!anyFound && show) show(kTermsFilesMissing);
+    if (!anyFound && show) show(app::kTextTermsFilesMissing);
 }
 
 bool TermsFileIsToday(const VotingTerms& terms, const std::string& clientExePath, std::int64_t clock) {

@@ -16,8 +16,6 @@ namespace clientdata {
 // in the batch commands).
 using ShowMessage = std::function<void(const std::string& text)>;
 
-constexpr const char* kTermsFilesMissing = "開催情報ファイルが見つかりません！";
-
 // What a terms read updates besides the terms, and where it looks.
 struct TermsContext {
     VotingTerms& terms;
@@ -37,7 +35,7 @@ bool ReadTermsFile(TermsContext& context, const std::string& path, int slot);
 // Reads the three terms files next to the client's executable into slots
 // 0, 1 and 2.  Slots of missing files keep their contents; the date and the
 // account figures come from the last file that exists.  When none of them
-// opens, shows kTermsFilesMissing.
+// opens, shows app::kTextTermsFilesMissing.
 void LoadVotingTerms(TermsContext& context, const std::string& clientExePath, const ShowMessage& show);
 
 // True when the terms in memory, or else the first line of Uy-a.Jra, carry

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/strings.h"
 #include "clientdata/current_info.h"
 #include "clientdata/vote_log_echo.h"
 #include "clientdata/yen_math.h"
@@ -48,9 +49,9 @@ std::optional<int> NextVoteLogNumber(const std::string& path) {
 
 std::string CaptionWithFigures(const std::string& caption, int availableYen, int betsRemaining, int receiptNo) {
     std::string result = caption;
-    std::size_t at = sjis::find(result, kProgramName, 0, true);
+    std::size_t at = sjis::find(result, app::kProgramCaption, 0, true);
     if (at != std::string::npos) {
-        std::size_t keep = at + std::strlen(kProgramName) + 1;  // the name and the character after it
+        std::size_t keep = at + std::strlen(app::kProgramCaption) + 1;  // the name and the character after it
         if (keep < result.size()) result.resize(keep);
     }
     char figures[64];

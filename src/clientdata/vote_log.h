@@ -39,8 +39,6 @@ struct VoteLogContext {
     VoteLogHost& host;
 };
 
-// The main window's name, after which the caption shows the vote figures.
-constexpr const char* kProgramName = "Ornel";
 
 // Finds the newest "Lg-??.jra" next to the client's executable.  On the
 // first call of the process only, loads it when it was modified on the date

@@ -44,7 +44,7 @@ constexpr KindOption kKinds[] = {{"単勝", 259}, {"複勝", 281}, {"枠連", 30
 
 }  // namespace
 
-ClientTest::ClientTest() : desktop(desktopOptions(home.path())) {}
+ClientTest::ClientTest() : desktop(desktopOptions(home.path())) { useFactors({}); }
 
 ClientTest::~ClientTest() {
     // Let the client end with the desktop's threads.

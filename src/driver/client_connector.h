@@ -1,0 +1,19 @@
+// The client connection as the bet list and the importers ask for it: make
+// sure the day's voting terms are loaded before bets are checked.
+#pragma once
+
+#include "betdata/bet_list_context.h"
+#include "driver/pat_driver.h"
+
+namespace driver {
+
+class ClientConnector : public betdata::TermsConnector {
+public:
+    explicit ClientConnector(PatDriver& driver) : driver_(driver) {}
+    int connectClient(int mode) override;
+
+private:
+    PatDriver& driver_;
+};
+
+}  // namespace driver

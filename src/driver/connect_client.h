@@ -1,0 +1,28 @@
+// Bringing the client to its vote form, logged in, with the day's voting
+// terms fetched and read.
+#pragma once
+
+#include "driver/pat_driver.h"
+
+namespace driver {
+
+// Mode bits of ConnectClient.
+constexpr int kConnectOpenVoteForm = 1;  // from the menu form, open the vote form
+constexpr int kConnectUseVoteForm = 2;   // restore the vote form and calibrate to it
+// Bet entry and the information screen; mode 0 (only make sure the terms are
+// loaded, starting the client within the reception hours) is
+// betdata::kConnectTermsOnly.
+constexpr int kConnectForBetting = kConnectOpenVoteForm | kConnectUseVoteForm;
+
+// Brings the client from wherever it is (not running, login form, venue
+// guide, menu form, vote form) to the vote form, then reads the voting
+// terms unless they are in memory.  Outside the reception hours, mode 0 only
+// reads the terms.  0 when ready or when there was nothing to do; -1 when it
+// failed (the user has been told).
+int ConnectClient(PatDriver& driver, int mode);
+
+// Upper bound of the wait while the communication form stays open during a
+// terms fetch: a transfer still running after five minutes is taken as hung.
+constexpr unsigned kTermsTransferLimitMs = 5 * 60 * 1000;
+
+}  // namespace driver

@@ -1,0 +1,59 @@
+#include "driver/refresh_voting_terms.h"
+
+#include "app/strings.h"
+#include "betdata/bet_list_context.h"
+#include "clientdata/terms_reader.h"
+#include "driver/client_forms.h"
+#include "driver/close_client.h"
+#include "driver/connect_client.h"
+#include "driver/driver_settings.h"
+#include "driver/form_actions.h"
+#include "platform/clock.h"
+
+namespace driver {
+
+namespace {
+
+constexpr unsigned kClientRunningWaitMs = 100;
+constexpr int kClosingChecks = 60;
+constexpr unsigned kClosingCheckWaitMs = 500;
+constexpr unsigned kClosingPauseMs = 1000;
+
+bool clientRunning(const DriverState& state, unsigned timeoutMs) {
+    return WaitForm(state, kMenuForm, timeoutMs) != 0;
+}
+
+// The flags a fetching connection runs with: the terms are always fetched;
+// a timer-bet run also types and submits everything itself.
+void setFetchFlags(PatDriver& driver, const RunControl& run) {
+    if (run.timerBetRun()) {
+        SetDriverFlags(driver.state, 1, 1, 0, 1);
+    } else {
+        const app::Settings& s = driver.settings;
+        SetDriverFlags(driver.state, s.accInp, s.autoPat, 0, s.forceMode);
+    }
+}
+
+}  // namespace
+
+int RefreshVotingTerms(PatDriver& driver, const RunControl& run) {
+    DriverState& state = driver.state;
+    if (!InBettingHours(ProgramHour(driver))) return 0;
+    if (run.timerBetRun() && !clientRunning(state, kClientRunningWaitMs)) {
+        setFetchFlags(driver, run);
+        if (ConnectClient(driver, betdata::kConnectTermsOnly) == -1) return -1;
+    }
+    if (clientdata::TermsFileIsToday(driver.terms, state.clientPath, driver.programClock.load())) return 0;
+    if (!clientRunning(state, kClientRunningWaitMs)) return 0;
+    if (run.runSource != kRunSourceTimerBet &&
+        driver.notifier.message(app::kMsgTermsNotToday, plat::MB_YESNO) == plat::IDNO)
+        return 0;
+
+    CloseClient(driver);
+    setFetchFlags(driver, run);
+    for (int check = 0; check < kClosingChecks && clientRunning(state, kClosingCheckWaitMs); ++check)
+        plat::sleep(kClosingPauseMs);
+    return ConnectClient(driver, betdata::kConnectTermsOnly) == -1 ? -1 : 0;
+}
+
+}  // namespace driver
