@@ -1,0 +1,106 @@
+// The 投票 command and the completion of a run on the main window: the
+// bet text parsed, the amount limits asked, the buttons during and after
+// the run, and the list afterwards.
+#include <algorithm>
+
+#include "app/strings.h"
+#include "frontends/cli/bet_window.h"
+#include "frontends/simhome/client_install.h"
+#include "platform/sim/scripted_user.h"
+#include "platform/window.h"
+#include "runner_fixture.h"
+
+namespace runnertest {
+namespace {
+
+class BetCommandTest : public RunnerTest {
+protected:
+    BetCommandTest() {
+        user.ignoreProgram(simhome::kClientProgram);
+        desktop.setUser(&user);
+    }
+    ~BetCommandTest() override { desktop.setUser(nullptr); }
+
+    // Runs the window on the bet text until the run is complete.
+    void runWindow(const std::string& betText, int stopAfterLines = 0) {
+        world = std::make_unique<cli::BetRunWorld>(settings, clock.load());
+        window = std::make_unique<cli::BetWindow>(*world, betText, stopAfterLines);
+        asOrnel([&] { window->doModal(0); });
+    }
+    std::vector<plat::Uint> boxIds() const {
+        std::vector<plat::Uint> ids;
+        for (const auto& seen : user.seenFrom(kOrnel))
+            if (seen.info.isMessageBox) ids.push_back(seen.info.helpId);
+        return ids;
+    }
+
+    sim::ScriptedUser user;
+    std::unique_ptr<cli::BetRunWorld> world;
+    std::unique_ptr<cli::BetWindow> window;
+};
+
+constexpr const char* kText = "東京 1R 馬連 3-5 1000\r\n阪神 2R 単勝 7,9 500\r\n東京 3R 枠連 2-2 2000\r\n";
+
+TEST_F(BetCommandTest, AFinishedRunClearsTheListAndReadsTheNewVoteLog) {
+    install();
+    runWindow(kText);
+    EXPECT_EQ(window->runResult(), driver::kRunFinished);
+    EXPECT_EQ(ledgerText(), canonical({{"東京", 1, "馬連", {3, 5}, 1000},
+                                       {"阪神", 2, "単勝", {7}, 500},
+                                       {"阪神", 2, "単勝", {9}, 500},
+                                       {"東京", 3, "枠連", {2, 2}, 2000}}));
+    EXPECT_EQ(window->listAfter(), "");
+    EXPECT_EQ(world->terms.todayPurchase, 4000) << "the vote log of the run was counted";
+    EXPECT_EQ(world->runState.load(), driver::kRunIdle);
+    // Both limits (5000 yen per race and per vote) hold: no question.
+    EXPECT_TRUE(boxIds().empty());
+}
+
+TEST_F(BetCommandTest, AStoppedRunKeepsTheRestForTheNextRunNumberedAfresh) {
+    install();
+    settings.betDivideUnit = 2;
+    runWindow(kText, 3);
+    EXPECT_EQ(window->runResult(), driver::kRunFailed);
+    EXPECT_EQ(ledgerText(), canonical({{"東京", 1, "馬連", {3, 5}, 1000}, {"阪神", 2, "単勝", {7}, 500}}));
+    EXPECT_EQ(window->listAfter(), canonical({{"阪神", 2, "単勝", {9}, 500}, {"東京", 3, "枠連", {2, 2}, 2000}}));
+    EXPECT_EQ(world->runState.load(), driver::kRunIdle);
+}
+
+TEST_F(BetCommandTest, TheAmountLimitsAreAskedAndNoStopsBeforeAnyRun) {
+    install();
+    settings.limitRace = 1000;
+    user.answerId(app::kMsgRaceLimitExceeded, plat::IDNO);
+    runWindow(kText);
+    EXPECT_EQ(window->runResult(), driver::kRunIdle);
+    EXPECT_EQ(boxIds(), std::vector<plat::Uint>{app::kMsgRaceLimitExceeded});
+    EXPECT_EQ(ledgerText(), "");
+    const auto presses = pressed();
+    EXPECT_EQ(std::count(presses.begin(), presses.end(), "Ｏ　Ｋ"), 0) << "no bet entered";
+}
+
+TEST_F(BetCommandTest, DuringTheRunOnlyStopCanBePressed) {
+    install();
+    world = std::make_unique<cli::BetRunWorld>(settings, clock.load());
+    window = std::make_unique<cli::BetWindow>(*world, kText, 0);
+    bool closed = false;
+    desktop.call(kOrnel, [&] {
+        window->doModal(0);
+        closed = true;
+    }, 1);
+    ASSERT_TRUE(desktop.runUntil([&] { return world->list.listCount.load() == 1; }, 600'000)) << "a bet entered";
+    std::string caption;
+    std::vector<bool> enabled;
+    asOrnel([&] {
+        caption = plat::getWindowText(window->item(ui::kIdBetButton));
+        for (const int id : {ui::kIdBetButton, ui::kIdBetList, ui::kIdAutoButton, ui::kIdLoadButton,
+                             ui::kIdClearButton, ui::kIdMergeButton})
+            enabled.push_back(plat::isWindowEnabled(window->item(id)));
+    });
+    EXPECT_EQ(caption, "STOP");
+    EXPECT_EQ(enabled, (std::vector<bool>{true, false, false, false, false, false}));
+    ASSERT_TRUE(desktop.runUntil([&] { return closed; }, 3'600'000));
+    EXPECT_EQ(window->runResult(), driver::kRunFinished);
+}
+
+}  // namespace
+}  // namespace runnertest
