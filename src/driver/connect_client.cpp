@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/strings.h"
-#include "betdata/bet_list_context.h"
 #include "clientdata/terms_reader.h"
 #include "driver/client_forms.h"
 #include "driver/driver_message.h"
@@ -203,7 +202,7 @@ bool openVoteFormFromVenueGuide(PatDriver& driver, const Waits& waits) {
 // Steps 2 to 4: where is the client?
 Next lookAtClient(PatDriver& driver, int mode, const Waits& waits) {
     DriverState& state = driver.state;
-    if (mode == betdata::kConnectTermsOnly && !InBettingHours(ProgramHour(driver))) return Next::LoadTerms;
+    if (mode == kConnectTermsOnly && !InBettingHours(ProgramHour(driver))) return Next::LoadTerms;
     const plat::Hwnd vote = WaitForm(state, kVoteForm, Times(4, waits.action));
     if (vote != 0) return useVoteForm(driver, vote, mode);
     if (WaitForm(state, kMenuForm, Times(4, waits.action)) != 0 &&

@@ -2,16 +2,18 @@
 // terms fetched and read.
 #pragma once
 
+#include "betdata/bet_list_context.h"
 #include "driver/pat_driver.h"
 
 namespace driver {
 
-// Mode bits of ConnectClient.
+// Modes of ConnectClient: no bit (the bet list, loading and importing, the
+// client command, the terms refresh) makes sure the terms are loaded,
+// starting the client within the reception hours; the bits add:
+constexpr int kConnectTermsOnly = betdata::kConnectTermsOnly;
 constexpr int kConnectOpenVoteForm = 1;  // from the menu form, open the vote form
 constexpr int kConnectUseVoteForm = 2;   // restore the vote form and calibrate to it
-// Bet entry and the information screen; mode 0 (only make sure the terms are
-// loaded, starting the client within the reception hours) is
-// betdata::kConnectTermsOnly.
+// Bet entry and the information screen.
 constexpr int kConnectForBetting = kConnectOpenVoteForm | kConnectUseVoteForm;
 
 // Brings the client from wherever it is (not running, login form, venue

@@ -1,7 +1,6 @@
 #include "driver/refresh_voting_terms.h"
 
 #include "app/strings.h"
-#include "betdata/bet_list_context.h"
 #include "clientdata/terms_reader.h"
 #include "driver/client_forms.h"
 #include "driver/close_client.h"
@@ -41,7 +40,7 @@ int RefreshVotingTerms(PatDriver& driver, const RunControl& run) {
     if (!InBettingHours(ProgramHour(driver))) return 0;
     if (run.timerBetRun() && !clientRunning(state, kClientRunningWaitMs)) {
         setFetchFlags(driver, run);
-        if (ConnectClient(driver, betdata::kConnectTermsOnly) == -1) return -1;
+        if (ConnectClient(driver, kConnectTermsOnly) == -1) return -1;
     }
     if (clientdata::TermsFileIsToday(driver.terms, state.clientPath, driver.programClock.load())) return 0;
     if (!clientRunning(state, kClientRunningWaitMs)) return 0;
@@ -53,7 +52,7 @@ int RefreshVotingTerms(PatDriver& driver, const RunControl& run) {
     setFetchFlags(driver, run);
     for (int check = 0; check < kClosingChecks && clientRunning(state, kClosingCheckWaitMs); ++check)
         plat::sleep(kClosingPauseMs);
-    return ConnectClient(driver, betdata::kConnectTermsOnly) == -1 ? -1 : 0;
+    return ConnectClient(driver, kConnectTermsOnly) == -1 ? -1 : 0;
 }
 
 }  // namespace driver

@@ -1,0 +1,125 @@
+#include "client_desktop.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "betclient/faults.h"
+#include "betclient_centre/centre_fixture.h"
+#include "driver/driver_settings.h"
+#include "frontends/simhome/client_install.h"
+#include "platform/window.h"
+#include "support/client_files.h"
+
+namespace drivertest {
+
+namespace {
+
+constexpr const char* kOrnel = "Ornel";
+
+sim::Desktop::Options optionsAt(const std::string& directory, std::int64_t start) {
+    setenv("TZ", "Asia/Tokyo", 1);
+    tzset();
+    sim::Desktop::Options options;
+    options.directory = directory;
+    options.startTime = start;
+    return options;
+}
+
+}  // namespace
+
+ClientDriverTest::ClientDriverTest(std::int64_t start)
+    : clientDir(home.path() + "client/"),
+      desktop(optionsAt(home.path(), start)),
+      clock(start),
+      pat{state, terms, betFile, settings, notifier, clock} {
+    desktop.setUser(&user);
+    user.ignoreProgram(simhome::kClientProgram);
+    settings.userId = "11112222";  // the small day's account
+    settings.password = "0123";
+    settings.pat95Dir = clientDir + simhome::kClientExeName;
+    settings.skipAnn = 0;
+    driver::LoadDriverSettings(settings, state);
+    driver::SetDriverFlags(state, settings.accInp, settings.autoPat, settings.skipAnn, settings.forceMode);
+}
+
+ClientDriverTest::~ClientDriverTest() {
+    desktop.setUser(nullptr);
+    desktop.runFor(0);
+}
+
+void ClientDriverTest::install(const std::vector<std::string>& faults) {
+    simhome::ClientInstallOptions options;
+    options.dayText = centre_test::kSmallDay;
+    options.faults = faults;
+    ASSERT_EQ(simhome::installClient(desktop, clientDir, options), settings.pat95Dir);
+}
+
+void ClientDriverTest::writeYesterdaysTerms() {
+    testsupport::TermsSpec spec;
+    spec.year = 1998;
+    spec.month = 12;
+    spec.day = 4;
+    testsupport::writeTextFile(clientDir + "Uy-a.Jra", {testsupport::termsLine(spec).str()});
+}
+
+void ClientDriverTest::setFaults(const std::vector<std::string>& lines) {
+    ASSERT_TRUE(desktop.call("installer", [&] { ASSERT_TRUE(betclient::writeFaults(clientDir, lines)); }));
+}
+
+void ClientDriverTest::asOrnel(const std::function<void()>& fn, std::int64_t maxMs) {
+    const std::int64_t start = desktop.virtualMs();
+    EXPECT_TRUE(desktop.call(kOrnel, fn, maxMs)) << "Ornel's call did not end";
+    lastMs = desktop.virtualMs() - start;
+}
+
+int ClientDriverTest::connect(int mode) {
+    int result = 1;
+    asOrnel([&] { result = driver::ConnectClient(pat, mode); });
+    return result;
+}
+
+std::vector<int> ClientDriverTest::boxIds() const {
+    std::vector<int> ids;
+    for (const auto& seen : user.seenFrom(kOrnel))
+        if (seen.info.isMessageBox) ids.push_back(static_cast<int>(seen.info.helpId));
+    return ids;
+}
+
+std::vector<std::string> ClientDriverTest::visibleForms() const {
+    std::vector<std::string> captions;
+    for (plat::Hwnd w = plat::getWindow(plat::getDesktopWindow(), plat::GW_CHILD); w != 0;
+         w = plat::getWindow(w, plat::GW_HWNDNEXT)) {
+        if (plat::getClassName(w) == "ThunderRTForm" && plat::isWindowVisible(w))
+            captions.push_back(plat::getWindowText(w));
+    }
+    return captions;
+}
+
+bool ClientDriverTest::clientShows(const std::string& caption) const {
+    for (const std::string& c : visibleForms())
+        if (c == caption) return true;
+    return false;
+}
+
+std::vector<sim::TraceEvent> ClientDriverTest::posts(unsigned message) const {
+    std::vector<sim::TraceEvent> found;
+    for (const sim::TraceEvent& e : desktop.trace()) {
+        if (e.kind == sim::TraceEvent::Kind::Post && e.fromProgram == kOrnel && (message == 0 || e.message == message))
+            found.push_back(e);
+    }
+    return found;
+}
+
+std::size_t ClientDriverTest::clientStarts() const {
+    std::size_t count = 0;
+    for (const sim::TraceEvent& e : desktop.trace())
+        if (e.kind == sim::TraceEvent::Kind::Shell && e.fromProgram == kOrnel) ++count;
+    return count;
+}
+
+std::int64_t ClientDriverTest::lastPostMs() const {
+    const auto all = posts();
+    return all.empty() ? -1 : all.back().timeMs;
+}
+
+}  // namespace drivertest
