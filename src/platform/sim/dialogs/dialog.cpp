@@ -67,14 +67,6 @@ int Dialog::doModal(Hwnd owner) {
     hwnd_ = sim::createDialogWindow(template_.caption, template_.style, owner);
     if (hwnd_ == 0) return -1;
     sim::attachDialogHost(hwnd_, &host);
-    // A thread unwinding out of the modal loop (the desktop going away)
-    // leaves the window behind: it must not reach the host after this frame.
-    struct DetachHost {
-        Hwnd window;
-        ~DetachHost() {
-            if (isWindow(window)) sim::attachDialogHost(window, nullptr);
-        }
-    } detach{hwnd_};
     placeDialog(hwnd_, template_, owner);
     for (const DialogItem& item : template_.items) {
         sim::addControl(hwnd_, item.className, item.text, item.style,
