@@ -66,42 +66,29 @@ TEST_F(RunEndTest, StopBeforeAnyGroupWasSubmittedLeavesTheListAlone) {
     EXPECT_EQ(listText(), canonical(kSix));
 }
 
-TEST_F(RunEndTest, AClientFailingMidRunLeavesExactlyTheUnsubmittedBets) {
+// After the first vote the client breaks down: the next transfer ends in
+// an error box, or the third bet's "Ｏ　Ｋ" is answered by an entry check.
+class MidRunFailureTest : public RunnerTest, public ::testing::WithParamInterface<const char*> {};
+
+INSTANTIATE_TEST_SUITE_P(Faults, MidRunFailureTest, ::testing::Values("transfer-error", "validation=amount"),
+                         [](const auto& info) { return std::string(info.param[0] == 't' ? "Transfer" : "EntryCheck"); });
+
+TEST_P(MidRunFailureTest, TheListKeepsExactlyTheUnsubmittedBets) {
     install();
     settings.betDivideUnit = 2;
     setList(canonical(kSix));
     asOrnel([] { plat::setClipboardText("the user's own text"); });
-    asOrnel([&] {
-        runState.store(driver::kRunRunning);
-        driver::StartBetRunner(run, edit);
-    });
-    // Once the first vote has gone, the next transfer breaks down.
+    startBets();
     ASSERT_TRUE(desktop.runUntil([] { return plat::findWindow("ThunderRTForm", "投票結果") != 0; }, 3'600'000));
-    setFaults({"transfer-error"});
-    ASSERT_TRUE(desktop.runUntil([&] { return runState.load() == driver::kRunFailed; }, 3'600'000));
+    setFaults({GetParam()});
+    ASSERT_TRUE(runEnded());
+    EXPECT_EQ(runState.load(), driver::kRunFailed);
     EXPECT_EQ(messages(), std::vector<int>{app::kMsgClientFailed});
     EXPECT_EQ(ledgerText(), canonical(rows(0, 2))) << "each submitted bet once";
     EXPECT_EQ(listText(), linesOf(2, 6));
     std::string clipboard;
     asOrnel([&] { clipboard = plat::getClipboardText(); });
     EXPECT_EQ(clipboard, "the user's own text") << "the lines were removed without the clipboard";
-}
-
-TEST_F(RunEndTest, AnEntryCheckOfTheClientEndsTheRunBeforeTheGroupIsSubmitted) {
-    install();
-    settings.betDivideUnit = 2;
-    setList(canonical(kSix));
-    asOrnel([&] {
-        runState.store(driver::kRunRunning);
-        driver::StartBetRunner(run, edit);
-    });
-    ASSERT_TRUE(desktop.runUntil([] { return plat::findWindow("ThunderRTForm", "投票結果") != 0; }, 3'600'000));
-    // The third bet's "Ｏ　Ｋ" is answered by 金額を入力してください。
-    setFaults({"validation=amount"});
-    ASSERT_TRUE(desktop.runUntil([&] { return runState.load() == driver::kRunFailed; }, 3'600'000));
-    EXPECT_EQ(messages(), std::vector<int>{app::kMsgClientFailed});
-    EXPECT_EQ(ledgerText(), canonical(rows(0, 2)));
-    EXPECT_EQ(listText(), linesOf(2, 6));
 }
 
 TEST_F(RunEndTest, Error10001MeansTheVoteWentThrough) {

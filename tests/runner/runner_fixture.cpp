@@ -139,11 +139,14 @@ std::string RunnerTest::listText() {
     return text;
 }
 
-bool RunnerTest::runBets(std::int64_t maxMs) {
+void RunnerTest::startBets() {
     asOrnel([&] {
         runState.store(driver::kRunRunning);
         driver::StartBetRunner(run, edit);
     });
+}
+
+bool RunnerTest::runEnded(std::int64_t maxMs) {
     return desktop.runUntil(
         [&] { return runState.load() == driver::kRunFinished || runState.load() == driver::kRunFailed; }, maxMs);
 }

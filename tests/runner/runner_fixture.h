@@ -44,9 +44,15 @@ protected:
     // Puts text (CR LF line ends) into the list edit.
     void setList(const std::string& text);
     std::string listText();
-    // Starts the BetRunner on the list and drives the desktop until the run
-    // has ended (RunState 1 or -1); false when it did not end in maxMs.
-    bool runBets(std::int64_t maxMs = 4 * 3'600'000);
+    // Starts the BetRunner on the list (RunState 2, as the 投票 command sets).
+    void startBets();
+    // Drives the desktop until the run has ended (RunState 1 or -1); false
+    // when it did not end in maxMs.
+    bool runEnded(std::int64_t maxMs = 4 * 3'600'000);
+    bool runBets() {
+        startBets();
+        return runEnded();
+    }
     // Counts the lines the run reads and presses STOP after stopAfterLines.
     void watchLineReads();
     // Runs fn as Ornel (a thread of its program).
