@@ -66,6 +66,16 @@ void ClientDriverTest::setFaults(const std::vector<std::string>& lines) {
     ASSERT_TRUE(desktop.call("installer", [&] { ASSERT_TRUE(betclient::writeFaults(clientDir, lines)); }));
 }
 
+void ClientDriverTest::startWithYesterdaysTerms(const std::vector<std::string>& faults) {
+    install(faults);
+    writeYesterdaysTerms();
+    driver::SetDriverFlags(state, 1, 1, 1, 0);
+    ASSERT_EQ(connect(driver::kConnectTermsOnly), 0);
+    terms = {};
+    desktop.clearTrace();
+    forgetBoxes();
+}
+
 void ClientDriverTest::asOrnel(const std::function<void()>& fn, std::int64_t maxMs) {
     const std::int64_t start = desktop.virtualMs();
     EXPECT_TRUE(desktop.call(kOrnel, fn, maxMs)) << "Ornel's call did not end";
@@ -80,10 +90,13 @@ int ClientDriverTest::connect(int mode) {
 
 std::vector<int> ClientDriverTest::boxIds() const {
     std::vector<int> ids;
-    for (const auto& seen : user.seenFrom(kOrnel))
-        if (seen.info.isMessageBox) ids.push_back(static_cast<int>(seen.info.helpId));
+    const auto seen = user.seenFrom(kOrnel);
+    for (std::size_t i = boxesForgotten; i < seen.size(); ++i)
+        if (seen[i].info.isMessageBox) ids.push_back(static_cast<int>(seen[i].info.helpId));
     return ids;
 }
+
+void ClientDriverTest::forgetBoxes() { boxesForgotten = user.seenFrom(kOrnel).size(); }
 
 std::vector<std::string> ClientDriverTest::visibleForms() const {
     std::vector<std::string> captions;
@@ -114,6 +127,12 @@ std::size_t ClientDriverTest::clientStarts() const {
     std::size_t count = 0;
     for (const sim::TraceEvent& e : desktop.trace())
         if (e.kind == sim::TraceEvent::Kind::Shell && e.fromProgram == kOrnel) ++count;
+    return count;
+}
+
+std::size_t ClientDriverTest::pressesOf(const std::string& caption) const {
+    std::size_t count = 0;
+    for (const auto& e : posts(plat::WM_LBUTTONDOWN)) count += e.caption == caption;
     return count;
 }
 

@@ -39,19 +39,26 @@ protected:
     // leaves it.
     void writeYesterdaysTerms();
     void setFaults(const std::vector<std::string>& lines);
+    // The client logged in without fetching and showing its vote form, with
+    // yesterday's terms in its directory; trace, boxes and terms cleared.
+    void startWithYesterdaysTerms(const std::vector<std::string>& faults = {});
 
     // Runs fn on Ornel's thread; lastMs is the virtual time it took.
     void asOrnel(const std::function<void()>& fn, std::int64_t maxMs = 1'800'000);
     int connect(int mode);
 
-    // String-table ids of the boxes Ornel showed, in order.
+    // String-table ids of the boxes Ornel showed since the last
+    // forgetBoxes, in order.
     std::vector<int> boxIds() const;
+    void forgetBoxes();
     // Captions of the client's visible forms, in z-order.
     std::vector<std::string> visibleForms() const;
     bool clientShows(const std::string& caption) const;
     // Ornel's posts to the client, optionally of one message.
     std::vector<sim::TraceEvent> posts(unsigned message = 0) const;
     std::size_t clientStarts() const;
+    // Presses Ornel made on controls of that caption.
+    std::size_t pressesOf(const std::string& caption) const;
     // Virtual time of the last post Ornel made.
     std::int64_t lastPostMs() const;
 
@@ -60,6 +67,7 @@ protected:
     sim::Desktop desktop;
     sim::ScriptedUser user;
     std::int64_t lastMs = 0;
+    std::size_t boxesForgotten = 0;
 
     // Ornel's side.
     app::Settings settings;
