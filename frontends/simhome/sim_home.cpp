@@ -78,7 +78,7 @@ bool SimHome::installClientOnce(const SimHomeOptions& options, std::string& erro
     ClientInstallOptions install;
     if (!hostFileExists(clientDir + centre::kDayFileName)) {
         const plat::LocalTime date = plat::localTime(options.startTime);
-        const std::uint64_t seed = options.seed != 0 ? options.seed : centre::kDefaultSeed;
+        const std::uint64_t seed = options.seed.value_or(centre::kDefaultSeed);
         install.dayText = centre::formatDayText(centre::generateDay(date.year, date.month, date.day, seed));
     }
     install.registryConfig = !installed;  // later runs keep what was changed since

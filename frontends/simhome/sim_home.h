@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ namespace simhome {
 struct SimHomeOptions {
     std::string home;                 // DIR
     std::int64_t startTime = 0;       // seconds since 1970 at virtual time 0
-    std::uint64_t seed = 0;           // of the generated day (0: the centre's default)
+    std::optional<std::uint64_t> seed;  // of the generated day (none: the centre's default)
     std::vector<std::string> faults;  // lines of the client's "faults.txt"
 };
 
