@@ -5,12 +5,14 @@ namespace cli {
 // Defined in the command's own file.
 extern const Command kParseCommand;
 extern const Command kSettingsCommand;
+extern const Command kSimCommand;
 extern const Command kTermsCommand;
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         kParseCommand,
         kSettingsCommand,
+        kSimCommand,
         kTermsCommand,
     };
     return table;

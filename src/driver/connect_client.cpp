@@ -36,14 +36,14 @@ constexpr std::uint32_t kTermsAfterTransferMs = 20000;
 enum class Next {
     Failed,      // tell the user (8141) and stop
     Stopped,     // stop: the user has been told already, or there is nothing to tell
-    LoadTerms,   // step 9
-    Login,       // step 5
-    ChooseVenue  // step 7
+    LoadTerms,   // read the terms unless they are in memory
+    Login,       // start the client and log in
+    ChooseVenue  // open the vote form from the venue guide
 };
 
 int failed(PatDriver& driver) { return FailWith(driver, app::kMsgClientFailed); }
 
-// Step 9: the terms are read unless they are in memory; terms that are not
+// The terms are read unless they are in memory; terms that are not
 // today's switch the bet checks off.
 int loadTerms(PatDriver& driver) {
     clientdata::VotingTerms& terms = driver.terms;
@@ -58,7 +58,8 @@ int loadTerms(PatDriver& driver) {
     return 0;
 }
 
-// Step 3: the vote form is there.
+// The vote form is there: it must take input; bet entry restores it and
+// calibrates to it.
 Next useVoteForm(PatDriver& driver, plat::Hwnd vote, int mode) {
     if (plat::getStyle(vote) & plat::WS_DISABLED) return Next::Failed;
     if ((mode & kConnectForBetting) == 0) return Next::LoadTerms;
@@ -67,7 +68,8 @@ Next useVoteForm(PatDriver& driver, plat::Hwnd vote, int mode) {
     return Next::LoadTerms;
 }
 
-// Step 4: logged in, at the menu form: press 投  票 until the vote form opens.
+// Logged in, at the menu form: press 投  票 (again every ten rounds) until
+// the vote form opens.
 Next openVoteFormFromMenu(PatDriver& driver, const Waits& waits) {
     DriverState& state = driver.state;
     for (int round = 0; round < kVoteButtonRounds; ++round) {
@@ -85,7 +87,7 @@ Next openVoteFormFromMenu(PatDriver& driver, const Waits& waits) {
     return Next::Failed;
 }
 
-// Step 5: start the client, wait for its login form and log in.
+// Start the client, wait for its login form and log in (password first).
 bool logIn(PatDriver& driver, const Waits& waits) {
     DriverState& state = driver.state;
     bool started = false;
@@ -126,7 +128,7 @@ void clearTerms(clientdata::VotingTerms& terms) {
     terms.termsYear = terms.termsMonth = terms.termsDay = 0;
 }
 
-// Step 6.4: after the transfer, wait for the venue guide.  An error box ends
+// After the transfer, wait for the venue guide.  An error box ends
 // it; an open communication form means the transfer still runs, up to
 // kTermsTransferLimitMs; otherwise the venue guide has 20 s to appear.
 bool awaitVenueGuideAfterTransfer(PatDriver& driver, const Waits& waits) {
@@ -146,7 +148,8 @@ bool awaitVenueGuideAfterTransfer(PatDriver& driver, const Waits& waits) {
     }
 }
 
-// Step 6, fetching: 取得する, then OK on the communication form.
+// Fetching: 取得する, then OK on the communication form until the transfer
+// runs.
 bool fetchTerms(PatDriver& driver, const Waits& waits) {
     DriverState& state = driver.state;
     clearTerms(driver.terms);
@@ -167,7 +170,7 @@ bool fetchTerms(PatDriver& driver, const Waits& waits) {
     return transferring && awaitVenueGuideAfterTransfer(driver, waits);
 }
 
-// Step 6, not fetching: 取得しない until the venue guide shows.
+// Not fetching: 取得しない until the venue guide shows.
 bool skipTerms(PatDriver& driver, const Waits& waits) {
     for (int i = 0; i < kSkipFetchPresses; ++i) {
         ClickOnForm(driver.state, kLoginSkipTerms);
@@ -176,7 +179,7 @@ bool skipTerms(PatDriver& driver, const Waits& waits) {
     return false;
 }
 
-// Step 6: fetch the terms when the client's are not today's, the user has
+// Fetch the terms when the client's are not today's, the user has
 // not switched the fetch off and the centre takes requests.
 bool decideTermsFetch(PatDriver& driver, const Waits& waits) {
     const int hour = ProgramHour(driver);
@@ -188,7 +191,7 @@ bool decideTermsFetch(PatDriver& driver, const Waits& waits) {
     return skipTerms(driver, waits);
 }
 
-// Steps 7 and 8: a venue opens the vote form.
+// A venue opens the vote form, which is given time to settle.
 bool openVoteFormFromVenueGuide(PatDriver& driver, const Waits& waits) {
     ChooseFirstVenue(driver.state);
     bool open = false;
@@ -199,7 +202,7 @@ bool openVoteFormFromVenueGuide(PatDriver& driver, const Waits& waits) {
     return true;
 }
 
-// Steps 2 to 4: where is the client?
+// Where is the client?  Outside the reception hours, mode 0 does not look.
 Next lookAtClient(PatDriver& driver, int mode, const Waits& waits) {
     DriverState& state = driver.state;
     if (mode == kConnectTermsOnly && !InBettingHours(ProgramHour(driver))) return Next::LoadTerms;

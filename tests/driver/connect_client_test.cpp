@@ -85,6 +85,7 @@ TEST_F(ConnectTest, SkipAnnLogsInWithoutFetchingAndWithoutAMessage) {
     EXPECT_EQ(terms.termsDay, 4);
 }
 
+// The whole way in at a scale, then again at the vote form.
 TEST_F(ConnectTest, AtTheVoteFormModeZeroTouchesNoWindowAndModeThreeCalibrates) {
     install({"scale=1.5"});
     writeYesterdaysTerms();
@@ -169,15 +170,6 @@ TEST_F(ConnectTest, AMinimizedMenuFormIsRestoredBeforeItsVoteButtonIsPressed) {
     for (const auto& e : posts(plat::WM_SYSCOMMAND)) restores += e.wParam == plat::SC_RESTORE;
     EXPECT_EQ(restores, 1u);
     EXPECT_EQ(boxIds(), std::vector<int>{app::kMsgTermsUnchecked}) << "only the first connection's";
-}
-
-TEST_F(ConnectTest, AScaledClientIsOperatedAtItsScale) {
-    install({"scale=1.5"});
-    writeYesterdaysTerms();
-    ASSERT_EQ(connect(kConnectForBetting), 0);
-    EXPECT_TRUE(clientShows("投票"));
-    EXPECT_EQ(terms.termsChecked, 1);
-    EXPECT_TRUE(boxIds().empty());
 }
 
 TEST_F(ConnectTest, ADisabledVoteFormFails) {

@@ -1,0 +1,38 @@
+#include "frontends/cli/sim_command.h"
+
+#include <cstdio>
+
+namespace cli {
+
+namespace {
+
+struct SimSubcommand {
+    const char* name;
+    int (*run)(const Args& args);
+};
+
+constexpr SimSubcommand kSimSubcommands[] = {
+    {"connect", runSimConnect},
+};
+
+int runSim(const Args& args) {
+    if (!args.empty()) {
+        for (const SimSubcommand& s : kSimSubcommands)
+            if (args[0] == s.name) return s.run(Args(args.begin() + 1, args.end()));
+    }
+    std::fprintf(stderr, "ornel sim: name an operation:");
+    for (const SimSubcommand& s : kSimSubcommands) std::fprintf(stderr, " %s", s.name);
+    std::fprintf(stderr, "\n");
+    return 2;
+}
+
+}  // namespace
+
+extern const Command kSimCommand = {
+    "sim",
+    "sim connect --home DIR [--now \"YYYY-MM-DD HH:MM\"] [--mode N] [--seed S] [--scale X] "
+    "[--fault NAME]... [--utf8]",
+    runSim,
+};
+
+}  // namespace cli

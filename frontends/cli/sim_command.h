@@ -1,0 +1,12 @@
+// `ornel sim ...`: Ornel against the replacement client in a simulated home
+// (frontends/simhome), one sub-command per operation.
+#pragma once
+
+#include "frontends/cli/commands.h"
+
+namespace cli {
+
+// `ornel sim connect`: ConnectClient on Ornel's window thread.
+int runSimConnect(const Args& args);
+
+}  // namespace cli

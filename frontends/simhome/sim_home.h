@@ -1,0 +1,67 @@
+// A simulated home for the `ornel sim ...` commands: a desktop in virtual
+// time whose drive is a directory DIR that keeps everything between runs —
+// the replacement client in DIR/client with its day, files and registry
+// values, and Ornel's profile in the Windows directory (DIR/WINDOWS).
+//
+// First use installs the client with a generated day for the date of the
+// start time (unless DIR/client already holds a day) and creates Ornel's
+// profile with the client account's ID and password and the client's path;
+// afterwards both are used as they are.  The faults of a run replace those
+// of the run before.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/sim/desktop.h"
+#include "platform/sim/scripted_user.h"
+
+namespace simhome {
+
+struct SimHomeOptions {
+    std::string home;                 // DIR
+    std::int64_t startTime = 0;       // seconds since 1970 at virtual time 0
+    std::optional<std::uint64_t> seed;  // of the generated day (none: the centre's default)
+    std::vector<std::string> faults;  // lines of the client's "faults.txt"
+};
+
+class SimHome {
+public:
+    SimHome() = default;
+    ~SimHome();
+    SimHome(const SimHome&) = delete;
+    SimHome& operator=(const SimHome&) = delete;
+
+    // Sets up DIR; false with a one-line reason when a directory or file
+    // cannot be made.
+    bool open(const SimHomeOptions& options, std::string& error);
+
+    sim::Desktop& desktop() { return *desktop_; }
+    sim::ScriptedUser& user() { return user_; }
+    const std::string& clientExePath() const { return clientExe_; }
+    std::string ornelExePath() const;
+
+    // Runs fn as Ornel's window thread and drives the desktop until it
+    // returns (the client keeps running).  False when it did not return
+    // within maxMs of virtual time.
+    bool runOrnel(const std::function<void()>& fn, std::int64_t maxMs = 3'600'000);
+
+    // Captions of the client's visible forms (the only "ThunderRTForm"
+    // windows of the desktop), top of the z-order first.
+    std::vector<std::string> clientForms() const;
+
+private:
+    bool installClientOnce(const SimHomeOptions& options, std::string& error);
+    bool createProfileOnce(std::string& error);
+
+    std::string home_;
+    std::string clientExe_;
+    sim::ScriptedUser user_;
+    std::unique_ptr<sim::Desktop> desktop_;
+};
+
+}  // namespace simhome
