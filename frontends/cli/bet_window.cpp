@@ -85,6 +85,7 @@ bool BetWindow::onInitDialog() {
 
 bool BetWindow::onCommand(int id, int) {
     if (id != ui::kIdBetButton) return false;
+    if (world_.runState.load() == driver::kRunIdle) pressedAt_ = tickCount();
     ui::BetCommand bet = command();
     ui::OnBet(bet);
     // Nothing to place (or the limits refused): there is no run to wait for.
@@ -109,6 +110,7 @@ void BetWindow::onTimer() {
 
 void BetWindow::finish() {
     killTimer(hwnd(), kTickTimer);
+    runMs_ = tickCount() - pressedAt_;
     const auto length = static_cast<std::size_t>(sendMessage(list(), WM_GETTEXTLENGTH, 0, 0));
     listAfter_ = getWindowText(list(), length + 1);
     endDialog(IDOK);

@@ -53,6 +53,8 @@ public:
     std::int16_t runResult() const { return runResult_; }
     // The list after the run was completed.
     const std::string& listAfter() const { return listAfter_; }
+    // Virtual milliseconds from the 投票 press until the run was completed.
+    std::int64_t runMs() const { return runMs_; }
 
 private:
     bool onInitDialog() override;
@@ -83,6 +85,8 @@ private:
     int linesRead_ = 0;
     std::int16_t runResult_ = driver::kRunIdle;
     std::string listAfter_;
+    std::uint32_t pressedAt_ = 0;
+    std::int64_t runMs_ = 0;
 };
 
 }  // namespace cli

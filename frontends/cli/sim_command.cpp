@@ -13,6 +13,7 @@ struct SimSubcommand {
 
 constexpr SimSubcommand kSimSubcommands[] = {
     {"connect", runSimConnect},
+    {"bet", runSimBet},
 };
 
 int runSim(const Args& args) {
@@ -31,7 +32,8 @@ int runSim(const Args& args) {
 extern const Command kSimCommand = {
     "sim",
     "sim connect --home DIR [--now \"YYYY-MM-DD HH:MM\"] [--mode N] [--seed S] [--scale X] "
-    "[--fault NAME]... [--utf8]",
+    "[--fault NAME]... [--utf8]  |  sim bet --home DIR [--now \"YYYY-MM-DD HH:MM\"] [--seed S] [--scale X] "
+    "[--fault NAME]... [--stop-after-lines N] [--utf8] FILE",
     runSim,
 };
 

@@ -8,5 +8,7 @@ namespace cli {
 
 // `ornel sim connect`: ConnectClient on Ornel's window thread.
 int runSimConnect(const Args& args);
+// `ornel sim bet`: a bet file placed by the 投票 command.
+int runSimBet(const Args& args);
 
 }  // namespace cli

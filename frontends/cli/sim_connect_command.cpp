@@ -9,7 +9,6 @@
 #include "app/load_settings.h"
 #include "app/message_box_notifier.h"
 #include "app/profile_store.h"
-#include "betclient/faults.h"
 #include "betdata/bet_file_paths.h"
 #include "clientdata/voting_terms.h"
 #include "driver/connect_client.h"
@@ -18,6 +17,7 @@
 #include "frontends/cli/headless_desktop.h"
 #include "frontends/cli/option_reader.h"
 #include "frontends/cli/sim_command.h"
+#include "frontends/cli/sim_home_options.h"
 #include "frontends/simhome/sim_home.h"
 #include "platform/clock.h"
 #include "platform/window.h"
@@ -30,8 +30,6 @@ constexpr const char* kName = "sim connect";
 constexpr const char* kMainWindowClass = "OrnelSimMain";
 constexpr int kLowestMode = driver::kConnectTermsOnly;
 constexpr int kHighestMode = driver::kConnectForBetting;
-constexpr double kSmallestScale = 0.5;  // what the client draws
-constexpr double kLargestScale = 3.0;
 constexpr const char* kFormsSeparator = " | ";
 
 struct ConnectOptions {
@@ -51,23 +49,18 @@ bool wholeNumber(const std::string& text, unsigned long long& value) {
     return true;
 }
 
-// A fault line's name: up to '=' or a blank.
-std::string faultName(const std::string& line) { return line.substr(0, line.find_first_of("= ")); }
-
 bool parseOptions(const Args& args, ConnectOptions& o, std::string& error) {
     OptionReader options(args);
-    bool hasNow = false;
+    SimHomeOptionReader home(o.home);
     std::string v;
     while (options.next()) {
+        const HomeOption taken = home.take(options, error);
+        if (taken == HomeOption::Invalid) return false;
+        if (taken == HomeOption::Taken) continue;
         const std::string a = options.current();
         unsigned long long number = 0;
         if (a == "--utf8") {
             o.utf8 = true;
-        } else if (a == "--home") {
-            if (!options.value(o.home.home, error)) return false;
-        } else if (a == "--now") {
-            if (!options.localTimeValue(o.home.startTime, error)) return false;
-            hasNow = true;
         } else if (a == "--mode") {
             if (!options.value(v, error)) return false;
             if (!wholeNumber(v, number) || number < kLowestMode || number > kHighestMode) {
@@ -75,40 +68,12 @@ bool parseOptions(const Args& args, ConnectOptions& o, std::string& error) {
                 return false;
             }
             o.mode = static_cast<int>(number);
-        } else if (a == "--seed") {
-            if (!options.value(v, error)) return false;
-            if (!wholeNumber(v, number)) {
-                error = "--seed takes a whole number";
-                return false;
-            }
-            o.home.seed = number;
-        } else if (a == "--scale") {
-            if (!options.value(v, error)) return false;
-            char* end = nullptr;
-            const double scale = std::strtod(v.c_str(), &end);
-            if (v.empty() || *end != '\0' || scale < kSmallestScale || scale > kLargestScale) {
-                error = "--scale takes a number from 0.5 to 3";
-                return false;
-            }
-            o.home.faults.push_back("scale=" + v);
-        } else if (a == "--fault") {
-            if (!options.value(v, error)) return false;
-            if (!betclient::isKnownFault(faultName(v))) {
-                error = "unknown fault " + v;
-                return false;
-            }
-            o.home.faults.push_back(v);
         } else {
             error = "unknown argument " + a;
             return false;
         }
     }
-    if (o.home.home.empty()) {
-        error = "--home DIR is required";
-        return false;
-    }
-    if (!hasNow) o.home.startTime = plat::now();
-    return true;
+    return home.complete(error);
 }
 
 struct ConnectResult {
