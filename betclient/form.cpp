@@ -142,11 +142,16 @@ Lresult Form::windowProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam
 }
 
 Lresult Form::dispatch(Uint message, Wparam wParam, Lparam lParam) {
-    ++depth_;
-    const Lresult result = handle(message, wParam, lParam);
-    --depth_;
-    if (depth_ == 0 && windowGone_) delete this;
-    return result;
+    // Also when the thread unwinds out of a box the handler runs (the
+    // desktop ending): the form goes once nothing of it runs any more.
+    struct Depth {
+        Form& form;
+        explicit Depth(Form& f) : form(f) { ++form.depth_; }
+        ~Depth() {
+            if (--form.depth_ == 0 && form.windowGone_) delete &form;
+        }
+    } depth(*this);
+    return handle(message, wParam, lParam);
 }
 
 Lresult Form::handle(Uint message, Wparam wParam, Lparam lParam) {
