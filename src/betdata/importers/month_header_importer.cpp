@@ -1,0 +1,115 @@
+#include "betdata/importers/month_header_importer.h"
+
+#include <cstdio>
+
+#include "betdata/importers/header_questions.h"
+#include "betdata/importers/import_lines.h"
+#include "betdata/importers/import_names.h"
+#include "betdata/importers/import_scan.h"
+
+namespace betdata {
+
+namespace {
+
+using namespace importscan;
+
+constexpr std::size_t kLineBuffer = 2560;
+constexpr std::string_view kMonth = "月";
+constexpr std::string_view kDay = "日";
+constexpr std::string_view kKai = "回";
+
+// Fixed columns of a data line.
+constexpr std::size_t kRaceMarkColumn = 2;
+constexpr std::size_t kRaceColumn = 0, kRaceBytes = 3;
+constexpr std::size_t kKindColumn = 6, kKindBytes = 4;
+constexpr std::size_t kNumbersColumn = 15, kNumbersBytes = 5;
+constexpr std::size_t kAmountColumn = 30;
+constexpr const char* kNumbers = "%d - %d";
+
+struct Pass {
+    int venue = 0;
+    int race = 0;
+    char kind = kKindNone;
+};
+
+ImportEnd readHeader(const std::string& line, std::size_t monthAt, Pass& pass, ImportHost& host) {
+    const clientdata::VotingTerms& terms = host.terms();
+    HeaderQuestions questions(host);
+    const int month = numberBefore(line, monthAt);
+    host.setHeaderMonth(month);
+    if (month != terms.termsMonth && !questions.acceptMismatch(kMsgDateDiffers))
+        return ImportEnd::Cancelled;
+    if (const std::size_t at = find(line, kDay); at != std::string::npos) {
+        const int day = numberBefore(line, at);
+        host.setHeaderDay(day);
+        if (day != terms.termsDay && !questions.acceptMismatch(kMsgDateDiffers))
+            return ImportEnd::Cancelled;
+    }
+    const std::size_t kaiAt = find(line, kKai);
+    if (kaiAt == std::string::npos) return ImportEnd::Completed;
+    const int kai = numberBefore(line, kaiAt);
+    std::size_t wordEnd = 0;
+    if (const int venue = importVenueNumber(wordAt(line, kaiAt + kKai.size(), wordEnd)); venue != 0)
+        pass.venue = venue;
+    if (!terms.inForce() || questions.answered()) return ImportEnd::Completed;
+    const int slot = terms.slotOfVenue(pass.venue);
+    if (slot < 0) {
+        host.tell(kMsgHeaderVenueNotHeld);
+        return ImportEnd::Stopped;
+    }
+    const clientdata::MeetingTerms& meeting = terms.meetings[slot];
+    if (kai > 0 && kai != meeting.kai && !questions.acceptMismatch(kMsgMeetingDiffers))
+        return ImportEnd::Cancelled;
+    if (const std::size_t at = find(line, kDay, kaiAt + kKai.size()); at != std::string::npos) {
+        // Only the single digit in front of 日 counts here.
+        if (numberAt(line, at - 1, 1) != meeting.nichime &&
+            !questions.acceptMismatch(kMsgMeetingDiffers))
+            return ImportEnd::Cancelled;
+    }
+    return ImportEnd::Completed;
+}
+
+std::string readDataLine(const std::string& line, Pass& pass, ImportLineWriter& writer) {
+    if (line.size() > kRaceMarkColumn &&
+        (line[kRaceMarkColumn] == 'R' || line[kRaceMarkColumn] == 'r'))
+        pass.race = numberAt(line, kRaceColumn, kRaceBytes);
+    if (line.size() > kKindColumn) {
+        if (const char kind = importKindOfName(line.substr(kKindColumn, kKindBytes));
+            kind != kKindNone)
+            pass.kind = kind;
+    }
+    if (line.size() <= kNumbersColumn) return {};
+    const std::string cell = line.substr(kNumbersColumn, kNumbersBytes);
+    int first = 0, second = 0;
+    const int numbers = std::sscanf(cell.c_str(), kNumbers, &first, &second);
+    const int amount = numberAt(line, kAmountColumn, line.size());
+    if (numbers < 1 || amount == 0 || pass.venue == 0 || pass.race == 0 || pass.kind == kKindNone)
+        return {};
+    const std::string venueName = importVenueName(pass.venue);
+    if (!isPairKind(pass.kind)) return writer.single(venueName, pass.race, pass.kind, first, amount);
+    // A pair needs both numbers; one alone names no bet.
+    if (numbers < 2) return {};
+    return writer.pair(venueName, pass.race, pass.kind, first, second, amount);
+}
+
+}  // namespace
+
+ImportEnd ImportMonthHeaderText(std::span<const std::string> lines, ImportHost& host) {
+    Pass pass;
+    ImportLineWriter writer(host);
+    std::string gathered;
+    ImportEnd end = ImportEnd::Completed;
+    for (const std::string& staged : lines) {
+        const std::string line = cutToBuffer(staged, kLineBuffer);
+        if (const std::size_t monthAt = find(line, kMonth); monthAt != std::string::npos) {
+            end = readHeader(line, monthAt, pass, host);
+            if (end != ImportEnd::Completed) break;
+        } else {
+            gathered += readDataLine(line, pass, writer);
+        }
+    }
+    if (!gathered.empty()) host.appendLines(gathered);
+    return end;
+}
+
+}  // namespace betdata
