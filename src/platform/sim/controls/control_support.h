@@ -1,0 +1,79 @@
+// Helpers shared by the standard controls' window procedures.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "platform/window.h"
+
+namespace sim::controls {
+
+// Messages, codes and keys the controls use that the program itself never
+// sends, so they are not part of the platform API.
+constexpr plat::Uint WM_GETDLGCODE = 0x0087;
+constexpr plat::Lresult DLGC_BUTTON = 0x2000;
+constexpr plat::Lresult DLGC_RADIOBUTTON = 0x0040;
+constexpr plat::Uint CB_GETDROPPEDSTATE = 0x0157;
+constexpr plat::Wparam VK_END = 0x23;
+constexpr plat::Wparam VK_HOME = 0x24;
+constexpr plat::Wparam VK_DELETE = 0x2E;
+
+// The states of the windows of one control class on one desktop, by handle.
+// A state is made on the window's first message and dropped on its
+// WM_NCDESTROY; states of windows that went without one (the desktop
+// discards a thread's windows silently when the thread ends) go with the
+// table, that is with the desktop's classes.  Window data stays free for the
+// programs' own use.
+template <class State>
+class StateTable {
+public:
+    std::shared_ptr<State> of(plat::Hwnd window) {
+        std::shared_ptr<State>& slot = states_[window];
+        if (!slot) slot = std::make_shared<State>();
+        return slot;
+    }
+    void drop(plat::Hwnd window) { states_.erase(window); }
+
+private:
+    std::unordered_map<plat::Hwnd, std::shared_ptr<State>> states_;
+};
+
+// A class procedure over handler(state, window, message, wParam, lParam)
+// with a state table of its own.  The state is held for the whole call, so a
+// window destroyed by its parent during a notification is still safe to use.
+template <class State, class Handler>
+plat::WndProc statefulProc(Handler handler) {
+    auto table = std::make_shared<StateTable<State>>();
+    return [table, handler](plat::Hwnd window, plat::Uint message, plat::Wparam wParam,
+                            plat::Lparam lParam) -> plat::Lresult {
+        const std::shared_ptr<State> state = table->of(window);
+        if (message == plat::WM_NCDESTROY) table->drop(window);
+        return handler(*state, window, message, wParam, lParam);
+    };
+}
+
+// Sends WM_COMMAND(MAKEWPARAM(id, code), window) to the control's parent.
+void notifyParent(plat::Hwnd window, plat::Uint code);
+
+// The caption the window system keeps for the window (not the control's own
+// text handling), and its replacement.  Controls mirror their text into it so
+// that the window's caption always reads as the control's text.
+std::string storedCaption(plat::Hwnd window);
+void storeCaption(plat::Hwnd window, const std::string& text);
+
+// A message's integer argument as the signed 32-bit value the caller meant
+// (-1 arrives as all bits set).
+constexpr std::int32_t signedArg(std::uintptr_t value) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value & 0xFFFFFFFFu));
+}
+
+// WM_GETTEXT into a caller's buffer of `size` bytes: at most size - 1 bytes
+// and a NUL; returns the bytes copied.
+plat::Lresult copyTextOut(const std::string& text, plat::Wparam size, plat::Lparam buffer);
+
+// Whether a client-relative mouse position (lParam) lies on the window.
+bool pointOnWindow(plat::Hwnd window, plat::Lparam position);
+
+}  // namespace sim::controls

@@ -1,0 +1,31 @@
+#include "platform/sim/desktop_impl.h"
+
+namespace sim {
+
+const std::vector<TraceEvent>& Desktop::trace() const { return impl_->trace; }
+
+void Desktop::clearTrace() { impl_->trace.clear(); }
+
+void Desktop::record(TraceEvent event) {
+    if (event.timeMs == 0) event.timeMs = impl_->scheduler.now();
+    if (event.fromProgram.empty()) event.fromProgram = impl_->programOf(callerThread(*impl_));
+    impl_->trace.push_back(std::move(event));
+}
+
+void traceMessage(Desktop::Impl& d, TraceEvent::Kind kind, const SimThread& from, const Window& to,
+                  plat::Uint message, plat::Wparam wParam, plat::Lparam lParam) {
+    // Only what crosses between two programs; the harness is no program.
+    if (from.isHarness || !to.thread || to.thread->isHarness || from.program == to.thread->program) return;
+    TraceEvent e{};
+    e.kind = kind;
+    e.fromProgram = d.programOf(from);
+    e.toProgram = d.programOf(to);
+    e.hwnd = to.hwnd;
+    e.message = message;
+    e.wParam = wParam;
+    e.lParam = lParam;
+    e.caption = to.caption;
+    d.self.record(std::move(e));
+}
+
+}  // namespace sim
