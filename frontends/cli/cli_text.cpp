@@ -1,0 +1,62 @@
+#include "frontends/cli/cli_text.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <system_error>
+
+#include "platform/sjis.h"
+
+namespace cli {
+
+bool readInput(const std::string& path, std::string& bytes, std::string& error) {
+    std::ostringstream content;
+    if (path.empty() || path == "-") {
+        content << std::cin.rdbuf();
+        if (std::cin.bad()) {
+            error = "cannot read standard input";
+            return false;
+        }
+        bytes = content.str();
+        return true;
+    }
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = "cannot read " + path + ": it is a directory";
+        return false;
+    }
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot read " + path + (errno ? std::string(": ") + std::strerror(errno) : "");
+        return false;
+    }
+    content << in.rdbuf();
+    bytes = content.str();
+    return true;
+}
+
+std::string withCrLf(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += text[i];
+    }
+    return out;
+}
+
+std::string outputText(const std::string& cp932, bool utf8) {
+    return utf8 ? sjis::toUtf8(cp932) : cp932;
+}
+
+void writeOut(const std::string& bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace cli

@@ -1,0 +1,22 @@
+// Text in and out of the batch commands: input files or standard input,
+// line ends, and the choice between Shift-JIS and UTF-8 output.
+#pragma once
+
+#include <string>
+
+namespace cli {
+
+// The whole of a file, or of standard input when path is empty or "-".
+// False with a one-line reason when it cannot be read.
+bool readInput(const std::string& path, std::string& bytes, std::string& error);
+
+// LF and CR LF line ends become CR LF, as the list edit holds them.
+std::string withCrLf(const std::string& text);
+
+// Shift-JIS text as it is written out: unchanged, or converted to UTF-8.
+std::string outputText(const std::string& cp932, bool utf8);
+
+// Writes bytes to standard output unchanged.
+void writeOut(const std::string& bytes);
+
+}  // namespace cli

@@ -1,0 +1,205 @@
+// `ornel parse`: bet text in, the canonical bet list and the messages out,
+// computed by the program's own parsing on a headless desktop.
+#include <cstdio>
+#include <string>
+
+#include "app/load_settings.h"
+#include "app/message_box_notifier.h"
+#include "app/profile_store.h"
+#include "betdata/amount_limits.h"
+#include "betdata/bet_grammar.h"
+#include "betdata/bet_list_edit.h"
+#include "betdata/sort_and_merge.h"
+#include "frontends/cli/cli_text.h"
+#include "frontends/cli/commands.h"
+#include "frontends/cli/headless_desktop.h"
+#include "platform/clock.h"
+#include "platform/sjis.h"
+#include "platform/window.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kName = "parse";
+constexpr const char* kWindowClass = "OrnelBatchList";
+// The list edit of the main window: multi-line, typed letters upper-cased.
+constexpr plat::Dword kListStyle = plat::WS_CHILD | plat::WS_VISIBLE | plat::WS_VSCROLL |
+                                   plat::ES_MULTILINE | plat::ES_UPPERCASE |
+                                   plat::ES_AUTOVSCROLL | plat::ES_WANTRETURN;
+constexpr plat::Wparam kListTextLimit = 20480;
+constexpr int kListId = 1000;
+
+struct ParseOptions {
+    bool utf8 = false;
+    bool merge = false;
+    bool checkLimits = false;
+    int answer = plat::IDYES;
+    std::string ini;
+    std::string clientDir;
+    bool hasNow = false;
+    std::int64_t now = 0;
+    std::string file;
+};
+
+// "YYYY-MM-DD HH:MM" in local time.
+bool parseNow(const std::string& text, std::int64_t& seconds) {
+    plat::LocalTime t;
+    char end = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
+                    &t.minute, &end) != 5)
+        return false;
+    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 ||
+        t.hour < 0 || t.minute < 0)
+        return false;
+    seconds = plat::fromLocalTime(t);
+    return true;
+}
+
+bool parseOptions(const Args& args, ParseOptions& o, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--utf8") o.utf8 = true;
+        else if (a == "--merge") o.merge = true;
+        else if (a == "--check-limits") o.checkLimits = true;
+        else if (a == "--answer") {
+            if (!value(v)) return false;
+            if (v != "yes" && v != "no") {
+                error = "--answer takes yes or no";
+                return false;
+            }
+            o.answer = v == "yes" ? plat::IDYES : plat::IDNO;
+        } else if (a == "--ini") {
+            if (!value(o.ini)) return false;
+        } else if (a == "--client-dir") {
+            if (!value(o.clientDir)) return false;
+        } else if (a == "--now") {
+            if (!value(v)) return false;
+            if (!parseNow(v, o.now)) {
+                error = "--now takes \"YYYY-MM-DD HH:MM\"";
+                return false;
+            }
+            o.hasNow = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            error = "unknown option " + a;
+            return false;
+        } else if (!o.file.empty()) {
+            error = "more than one input file";
+            return false;
+        } else {
+            o.file = a;
+        }
+    }
+    if (!o.clientDir.empty() && !o.hasNow) {
+        error = "--client-dir needs --now";
+        return false;
+    }
+    return true;
+}
+
+int fail(const std::string& reason) {
+    std::fprintf(stderr, "ornel %s: %s\n", kName, reason.c_str());
+    return 2;
+}
+
+// What one run of the bet list produced.
+struct ParseResult {
+    std::string listText;
+    betdata::LimitDecision limits = betdata::LimitDecision::Proceed;
+};
+
+// The program's side: the list edit in a window, the parse, the limits.
+void parseOnDesktop(const ParseOptions& o, const std::string& text, ParseResult& result) {
+    // The settings are only read: writes that loading would make (the
+    // credential migration, the watch distance) are dropped.
+    app::Settings settings;
+    if (!o.ini.empty()) {
+        app::FileProfileStore file(o.ini);
+        app::ReadOnlyProfileStore readOnly(file);
+        app::LoadSettings(readOnly, settings, plat::now());
+    }
+
+    plat::registerClass(kWindowClass, plat::defWindowProc);
+    plat::CreateParams window;
+    window.className = kWindowClass;
+    window.caption = app::kProgramCaption;
+    window.style = plat::WS_OVERLAPPED | plat::WS_CAPTION;
+    window.rect = {0, 0, 400, 460};
+    const plat::Hwnd main = plat::createWindow(window);
+    plat::CreateParams edit;
+    edit.className = "Edit";
+    edit.style = kListStyle;
+    edit.rect = {4, 60, 380, 440};
+    edit.parent = main;
+    edit.id = kListId;
+    const plat::Hwnd list = plat::createWindow(edit);
+    plat::sendMessage(list, plat::EM_LIMITTEXT, kListTextLimit, 0);
+    // In as a paste would put it: upper-cased and cut at the limit.
+    plat::sendMessage(list, plat::EM_SETSEL, 0, -1);
+    plat::sendMessage(list, plat::EM_REPLACESEL, 0, reinterpret_cast<plat::Lparam>(text.c_str()));
+
+    app::MessageBoxNotifier notifier;
+    notifier.setOwner(main);
+    betdata::EditBetList betList(list);
+    betdata::BetListState state;
+    clientdata::VotingTerms terms;
+    // The voting terms of --client-dir are read here once the terms reader
+    // is part of the program; until then the option is refused up front.
+    betdata::BetListContext ctx{betList, state, terms, notifier, nullptr};
+    betdata::ParseBetList(ctx, true, o.merge ? betdata::SortAndMerge : nullptr);
+    if (o.checkLimits) result.limits = betdata::CheckAmountLimits(state.table, settings, notifier);
+
+    const auto length = static_cast<std::size_t>(plat::sendMessage(list, plat::WM_GETTEXTLENGTH, 0, 0));
+    result.listText = plat::getWindowText(list, length + 1);
+    plat::destroyWindow(main);
+}
+
+int runParse(const Args& args) {
+    ParseOptions o;
+    std::string error;
+    if (!parseOptions(args, o, error)) return fail(error);
+    if (!o.clientDir.empty()) return fail("--client-dir is not available yet");
+
+    std::string input;
+    if (!readInput(o.file, input, error)) return fail(error);
+    if (!o.ini.empty()) {
+        std::string unused;
+        if (!readInput(o.ini, unused, error)) return fail(error);
+    }
+    if (o.utf8) input = sjis::fromUtf8(input);
+    input = withCrLf(input);
+
+    HeadlessDesktop desk(o.hasNow ? o.now : plat::now());
+    if (!desk.ready()) return fail("cannot make a temporary directory");
+    desk.user().setDefaultQuestionAnswer(o.answer);
+    ParseResult result;
+    bool finished = desk.runOrnel([&] { parseOnDesktop(o, input, result); });
+
+    writeOut(outputText(result.listText, o.utf8));
+    printBoxes(stderr, desk.user(), o.utf8);
+    if (!finished) return fail("the run did not finish");
+    if (o.checkLimits)
+        std::fprintf(stderr, "limits %s\n",
+                     result.limits == betdata::LimitDecision::Proceed ? "proceed" : "abort");
+    return 0;
+}
+
+}  // namespace
+
+extern const Command kParseCommand = {
+    kName,
+    "parse [--utf8] [--merge] [--check-limits] [--answer yes|no] [--ini FILE] "
+    "[--client-dir DIR --now \"YYYY-MM-DD HH:MM\"] [FILE]",
+    runParse,
+};
+
+}  // namespace cli

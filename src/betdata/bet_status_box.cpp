@@ -1,0 +1,12 @@
+#include "betdata/bet_status.h"
+
+#include "platform/window.h"
+
+namespace betdata {
+
+void ShowBetStatus(plat::Hwnd statusBox, const BetListState& state, clientdata::VotingTerms& terms) {
+    plat::setWindowText(statusBox, FormatBetStatus(state.listCount, state.listTotal, terms));
+    terms.statusDirty = 0;
+}
+
+}  // namespace betdata

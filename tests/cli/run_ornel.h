@@ -1,0 +1,18 @@
+// Runs the built `ornel` command with standard input from a string and
+// captures standard output, standard error and the exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cli_test {
+
+struct Run {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Run runOrnel(const std::vector<std::string>& args, const std::string& input = "");
+
+}  // namespace cli_test
