@@ -1,3 +1,5 @@
+#include "app/strings.h"
+#include "betdata/venue.h"
 #include "betdata/importers/dbmn_importer.h"
 
 #include <cstdio>
@@ -32,15 +34,15 @@ ImportEnd readHeader(std::string line, Pass& pass, ImportHost& host) {
     int race = 0;
     if (line.size() <= kRaceColumn || std::sscanf(line.c_str() + kRaceColumn, kRace, &race) != 1)
         return ImportEnd::Completed;  // no race: the line is ignored
-    const int venue = importVenueNumber(std::string_view(line).substr(0, kVenueNameBytes));
+    const int venue = importVenue(std::string_view(line).substr(0, kVenueNameBytes));
     pass.race = 0;
     if (venue == 0) return ImportEnd::Completed;  // a name naming no venue: header refused
     const clientdata::VotingTerms& terms = host.terms();
     if (terms.inForce() && terms.slotOfVenue(venue) < 0) {
-        host.tell(kMsgVenueNotHeld);
+        host.tell(app::kMsgVenueNotHeld);
         return ImportEnd::Stopped;
     }
-    pass.venueName = importVenueName(venue);
+    pass.venueName = VenueName(venue);
     pass.race = race;
     return ImportEnd::Completed;
 }
@@ -54,7 +56,7 @@ std::string readDataLine(const std::string& line, const Pass& pass, const DbmnOp
     }
     if (std::sscanf(line.c_str(), kBracketLine, &agreement, &first, &unused) >= 2) {
         if (agreement < options.minAgreement) return {};
-        return writer.pair(pass.venueName, pass.race, kKindWaku, first / kBracketDigits,
+        return writer.pair(pass.venueName, pass.race, kKindWakuren, first / kBracketDigits,
                            first % kBracketDigits, options.amount);
     }
     return {};

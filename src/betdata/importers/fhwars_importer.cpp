@@ -1,3 +1,5 @@
+#include "app/strings.h"
+#include "betdata/venue.h"
 #include "betdata/importers/fhwars_importer.h"
 
 #include <cstdio>
@@ -45,25 +47,25 @@ ImportEnd readHeader(std::string line, Pass& pass, ImportHost& host) {
     if (std::sscanf(line.c_str(), kHeader, word, &kai, &nichime, &month, &day, &races) <
         kHeaderMinFields)
         return ImportEnd::Completed;
-    const int venue = importVenueNumber(word);
+    const int venue = importVenue(word);
     if (venue == 0) return ImportEnd::Completed;  // a word naming no venue: header refused
     const clientdata::VotingTerms& terms = host.terms();
     pass.slot = terms.slotOfVenue(venue);
     if (terms.inForce() && pass.slot < 0) {
-        host.tell(kMsgVenueNotHeld);
+        host.tell(app::kMsgVenueNotHeld);
         return ImportEnd::Stopped;
     }
-    pass.venueName = importVenueName(venue);
+    pass.venueName = VenueName(venue);
     HeaderQuestions questions(host);
-    if (month != terms.termsMonth && !questions.acceptMismatch(kMsgDateDiffers))
+    if (month != terms.termsMonth && !questions.acceptMismatch(app::kMsgImportDateDiffers))
         return ImportEnd::Cancelled;
-    if (day != terms.termsDay && !questions.acceptMismatch(kMsgDateDiffers))
+    if (day != terms.termsDay && !questions.acceptMismatch(app::kMsgImportDateDiffers))
         return ImportEnd::Cancelled;
     if (terms.inForce() && !questions.answered()) {
         const clientdata::MeetingTerms& meeting = terms.meetings[pass.slot];
-        if (kai != meeting.kai && !questions.acceptMismatch(kMsgMeetingDiffers))
+        if (kai != meeting.kai && !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
             return ImportEnd::Cancelled;
-        if (nichime != meeting.nichime && !questions.acceptMismatch(kMsgMeetingDiffers))
+        if (nichime != meeting.nichime && !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
             return ImportEnd::Cancelled;
     }
     pass.valid = true;
@@ -82,16 +84,16 @@ std::string readDataLine(const std::string& line, const Pass& pass, const Fhwars
     char pairKind = kKindUmaren;
     if (terms.inForce() &&
         terms.meetings[pass.slot].races[race - 1].raceSaleCode != clientdata::kRaceQuinellaCode)
-        pairKind = kKindWaku;
+        pairKind = kKindWakuren;
 
     std::string out;
     if (line.size() > kHorseDigitColumn && isDigit(line[kHorseDigitColumn]) &&
         (options.takeWin || options.takePlace)) {
         const int horse = numberAt(line, kHorseColumn, kHorseBytes);
         if (options.takeWin)
-            out += writer.single(pass.venueName, race, kKindTan, horse, options.winAmount);
+            out += writer.single(pass.venueName, race, kKindTansho, horse, options.winAmount);
         if (options.takePlace)
-            out += writer.single(pass.venueName, race, kKindFuku, horse, options.placeAmount);
+            out += writer.single(pass.venueName, race, kKindFukusho, horse, options.placeAmount);
     }
     if (!options.takePairs) return out;
     for (std::size_t column : kCellColumns) {
@@ -103,8 +105,8 @@ std::string readDataLine(const std::string& line, const Pass& pass, const Fhwars
             out += writer.pair(pass.venueName, race, pairKind, first, second, options.pairAmount);
         } else if (numbers == 1) {
             // A two-digit entry is a bracket pair; the rest of the line is 枠連.
-            pairKind = kKindWaku;
-            out += writer.pair(pass.venueName, race, kKindWaku, first / kBracketDigits,
+            pairKind = kKindWakuren;
+            out += writer.pair(pass.venueName, race, kKindWakuren, first / kBracketDigits,
                                first % kBracketDigits, options.pairAmount);
         }
     }

@@ -12,16 +12,10 @@
 
 namespace betdata {
 
-// String-table ids of the importers' messages.
-constexpr int kMsgVenueNotHeld = 8002;         // "未開催競馬場？" (OK)
-constexpr int kMsgHeaderVenueNotHeld = 8136;   // "未開催競馬場のようです。…" (OK)
-constexpr int kMsgDateDiffers = 8137;          // "日付が違っています。…" (Yes/No)
-constexpr int kMsgMeetingDiffers = 8138;       // "回日が違っています。…" (Yes/No)
-
 // How an import pass ended.
 enum class ImportEnd {
     Completed,  // every line examined
-    Stopped,    // a venue not held today (8002 / 8136): not a cancellation
+    Stopped,    // a venue not held today (8002, 8136): not a cancellation
     Cancelled,  // the user answered No to a date or meeting question
 };
 
@@ -31,7 +25,8 @@ public:
 
     virtual const clientdata::VotingTerms& terms() const = 0;
 
-    // A question of the string table with Yes and No; true for Yes.
+    // A question of the string table (app/strings.h) with Yes and No; true
+    // for Yes.
     virtual bool askYesNo(int messageId) = 0;
     // A message of the string table with an OK button.
     virtual void tell(int messageId) = 0;

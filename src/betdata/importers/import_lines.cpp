@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "betdata/importers/import_names.h"
+#include "betdata/bet_kind.h"
 
 namespace betdata {
 
@@ -26,7 +26,7 @@ std::string ImportLineWriter::single(const std::string& venueName, int race, cha
     host_.setListCount(number);
     char line[kLineBytes];
     std::snprintf(line, sizeof line, kSingleLine, number, venueName.c_str(), race,
-                  importKindName(kind), horse, amountYen);
+                  KindName(kind), horse, amountYen);
     return line;
 }
 
@@ -37,7 +37,7 @@ std::string ImportLineWriter::pair(const std::string& venueName, int race, char 
     host_.setListCount(number);
     char line[kLineBytes];
     std::snprintf(line, sizeof line, kPairLine, number, venueName.c_str(), race,
-                  importKindName(kind), first, second, amountYen);
+                  KindName(kind), first, second, amountYen);
     return line;
 }
 

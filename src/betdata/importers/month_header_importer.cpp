@@ -1,3 +1,5 @@
+#include "app/strings.h"
+#include "betdata/venue.h"
 #include "betdata/importers/month_header_importer.h"
 
 #include <cstdio>
@@ -29,7 +31,7 @@ constexpr const char* kNumbers = "%d - %d";
 struct Pass {
     int venue = 0;
     int race = 0;
-    char kind = kKindNone;
+    char kind = kNoKind;
 };
 
 ImportEnd readHeader(const std::string& line, std::size_t monthAt, Pass& pass, ImportHost& host) {
@@ -37,33 +39,33 @@ ImportEnd readHeader(const std::string& line, std::size_t monthAt, Pass& pass, I
     HeaderQuestions questions(host);
     const int month = numberBefore(line, monthAt);
     host.setHeaderMonth(month);
-    if (month != terms.termsMonth && !questions.acceptMismatch(kMsgDateDiffers))
+    if (month != terms.termsMonth && !questions.acceptMismatch(app::kMsgImportDateDiffers))
         return ImportEnd::Cancelled;
     if (const std::size_t at = find(line, kDay); at != std::string::npos) {
         const int day = numberBefore(line, at);
         host.setHeaderDay(day);
-        if (day != terms.termsDay && !questions.acceptMismatch(kMsgDateDiffers))
+        if (day != terms.termsDay && !questions.acceptMismatch(app::kMsgImportDateDiffers))
             return ImportEnd::Cancelled;
     }
     const std::size_t kaiAt = find(line, kKai);
     if (kaiAt == std::string::npos) return ImportEnd::Completed;
     const int kai = numberBefore(line, kaiAt);
     std::size_t wordEnd = 0;
-    if (const int venue = importVenueNumber(wordAt(line, kaiAt + kKai.size(), wordEnd)); venue != 0)
+    if (const int venue = importVenue(wordAt(line, kaiAt + kKai.size(), wordEnd)); venue != 0)
         pass.venue = venue;
     if (!terms.inForce() || questions.answered()) return ImportEnd::Completed;
     const int slot = terms.slotOfVenue(pass.venue);
     if (slot < 0) {
-        host.tell(kMsgHeaderVenueNotHeld);
+        host.tell(app::kMsgImportVenueNotHeld);
         return ImportEnd::Stopped;
     }
     const clientdata::MeetingTerms& meeting = terms.meetings[slot];
-    if (kai > 0 && kai != meeting.kai && !questions.acceptMismatch(kMsgMeetingDiffers))
+    if (kai > 0 && kai != meeting.kai && !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
         return ImportEnd::Cancelled;
     if (const std::size_t at = find(line, kDay, kaiAt + kKai.size()); at != std::string::npos) {
         // Only the single digit in front of 日 counts here.
         if (numberAt(line, at - 1, 1) != meeting.nichime &&
-            !questions.acceptMismatch(kMsgMeetingDiffers))
+            !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
             return ImportEnd::Cancelled;
     }
     return ImportEnd::Completed;
@@ -75,7 +77,7 @@ std::string readDataLine(const std::string& line, Pass& pass, ImportLineWriter& 
         pass.race = numberAt(line, kRaceColumn, kRaceBytes);
     if (line.size() > kKindColumn) {
         if (const char kind = importKindOfName(line.substr(kKindColumn, kKindBytes));
-            kind != kKindNone)
+            kind != kNoKind)
             pass.kind = kind;
     }
     if (line.size() <= kNumbersColumn) return {};
@@ -83,9 +85,9 @@ std::string readDataLine(const std::string& line, Pass& pass, ImportLineWriter& 
     int first = 0, second = 0;
     const int numbers = std::sscanf(cell.c_str(), kNumbers, &first, &second);
     const int amount = numberAt(line, kAmountColumn, line.size());
-    if (numbers < 1 || amount == 0 || pass.venue == 0 || pass.race == 0 || pass.kind == kKindNone)
+    if (numbers < 1 || amount == 0 || pass.venue == 0 || pass.race == 0 || pass.kind == kNoKind)
         return {};
-    const std::string venueName = importVenueName(pass.venue);
+    const std::string venueName = VenueName(pass.venue);
     if (!isPairKind(pass.kind)) return writer.single(venueName, pass.race, pass.kind, first, amount);
     // A pair needs both numbers; one alone names no bet.
     if (numbers < 2) return {};

@@ -1,3 +1,5 @@
+#include "app/strings.h"
+#include "betdata/venue.h"
 #include "betdata/importers/venue_header_importer.h"
 
 #include <cstdio>
@@ -34,47 +36,47 @@ constexpr const char* kPairOdds = " %d-%d %f %d%n";
 struct Pass {
     std::string venueName;  // empty before the first header
     int race = 0;
-    char kind = kKindNone;
+    char kind = kNoKind;
 };
 
 ImportEnd readHeader(const std::string& line, int venue, Pass& pass, ImportHost& host) {
     const clientdata::VotingTerms& terms = host.terms();
-    pass.venueName = importVenueName(venue);
+    pass.venueName = VenueName(venue);
     int slot = -1;
     if (terms.inForce()) {
         slot = terms.slotOfVenue(venue);
         if (slot < 0) {
-            host.tell(kMsgHeaderVenueNotHeld);
+            host.tell(app::kMsgImportVenueNotHeld);
             return ImportEnd::Stopped;
         }
     }
     HeaderQuestions questions(host);
     if (const std::size_t at = find(line, kYear); at != std::string::npos) {
         if (numberBefore(line, at) != terms.termsYear % kYearModulo &&
-            !questions.acceptMismatch(kMsgDateDiffers))
+            !questions.acceptMismatch(app::kMsgImportDateDiffers))
             return ImportEnd::Cancelled;
     }
     if (const std::size_t at = find(line, kMonth); at != std::string::npos) {
         const int month = numberBefore(line, at);
         host.setHeaderMonth(month);
-        if (month != terms.termsMonth && !questions.acceptMismatch(kMsgDateDiffers))
+        if (month != terms.termsMonth && !questions.acceptMismatch(app::kMsgImportDateDiffers))
             return ImportEnd::Cancelled;
     }
     if (const std::size_t at = find(line, kDay); at != std::string::npos) {
         const int day = numberBefore(line, at);
         host.setHeaderDay(day);
-        if (day != terms.termsDay && !questions.acceptMismatch(kMsgDateDiffers))
+        if (day != terms.termsDay && !questions.acceptMismatch(app::kMsgImportDateDiffers))
             return ImportEnd::Cancelled;
     }
     if (!terms.inForce()) return ImportEnd::Completed;
     const clientdata::MeetingTerms& meeting = terms.meetings[slot];
     const std::size_t kaiAt = find(line, kKai);
     if (kaiAt == std::string::npos) return ImportEnd::Completed;
-    if (numberBefore(line, kaiAt) != meeting.kai && !questions.acceptMismatch(kMsgMeetingDiffers))
+    if (numberBefore(line, kaiAt) != meeting.kai && !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
         return ImportEnd::Cancelled;
     if (const std::size_t at = find(line, kDay, kaiAt + kKai.size()); at != std::string::npos) {
         if (numberBefore(line, at) != meeting.nichime &&
-            !questions.acceptMismatch(kMsgMeetingDiffers))
+            !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
             return ImportEnd::Cancelled;
     }
     return ImportEnd::Completed;
@@ -106,7 +108,7 @@ std::size_t readBet(const std::string& line, std::size_t from, const Pass& pass,
                          : std::sscanf(rest, kPairOdds, &first, &second, &odds, &amount, &used) == 4;
     } else if (dots == 0) {
         read = std::sscanf(rest, kSingle, &first, &amount, &used) == 2;
-    } else if (dots == 1 || pass.kind == kKindTan) {
+    } else if (dots == 1 || pass.kind == kKindTansho) {
         read = std::sscanf(rest, kSingleOdds, &first, &odds, &amount, &used) == 3;
     } else {  // 複勝 with its two odds
         read = std::sscanf(rest, kSingleTwoOdds, &first, &odds, &amount, &used) == 3;
@@ -134,11 +136,11 @@ void readDataLine(const std::string& line, Pass& pass, ImportLineWriter& writer,
     }
     for (;;) {
         std::size_t wordEnd = 0;
-        if (const char kind = importKindOfName(wordAt(line, at, wordEnd)); kind != kKindNone) {
+        if (const char kind = importKindOfName(wordAt(line, at, wordEnd)); kind != kNoKind) {
             pass.kind = kind;
             at = wordEnd;
         }
-        if (pass.kind != kKindNone) at = readBet(line, at, pass, writer, host);
+        if (pass.kind != kNoKind) at = readBet(line, at, pass, writer, host);
         const std::size_t mark = find(line, kRaceMark, at);
         if (mark == std::string::npos) return;
         const int race = numberBefore(line, mark);
@@ -156,7 +158,7 @@ ImportEnd ImportVenueHeaderText(std::span<const std::string> lines, ImportHost& 
     for (const std::string& staged : lines) {
         const std::string line = cutToBuffer(staged, kLineBuffer);
         std::size_t wordEnd = 0;
-        if (const int venue = importVenueNumber(wordAt(line, 0, wordEnd)); venue != 0) {
+        if (const int venue = importVenue(wordAt(line, 0, wordEnd)); venue != 0) {
             const ImportEnd end = readHeader(line, venue, pass, host);
             if (end != ImportEnd::Completed) return end;
         } else if (isTotalLine(line)) {
