@@ -11,8 +11,10 @@
 #include "betdata/bet_list_edit.h"
 #include "betdata/sort_and_merge.h"
 #include "frontends/cli/cli_text.h"
+#include "frontends/cli/client_terms.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/headless_desktop.h"
+#include "frontends/cli/option_reader.h"
 #include "platform/clock.h"
 #include "platform/sjis.h"
 #include "platform/window.h"
@@ -42,52 +44,27 @@ struct ParseOptions {
     std::string file;
 };
 
-// "YYYY-MM-DD HH:MM" in local time.
-bool parseNow(const std::string& text, std::int64_t& seconds) {
-    plat::LocalTime t;
-    char end = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
-                    &t.minute, &end) != 5)
-        return false;
-    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 ||
-        t.hour < 0 || t.minute < 0)
-        return false;
-    seconds = plat::fromLocalTime(t);
-    return true;
-}
-
 bool parseOptions(const Args& args, ParseOptions& o, std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) {
-                error = a + " needs a value";
-                return false;
-            }
-            out = args[++i];
-            return true;
-        };
+    OptionReader options(args);
+    while (options.next()) {
+        const std::string& a = options.current();
         std::string v;
         if (a == "--utf8") o.utf8 = true;
         else if (a == "--merge") o.merge = true;
         else if (a == "--check-limits") o.checkLimits = true;
         else if (a == "--answer") {
-            if (!value(v)) return false;
+            if (!options.value(v, error)) return false;
             if (v != "yes" && v != "no") {
                 error = "--answer takes yes or no";
                 return false;
             }
             o.answer = v == "yes" ? plat::IDYES : plat::IDNO;
         } else if (a == "--ini") {
-            if (!value(o.ini)) return false;
+            if (!options.value(o.ini, error)) return false;
         } else if (a == "--client-dir") {
-            if (!value(o.clientDir)) return false;
+            if (!options.value(o.clientDir, error)) return false;
         } else if (a == "--now") {
-            if (!value(v)) return false;
-            if (!parseNow(v, o.now)) {
-                error = "--now takes \"YYYY-MM-DD HH:MM\"";
-                return false;
-            }
+            if (!options.localTimeValue(o.now, error)) return false;
             o.hasNow = true;
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option " + a;
@@ -152,8 +129,7 @@ void parseOnDesktop(const ParseOptions& o, const std::string& text, ParseResult&
     betdata::EditBetList betList(list);
     betdata::BetListState state;
     clientdata::VotingTerms terms;
-    // The voting terms of --client-dir are read here once the terms reader
-    // is part of the program; until then the option is refused up front.
+    if (!o.clientDir.empty()) loadClientTerms(o.clientDir, terms, notifier, plat::now());
     betdata::BetListContext ctx{betList, state, terms, notifier, nullptr};
     betdata::ParseBetList(ctx, true, o.merge ? betdata::SortAndMerge : nullptr);
     if (o.checkLimits) result.limits = betdata::CheckAmountLimits(state.table, settings, notifier);
@@ -167,7 +143,6 @@ int runParse(const Args& args) {
     ParseOptions o;
     std::string error;
     if (!parseOptions(args, o, error)) return fail(error);
-    if (!o.clientDir.empty()) return fail("--client-dir is not available yet");
 
     std::string input;
     if (!readInput(o.file, input, error)) return fail(error);

@@ -6,11 +6,10 @@
 
 #include <string>
 
+#include "app/strings.h"
 #include "platform/wintypes.h"
 
 namespace app {
-
-constexpr const char* kProgramCaption = "Ornel";
 
 class Notifier {
 public:

@@ -7,6 +7,9 @@
 
 namespace app {
 
+// The program's name: the main window's caption and the message boxes' caption.
+constexpr const char* kProgramCaption = "Ornel";
+
 // ---- numbered messages ----
 constexpr int kMsgTooManyBets = 8001;          // ベット数オーバー
 constexpr int kMsgVenueNotHeld = 8002;         // 未開催競馬場？

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "run_ornel.h"
+#include "support/client_files.h"
 #include "support/support.h"
 
 using cli_test::runOrnel;
@@ -73,15 +74,37 @@ TEST(ParseCommand, UsageErrorsAndUnreadableFilesExitWithTwo) {
                                                {"parse", "--answer", "maybe"},
                                                {"parse", dir.file("missing.txt")},
                                                {"parse", "--ini", dir.file("missing.ini")},
-                                               {"parse", "--client-dir", dir.path()},
-                                               {"parse", "--client-dir", dir.path(), "--now", "1998-12-05 10:00"}}) {
+                                               {"parse", "--client-dir", dir.path()}}) {
         auto run = runOrnel(args, "東京 1R 3\n");
         EXPECT_EQ(run.status, 2) << args[1];
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
-    EXPECT_NE(runOrnel({"parse", "--client-dir", dir.path(), "--now", "1998-12-05 10:00"}).err.find("not available yet"),
-              std::string::npos);
+}
+
+// A client directory holding today's terms for 東京 (slot 0): bets are checked
+// against them; terms of another day switch the checks off with 8145.
+TEST(ParseCommand, ClientDirectoryTermsCheckTheBets) {
+    testsupport::TempDir client;
+    testsupport::TermsSpec spec;
+    spec.year = 1998, spec.month = 12, spec.day = 5, spec.venueCode = 5;
+    testsupport::writeTextFile(client.file("Uy-a.Jra"), {testsupport::termsLine(spec).str()});
+    const std::string bets = "中山 1R 3\n東京 13R 1\n東京 1R 単勝 3\n";
+
+    auto today = runOrnel({"parse", "--client-dir", client.path(), "--now", "1998-12-05 10:00"}, bets);
+    EXPECT_EQ(today.status, 0);
+    // Race 13 is not on sale (8003) and is no race to bet anyway.
+    EXPECT_EQ(today.err, "8002 未開催競馬場？\n8003 未発売レース？\n");
+    EXPECT_EQ(today.out, "001: 東京  1R 単勝    03      100\r\n");
+
+    auto nextDay = runOrnel({"parse", "--client-dir", client.path(), "--now", "1998-12-06 10:00"}, bets);
+    EXPECT_EQ(nextDay.err, "8145 投票要項ノンチェックモードで動作します。\n");
+    EXPECT_EQ(nextDay.out,
+              "001: 中山  1R 単勝    03      100\r\n002: 東京  1R 単勝    03      100\r\n");
+
+    testsupport::TempDir empty;
+    auto none = runOrnel({"parse", "--client-dir", empty.path(), "--now", "1998-12-05 10:00"}, "東京 1R 3\n");
+    EXPECT_EQ(none.err, "0 開催情報ファイルが見つかりません！\n8145 投票要項ノンチェックモードで動作します。\n");
 }
 
 }  // namespace

@@ -1,0 +1,204 @@
+// `ornel terms`: the data part of the main window's start-up — the running
+// totals, today's bet file, the newest vote log, the voting terms — run on a
+// headless desktop, then the status box and the meetings as the program
+// holds them.
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/load_settings.h"
+#include "app/message_box_notifier.h"
+#include "app/profile_store.h"
+#include "app/settings_keys.h"
+#include "betdata/bet_file_paths.h"
+#include "betdata/bet_status.h"
+#include "clientdata/current_info.h"
+#include "clientdata/terms_reader.h"
+#include "clientdata/vote_log.h"
+#include "frontends/cli/cli_text.h"
+#include "frontends/cli/client_terms.h"
+#include "frontends/cli/commands.h"
+#include "frontends/cli/headless_desktop.h"
+#include "frontends/cli/option_reader.h"
+#include "platform/clock.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kName = "terms";
+constexpr const char* kBetDirSuffix = "/";            // "Bet File Dir" = DIR2 + this
+constexpr int kTermsNotCheckedMessage = 8145;         // 投票要項ノンチェックモードで動作します。
+
+struct TermsOptions {
+    std::string clientDir;
+    std::string ini;      // absolute path; empty: default settings, nothing written
+    std::string betDir;
+    bool hasNow = false;
+    std::int64_t now = 0;
+    bool utf8 = false;
+};
+
+int fail(const std::string& reason) {
+    std::fprintf(stderr, "ornel %s: %s\n", kName, reason.c_str());
+    return 2;
+}
+
+bool parseOptions(const Args& args, TermsOptions& o, std::string& error) {
+    OptionReader options(args);
+    while (options.next()) {
+        const std::string& a = options.current();
+        if (a == "--utf8") {
+            o.utf8 = true;
+        } else if (a == "--client-dir") {
+            if (!options.value(o.clientDir, error)) return false;
+        } else if (a == "--ini") {
+            if (!options.value(o.ini, error)) return false;
+        } else if (a == "--bet-dir") {
+            if (!options.value(o.betDir, error)) return false;
+        } else if (a == "--now") {
+            if (!options.localTimeValue(o.now, error)) return false;
+            o.hasNow = true;
+        } else {
+            error = "unknown argument " + a;
+            return false;
+        }
+    }
+    if (o.clientDir.empty()) {
+        error = "--client-dir DIR is required";
+        return false;
+    }
+    return true;
+}
+
+// The main window and the settings as the vote-log reader sees them.  There
+// is no screen: the caption and the status box text are kept here.
+class StartUpHost : public clientdata::VoteLogHost {
+public:
+    StartUpHost(const betdata::BetListState& list, clientdata::VotingTerms& terms, app::Settings& settings,
+                app::ProfileStore* profile)
+        : list_(list), terms_(terms), settings_(settings), profile_(profile) {}
+
+    std::string mainCaption() override { return caption_; }
+    void setMainCaption(const std::string& caption) override { caption_ = caption; }
+    // What ShowBetStatus writes into the status box, and its clearing of the
+    // redraw request.
+    void showBetStatus() override {
+        statusText_ = betdata::FormatBetStatus(list_.listCount, list_.listTotal, terms_);
+        terms_.statusDirty = 0;
+    }
+    void storeCurrentInfo(const std::string& line) override {
+        settings_.currentInfo = line;
+        if (profile_) profile_->writeString(app::kSectionDefine, app::keys::kCurrentInfo, line);
+    }
+    const std::string& statusText() const { return statusText_; }
+
+private:
+    const betdata::BetListState& list_;
+    clientdata::VotingTerms& terms_;
+    app::Settings& settings_;
+    app::ProfileStore* profile_;
+    std::string caption_ = app::kProgramCaption;
+    std::string statusText_;
+};
+
+struct StartUpResult {
+    std::string statusText;
+    clientdata::VotingTerms terms;
+    std::string betFilePath;
+    std::string nextLogPath;
+};
+
+// The program's side, in the order of the main window's start-up.
+void startUpOnDesktop(const TermsOptions& o, StartUpResult& result) {
+    const std::int64_t clock = plat::now();  // the program clock
+    app::Settings settings;
+    std::unique_ptr<app::FileProfileStore> profile;
+    if (!o.ini.empty()) {
+        profile = std::make_unique<app::FileProfileStore>(o.ini);
+        app::LoadSettings(*profile, settings, clock);
+    }
+    settings.pat95Dir = clientExePath(o.clientDir);
+    if (!o.betDir.empty()) settings.betFileDir = o.betDir + kBetDirSuffix;
+
+    app::MessageBoxNotifier notifier;
+    clientdata::VotingTerms& terms = result.terms;
+    betdata::BetListState list;
+    betdata::CurrentBetFile betFile;
+    clientdata::VoteLogState voteLog;
+    StartUpHost host(list, terms, settings, profile.get());
+
+    clientdata::LoadCurrentInfo(terms, settings.currentInfo);
+    const plat::LocalTime today = plat::localTime(clock);
+    betdata::NextBetFilePath(betFile, settings.betFileDir, betdata::BetFileDate{today.year, today.month, today.day});
+    clientdata::VoteLogContext voteLogContext{terms, voteLog, betFile, settings.pat95Dir, host};
+    clientdata::RefreshVoteLog(voteLogContext, clock);
+    host.showBetStatus();
+
+    clientdata::TermsContext termsContext{terms, betFile, settings.betFileDir, settings.targetDir};
+    clientdata::LoadVotingTerms(termsContext, settings.pat95Dir,
+                                [&](const std::string& text) { notifier.text(text); });
+    terms.termsChecked = clientdata::AreTermsCurrent(terms, clock) ? 1 : 0;
+    if (!terms.termsChecked) notifier.message(kTermsNotCheckedMessage);
+    // The terms read asks for a redraw, which the next timer tick makes.
+    if (terms.statusDirty) host.showBetStatus();
+
+    result.statusText = host.statusText();
+    result.betFilePath = betFile.path;
+    result.nextLogPath = voteLog.nextLogPath;
+}
+
+// One line per meeting slot in use: venue, 回, 日目 and the 14 race sale codes.
+std::string meetingLines(const clientdata::VotingTerms& terms) {
+    std::string lines;
+    for (int s = 0; s < clientdata::kMeetingSlots; ++s) {
+        const clientdata::MeetingTerms& m = terms.meetings[s];
+        if (m.venueCode == 0) continue;
+        lines += "slot " + std::to_string(s) + " venue " + std::to_string(m.venueCode) + " kai " +
+                 std::to_string(m.kai) + " nichime " + std::to_string(m.nichime) + " sales ";
+        for (int k = 0; k < clientdata::kRaceBlocks; ++k)
+            lines += (k ? "," : "") + std::to_string(m.races[k].raceSaleCode);
+        lines += "\n";
+    }
+    return lines;
+}
+
+int runTerms(const Args& args) {
+    TermsOptions o;
+    std::string error;
+    if (!parseOptions(args, o, error)) return fail(error);
+    if (!o.ini.empty()) {
+        // A missing profile is a first start: defaults.  One that exists must
+        // be readable.
+        std::error_code ec;
+        if (std::filesystem::exists(o.ini, ec)) {
+            std::string unused;
+            if (!readInput(o.ini, unused, error)) return fail(error);
+        }
+        o.ini = std::filesystem::absolute(o.ini, ec).string();
+    }
+
+    HeadlessDesktop desk(o.hasNow ? o.now : plat::now());
+    if (!desk.ready()) return fail("cannot make a temporary directory");
+    StartUpResult result;
+    const bool finished = desk.runOrnel([&] { startUpOnDesktop(o, result); });
+
+    std::string out = result.statusText + "\n\n" + meetingLines(result.terms);
+    out += "current-bet-file " + result.betFilePath + "\n";
+    out += "next-log " + result.nextLogPath + "\n";
+    writeOut(outputText(out, o.utf8));
+    printBoxes(stderr, desk.user(), o.utf8);
+    if (!finished) return fail("the run did not finish");
+    return 0;
+}
+
+}  // namespace
+
+extern const Command kTermsCommand = {
+    kName,
+    "terms --client-dir DIR [--ini FILE] [--bet-dir DIR2] [--now \"YYYY-MM-DD HH:MM\"] [--utf8]",
+    runTerms,
+};
+
+}  // namespace cli

@@ -1,0 +1,48 @@
+#include "support/client_files.h"
+
+#include "support/support.h"
+
+namespace testsupport {
+
+FixedLine termsLine(const TermsSpec& s) {
+    FixedLine line(600);
+    line.number(0, 4, s.year).number(4, 2, s.month).number(6, 2, s.day);
+    line.number(20, 6, s.purchaseLimit).number(26, 6, s.accountBalance);
+    line.number(32, 8, s.prevDayPurchase).number(40, 8, s.prevDayPayout);
+    line.number(58, 2, s.venueCode).number(64, 2, s.kai).number(66, 2, s.nichime);
+    for (int k = 0; k < 14; ++k) {
+        const int race = k + 1;
+        line.number(69 + 2 * k, 2, race <= 12 ? 7 : 0);
+        const int block = 97 + 34 * k;
+        const int runners = 8 + race % 7;
+        for (int j = 0; j < 18; ++j) line.number(block + j, 1, j < runners ? 7 : 0);
+        for (int j = 0; j < 8; ++j) line.number(block + 18 + j, 1, 5).number(block + 26 + j, 1, 7);
+    }
+    return line;
+}
+
+FixedLine voteLogLine(int receiptNo, const std::vector<VoteEntry>& entries, int purchaseUnits,
+                                   int betsRemaining, int availableUnits, int count) {
+    FixedLine line(990);
+    line.text(0, "202406151030").number(12, 4, receiptNo).text(16, "0000");
+    line.number(20, 2, count >= 0 ? count : static_cast<int>(entries.size()));
+    for (std::size_t i = 0; i < entries.size() && i < 50; ++i) {
+        const VoteEntry& e = entries[i];
+        const std::size_t slot = 22 + 19 * i;
+        line.text(slot, "0").number(slot + 1, 2, e.lineNo).number(slot + 3, 1, e.digit3);
+        line.number(slot + 4, 2, e.venueCode).number(slot + 6, 2, e.race).number(slot + 8, 1, e.kind);
+        line.number(slot + 9, 2, e.first).number(slot + 11, 2, e.second).number(slot + 13, 4, e.units);
+        line.number(slot + 17, 1, e.status).number(slot + 18, 1, e.digit18);
+    }
+    line.number(972, 6, purchaseUnits).number(978, 3, betsRemaining).number(981, 9, availableUnits);
+    return line;
+}
+
+void writeTextFile(const std::string& path, const std::vector<std::string>& lines, std::int64_t mtime) {
+    std::string bytes;
+    for (const std::string& l : lines) bytes += l + "\r\n";
+    testsupport::writeBytes(path, bytes);
+    if (mtime != 0) testsupport::setMtime(path, mtime);
+}
+
+}  // namespace testsupport

@@ -1,0 +1,51 @@
+// Writers of the betting client's files for the tests: terms-file lines and
+// vote-log records in their fixed columns (Shift-JIS).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "support/fixed_line.h"
+
+namespace testsupport {
+
+struct TermsSpec {
+    int year = 2024, month = 6, day = 15;
+    int purchaseLimit = 100000;
+    int accountBalance = 250000;
+    int prevDayPurchase = 3000;
+    int prevDayPayout = 1200;
+    int venueCode = 5;
+    int kai = 3;
+    int nichime = 4;
+};
+
+// A terms line: races 1..12 on sale (code 7), races 13 and 14 not; race k
+// (1-based) has 8 + k % 7 runners with code 7, brackets 1..8 with code 5 and
+// same-bracket pairs with code 7.
+FixedLine termsLine(const TermsSpec& spec);
+
+struct VoteEntry {
+    int lineNo = 1;
+    int digit3 = 0;
+    int venueCode = 5;
+    int race = 11;
+    int kind = 4;
+    int first = 3;
+    int second = 12;
+    int units = 10;
+    int status = 0;
+    int digit18 = 1;
+};
+
+// A vote-log record: the entries fill slots 0.. and the count is their
+// number unless `count` is given.
+FixedLine voteLogLine(int receiptNo, const std::vector<VoteEntry>& entries, int purchaseUnits,
+                                   int betsRemaining, int availableUnits, int count = -1);
+
+// Writes lines as a Windows text file (CR LF) and sets its last-write time
+// when mtime is not 0.
+void writeTextFile(const std::string& path, const std::vector<std::string>& lines, std::int64_t mtime = 0);
+
+}  // namespace testsupport
