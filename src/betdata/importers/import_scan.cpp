@@ -1,7 +1,6 @@
 #include "betdata/importers/import_scan.h"
 
-#include <climits>
-
+#include "betdata/bet_file_paths.h"
 #include "platform/sjis.h"
 
 namespace betdata::importscan {
@@ -19,21 +18,7 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-int leadingInt(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > INT_MAX) value = INT_MAX;  // saturate rather than overflow
-    }
-    return static_cast<int>(negative ? -value : value);
-}
+int leadingInt(std::string_view text) { return NumberAt(text, text.size()); }
 
 int numberAt(std::string_view line, std::size_t from, std::size_t count) {
     if (from >= line.size()) return 0;
