@@ -6,12 +6,18 @@ namespace cli {
 extern const Command kParseCommand;
 extern const Command kSettingsCommand;
 extern const Command kTermsCommand;
+extern const Command kImportCommand;
+extern const Command kLoadCommand;
+extern const Command kNextBetCommand;
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         kParseCommand,
         kSettingsCommand,
         kTermsCommand,
+        kImportCommand,
+        kLoadCommand,
+        kNextBetCommand,
     };
     return table;
 }

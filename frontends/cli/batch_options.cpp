@@ -1,0 +1,53 @@
+#include "frontends/cli/batch_options.h"
+
+#include "frontends/cli/option_reader.h"
+#include "platform/wintypes.h"
+
+namespace cli {
+
+bool readBatchOptions(const Args& args, bool withBetDir, BatchOptions& o, std::string& error) {
+    o.answer = plat::IDYES;
+    OptionReader options(args);
+    while (options.next()) {
+        const std::string& a = options.current();
+        std::string v;
+        if (a == "--utf8") {
+            o.utf8 = true;
+        } else if (a == "--answer") {
+            if (!options.value(v, error)) return false;
+            if (v != "yes" && v != "no") {
+                error = "--answer takes yes or no";
+                return false;
+            }
+            o.answer = v == "yes" ? plat::IDYES : plat::IDNO;
+        } else if (a == "--ini") {
+            if (!options.value(o.ini, error)) return false;
+        } else if (a == "--client-dir") {
+            if (!options.value(o.clientDir, error)) return false;
+        } else if (a == "--bet-dir" && withBetDir) {
+            if (!options.value(o.betDir, error)) return false;
+        } else if (a == "--now") {
+            if (!options.localTimeValue(o.now, error)) return false;
+            o.hasNow = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            error = "unknown option " + a;
+            return false;
+        } else if (!o.file.empty()) {
+            error = "more than one input file";
+            return false;
+        } else {
+            o.file = a;
+        }
+    }
+    if (!o.clientDir.empty() && !o.hasNow) {
+        error = "--client-dir needs --now";
+        return false;
+    }
+    if (withBetDir && o.betDir.empty()) {
+        error = "--bet-dir DIR is required";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace cli
