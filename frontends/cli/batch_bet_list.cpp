@@ -1,8 +1,12 @@
 #include "frontends/cli/batch_bet_list.h"
 
+#include <cstdio>
+
 #include "app/load_settings.h"
 #include "betdata/edit_transfer.h"
+#include "frontends/cli/cli_text.h"
 #include "frontends/cli/client_terms.h"
+#include "platform/clock.h"
 #include "platform/window.h"
 
 namespace cli {
@@ -74,6 +78,29 @@ bool BatchBetList::run(HeadlessDesktop& desk, std::int64_t now,
         BatchWindow window(model, notifier_, std::move(script), listText_);
         window.doModal(0);
     });
+}
+
+int RunBatchBetList(const char* name, const BatchOptions& o,
+                    std::function<bool(ui::BetListWindow&)> script) {
+    const std::int64_t now = o.hasNow ? o.now : plat::now();
+    HeadlessDesktop desk(now);
+    if (!desk.ready()) {
+        std::fprintf(stderr, "ornel %s: cannot make a temporary directory\n", name);
+        return 2;
+    }
+    desk.user().setDefaultQuestionAnswer(o.answer);
+    BatchBetList batch(o.ini);
+    batch.clientDir = o.clientDir;
+    batch.betDir = o.betDir;
+    bool print = true;
+    const bool finished = batch.run(desk, now, [&](ui::BetListWindow& w) { print = script(w); });
+    if (print || !finished) {
+        writeOut(outputText(batch.listText(), o.utf8));
+        printBoxes(stderr, desk.user(), o.utf8);
+    }
+    if (finished) return 0;
+    std::fprintf(stderr, "ornel %s: the run did not finish\n", name);
+    return 2;
 }
 
 }  // namespace cli

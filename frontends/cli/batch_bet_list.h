@@ -11,6 +11,7 @@
 #include "app/message_box_notifier.h"
 #include "app/profile_store.h"
 #include "app/settings.h"
+#include "frontends/cli/batch_options.h"
 #include "frontends/cli/headless_desktop.h"
 #include "ui/bet_list_window.h"
 
@@ -56,5 +57,13 @@ private:
     app::MessageBoxNotifier notifier_;
     std::string listText_;
 };
+
+// One batch command's run: the bet-list window with the settings, terms,
+// answers and program clock of the options (and their bet-file directory);
+// script runs on it.  When script returns true, the list comes out on
+// standard output and the boxes shown on standard error.  Returns the exit
+// status: 0, or 2 after "ornel NAME: reason".
+int RunBatchBetList(const char* name, const BatchOptions& options,
+                    std::function<bool(ui::BetListWindow&)> script);
 
 }  // namespace cli

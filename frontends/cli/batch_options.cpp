@@ -1,17 +1,35 @@
 #include "frontends/cli/batch_options.h"
 
+#include "frontends/cli/cli_text.h"
 #include "frontends/cli/option_reader.h"
+#include "platform/sjis.h"
 #include "platform/wintypes.h"
 
 namespace cli {
 
-bool readBatchOptions(const Args& args, bool withBetDir, BatchOptions& o, std::string& error) {
+namespace {
+
+bool readExtraFlag(const std::string& arg, std::initializer_list<ExtraFlag> extraFlags) {
+    for (const ExtraFlag& flag : extraFlags) {
+        if (arg != flag.name) continue;
+        *flag.value = true;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool readBatchOptions(const Args& args, bool withBetDir, BatchOptions& o, std::string& error,
+                      std::initializer_list<ExtraFlag> extraFlags) {
     o.answer = plat::IDYES;
     OptionReader options(args);
     while (options.next()) {
         const std::string& a = options.current();
         std::string v;
-        if (a == "--utf8") {
+        if (readExtraFlag(a, extraFlags)) {
+            continue;
+        } else if (a == "--utf8") {
             o.utf8 = true;
         } else if (a == "--answer") {
             if (!options.value(v, error)) return false;
@@ -47,6 +65,17 @@ bool readBatchOptions(const Args& args, bool withBetDir, BatchOptions& o, std::s
         error = "--bet-dir DIR is required";
         return false;
     }
+    return true;
+}
+
+bool readBetText(const BatchOptions& o, std::string& text, std::string& error) {
+    if (!readInput(o.file, text, error)) return false;
+    if (!o.ini.empty()) {
+        std::string unused;
+        if (!readInput(o.ini, unused, error)) return false;
+    }
+    if (o.utf8) text = sjis::fromUtf8(text);
+    text = withCrLf(text);
     return true;
 }
 

@@ -10,11 +10,7 @@
 #include "betdata/list_edit_proc.h"
 #include "frontends/cli/batch_bet_list.h"
 #include "frontends/cli/batch_options.h"
-#include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
-#include "frontends/cli/headless_desktop.h"
-#include "platform/clock.h"
-#include "platform/sjis.h"
 #include "platform/window.h"
 
 namespace cli {
@@ -47,26 +43,12 @@ int runImport(const Args& args) {
     if (!readBatchOptions(args, false, o, error)) return fail(error);
     if (o.file.empty()) return fail("FILE is required (- for standard input)");
     std::string input;
-    if (!readInput(o.file, input, error)) return fail(error);
-    if (!o.ini.empty()) {
-        std::string unused;
-        if (!readInput(o.ini, unused, error)) return fail(error);
-    }
-    if (o.utf8) input = sjis::fromUtf8(input);
-    input = withCrLf(input);
+    if (!readBetText(o, input, error)) return fail(error);
 
-    const std::int64_t now = o.hasNow ? o.now : plat::now();
-    HeadlessDesktop desk(now);
-    if (!desk.ready()) return fail("cannot make a temporary directory");
-    desk.user().setDefaultQuestionAnswer(o.answer);
-    BatchBetList batch(o.ini);
-    batch.clientDir = o.clientDir;
-    const bool finished = batch.run(desk, now, [&](ui::BetListWindow& w) { importAsPasted(w, input); });
-
-    writeOut(outputText(batch.listText(), o.utf8));
-    printBoxes(stderr, desk.user(), o.utf8);
-    if (!finished) return fail("the run did not finish");
-    return 0;
+    return RunBatchBetList(kName, o, [&](ui::BetListWindow& w) {
+        importAsPasted(w, input);
+        return true;
+    });
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "frontends/cli/batch_options.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
-#include "frontends/cli/headless_desktop.h"
 #include "platform/clock.h"
 
 namespace cli {
@@ -26,10 +25,10 @@ int fail(const std::string& reason) {
 }
 
 // The day's bet file as the start-up chooses it, then the file given or the
-// expected one, loaded.
-bool loadOnDesktop(ui::BetListWindow& window, const std::string& file, std::int64_t now) {
+// expected one, loaded.  False when nothing was loaded.
+bool loadOnDesktop(ui::BetListWindow& window, const std::string& file) {
     betdata::BetDataContext& c = window.betData();
-    const plat::LocalTime today = plat::localTime(now);
+    const plat::LocalTime today = plat::localTime(c.clock.load());
     betdata::NextBetFilePath(c.betFile, c.settings.betFileDir, betdata::BetFileDate{today.year, today.month, today.day});
     const std::string path = file.empty() ? betdata::ExpectedBetFileToLoad(c) : file;
     return !path.empty() && betdata::LoadBetFile(c, path);
@@ -44,21 +43,10 @@ int runLoad(const Args& args) {
         if (!path.empty() && !readInput(path, unused, error)) return fail(error);
     }
 
-    const std::int64_t now = o.hasNow ? o.now : plat::now();
-    HeadlessDesktop desk(now);
-    if (!desk.ready()) return fail("cannot make a temporary directory");
-    desk.user().setDefaultQuestionAnswer(o.answer);
-    BatchBetList batch(o.ini);
-    batch.clientDir = o.clientDir;
-    batch.betDir = o.betDir;
-    bool loaded = false;
-    const bool finished =
-        batch.run(desk, now, [&](ui::BetListWindow& w) { loaded = loadOnDesktop(w, o.file, now); });
-    if (finished && !loaded && o.file.empty()) return 0;  // nothing was waiting
-    writeOut(outputText(batch.listText(), o.utf8));
-    printBoxes(stderr, desk.user(), o.utf8);
-    if (!finished) return fail("the run did not finish");
-    return 0;
+    // Without FILE and nothing waiting, nothing is printed.
+    return RunBatchBetList(kName, o, [&](ui::BetListWindow& w) {
+        return loadOnDesktop(w, o.file) || !o.file.empty();
+    });
 }
 
 }  // namespace

@@ -61,54 +61,56 @@ plat::DialogTemplate dbmnTemplate() {
     return t;
 }
 
-class FhwarsOptionsDialog : public plat::Dialog {
+// A dialog over one options record: the exchange function ties each field
+// to its control, in the order the fields are validated.
+template <typename Options>
+class OptionsDialog : public plat::Dialog {
 public:
-    explicit FhwarsOptionsDialog(const FhwarsOptions& options)
-        : plat::Dialog(fhwarsTemplate()), options_(options) {}
-    const FhwarsOptions& options() const { return options_; }
+    using Exchange = void (*)(plat::DataExchange&, Options&);
+    OptionsDialog(plat::DialogTemplate dialogTemplate, const Options& options, Exchange exchange)
+        : plat::Dialog(std::move(dialogTemplate)), options_(options), exchange_(exchange) {}
 
-protected:
-    void doDataExchange(plat::DataExchange& dx) override {
-        dx.check(kIdFhwarsTan, options_.takeWin);
-        dx.integer(kIdFhwarsTanAmount, options_.winAmount, kImportAmountMin, kImportAmountMax);
-        dx.check(kIdFhwarsFuku, options_.takePlace);
-        dx.integer(kIdFhwarsFukuAmount, options_.placeAmount, kImportAmountMin, kImportAmountMax);
-        dx.check(kIdFhwarsRen, options_.takePairs);
-        dx.integer(kIdFhwarsRenAmount, options_.pairAmount, kImportAmountMin, kImportAmountMax);
+    // True on OK, with the options as confirmed.
+    bool run(plat::Hwnd owner, Options& chosen) {
+        if (doModal(owner) != plat::IDOK) return false;
+        chosen = options_;
+        return true;
     }
 
-private:
-    FhwarsOptions options_;
-};
-
-class DbmnOptionsDialog : public plat::Dialog {
-public:
-    explicit DbmnOptionsDialog(const DbmnOptions& options)
-        : plat::Dialog(dbmnTemplate()), options_(options) {}
-    const DbmnOptions& options() const { return options_; }
-
 protected:
-    void doDataExchange(plat::DataExchange& dx) override {
-        dx.integer(kIdDbmnSoft, options_.minAgreement, kDbmnSoftMin, kDbmnSoftMax);
-        dx.integer(kIdDbmnAmount, options_.amount, kImportAmountMin, kImportAmountMax);
-    }
+    void doDataExchange(plat::DataExchange& dx) override { exchange_(dx, options_); }
 
 private:
-    DbmnOptions options_;
+    Options options_;
+    Exchange exchange_;
 };
+
+void exchangeFhwars(plat::DataExchange& dx, FhwarsOptions& o) {
+    dx.check(kIdFhwarsTan, o.takeWin);
+    dx.integer(kIdFhwarsTanAmount, o.winAmount, kImportAmountMin, kImportAmountMax);
+    dx.check(kIdFhwarsFuku, o.takePlace);
+    dx.integer(kIdFhwarsFukuAmount, o.placeAmount, kImportAmountMin, kImportAmountMax);
+    dx.check(kIdFhwarsRen, o.takePairs);
+    dx.integer(kIdFhwarsRenAmount, o.pairAmount, kImportAmountMin, kImportAmountMax);
+}
+
+void exchangeDbmn(plat::DataExchange& dx, DbmnOptions& o) {
+    dx.integer(kIdDbmnSoft, o.minAgreement, kDbmnSoftMin, kDbmnSoftMax);
+    dx.integer(kIdDbmnAmount, o.amount, kImportAmountMin, kImportAmountMax);
+}
 
 }  // namespace
 
 bool EditFhwarsOptions(plat::Hwnd owner, app::Settings& settings, app::ProfileStore& profile,
                        FhwarsOptions& chosen) {
-    FhwarsOptionsDialog dialog({.takePairs = settings.fhwarsRen,
+    const FhwarsOptions current{.takePairs = settings.fhwarsRen,
                                 .takeWin = settings.fhwarsTan,
                                 .takePlace = settings.fhwarsFuku,
                                 .pairAmount = settings.fhwarsKingaku,
                                 .winAmount = settings.fhwarsTanKingaku,
-                                .placeAmount = settings.fhwarsFukuKingaku});
-    if (dialog.doModal(owner) != plat::IDOK) return false;
-    chosen = dialog.options();
+                                .placeAmount = settings.fhwarsFukuKingaku};
+    OptionsDialog<FhwarsOptions> dialog(fhwarsTemplate(), current, exchangeFhwars);
+    if (!dialog.run(owner, chosen)) return false;
     settings.fhwarsRen = chosen.takePairs;
     settings.fhwarsTan = chosen.takeWin;
     settings.fhwarsFuku = chosen.takePlace;
@@ -121,9 +123,9 @@ bool EditFhwarsOptions(plat::Hwnd owner, app::Settings& settings, app::ProfileSt
 
 bool EditDbmnOptions(plat::Hwnd owner, app::Settings& settings, app::ProfileStore& profile,
                      DbmnOptions& chosen) {
-    DbmnOptionsDialog dialog({.minAgreement = settings.dbmnSoft, .amount = settings.dbmnKingaku});
-    if (dialog.doModal(owner) != plat::IDOK) return false;
-    chosen = dialog.options();
+    const DbmnOptions current{.minAgreement = settings.dbmnSoft, .amount = settings.dbmnKingaku};
+    OptionsDialog<DbmnOptions> dialog(dbmnTemplate(), current, exchangeDbmn);
+    if (!dialog.run(owner, chosen)) return false;
     settings.dbmnSoft = chosen.minAgreement;
     settings.dbmnKingaku = chosen.amount;
     app::WriteDbmnSettings(profile, settings);

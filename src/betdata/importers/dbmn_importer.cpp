@@ -21,8 +21,6 @@ constexpr std::size_t kRaceColumn = 4;  // after the 4-byte venue name
 constexpr const char* kRace = "【%dＲ】";
 constexpr const char* kQuinellaLine = " <%dｿﾌﾄ >%d-%d[%d";
 constexpr const char* kBracketLine = " <%dｿﾌﾄ >%d[%d";
-constexpr int kFirstRace = 1, kLastRace = 12;
-constexpr int kBracketDigits = 10;
 
 struct Pass {
     std::string venueName;
@@ -68,19 +66,11 @@ ImportEnd ImportDbmnText(std::span<const std::string> lines, const DbmnOptions& 
                          ImportHost& host) {
     Pass pass;
     ImportLineWriter writer(host);
-    std::string gathered;
-    ImportEnd end = ImportEnd::Completed;
-    for (const std::string& staged : lines) {
-        const std::string line = cutToBuffer(staged, kLineBuffer);
-        if (find(line, kHeaderMark) != std::string::npos) {
-            end = readHeader(line, pass, host);
-            if (end != ImportEnd::Completed) break;
-        } else if (pass.race >= kFirstRace && pass.race <= kLastRace) {
-            gathered += readDataLine(line, pass, options, writer);
-        }
-    }
-    if (!gathered.empty()) host.appendLines(gathered);
-    return end;
+    return ImportGathered(lines, kLineBuffer, host, [&](const std::string& line, std::string& gathered) {
+        if (find(line, kHeaderMark) != std::string::npos) return readHeader(line, pass, host);
+        if (isRace(pass.race)) gathered += readDataLine(line, pass, options, writer);
+        return ImportEnd::Completed;
+    });
 }
 
 }  // namespace betdata

@@ -23,15 +23,12 @@ constexpr const char* kHeader = "%255s %*d 年 %d 回 %d 日目 %d 月 %d 日 [%
 constexpr int kHeaderMinFields = 5;
 constexpr std::size_t kVenueWordBytes = 256;
 
-constexpr std::size_t kRaceMarkColumn = 2;
 constexpr std::size_t kRaceColumn = 0, kRaceBytes = 3;
 constexpr std::size_t kHorseDigitColumn = 6;
 constexpr std::size_t kHorseColumn = 5, kHorseBytes = 2;
 constexpr std::size_t kCellColumns[] = {8, 14, 20, 26, 32, 38};
 constexpr std::size_t kCellBytes = 5;
 constexpr const char* kCell = "%d - %d";
-constexpr int kFirstRace = 1, kLastRace = 12;
-constexpr int kBracketDigits = 10;  // a 2-digit entry n is the brackets n / 10 and n % 10
 
 struct Pass {
     bool valid = false;  // a valid header has been read
@@ -76,11 +73,9 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string readDataLine(const std::string& line, const Pass& pass, const FhwarsOptions& options,
                          ImportLineWriter& writer, const clientdata::VotingTerms& terms) {
-    if (line.size() <= kRaceMarkColumn ||
-        (line[kRaceMarkColumn] != 'R' && line[kRaceMarkColumn] != 'r'))
-        return {};
+    if (line.size() <= kRaceMarkColumn || !isRaceMark(line[kRaceMarkColumn])) return {};
     const int race = numberAt(line, kRaceColumn, kRaceBytes);
-    if (race < kFirstRace || race > kLastRace) return {};
+    if (!isRace(race)) return {};
     char pairKind = kKindUmaren;
     if (terms.inForce() &&
         terms.meetings[pass.slot].races[race - 1].raceSaleCode != clientdata::kRaceQuinellaCode)
@@ -119,19 +114,11 @@ ImportEnd ImportFhwarsText(std::span<const std::string> lines, const FhwarsOptio
                            ImportHost& host) {
     Pass pass;
     ImportLineWriter writer(host);
-    std::string gathered;
-    ImportEnd end = ImportEnd::Completed;
-    for (const std::string& staged : lines) {
-        const std::string line = cutToBuffer(staged, kLineBuffer);
-        if (find(line, kMeetingDay) != std::string::npos) {
-            end = readHeader(line, pass, host);
-            if (end != ImportEnd::Completed) break;
-        } else if (pass.valid) {
-            gathered += readDataLine(line, pass, options, writer, host.terms());
-        }
-    }
-    if (!gathered.empty()) host.appendLines(gathered);
-    return end;
+    return ImportGathered(lines, kLineBuffer, host, [&](const std::string& line, std::string& gathered) {
+        if (find(line, kMeetingDay) != std::string::npos) return readHeader(line, pass, host);
+        if (pass.valid) gathered += readDataLine(line, pass, options, writer, host.terms());
+        return ImportEnd::Completed;
+    });
 }
 
 }  // namespace betdata

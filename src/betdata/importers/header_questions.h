@@ -1,6 +1,8 @@
 // The date and meeting questions asked for one header of imported text.
 #pragma once
 
+#include <string>
+
 #include "betdata/importers/import_host.h"
 
 namespace betdata {
@@ -16,6 +18,11 @@ public:
     // when the user answered No.
     bool acceptMismatch(int messageId);
     bool answered() const { return answered_; }
+
+    // The month before the line's first 月 and the day before its first 日
+    // (each when present) become the header date and are compared with the
+    // terms date.  False when the user answered No.
+    bool checkHeaderDate(const std::string& line);
 
 private:
     ImportHost& host_;

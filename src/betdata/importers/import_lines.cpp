@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "betdata/bet_kind.h"
+#include "betdata/importers/import_scan.h"
 
 namespace betdata {
 
@@ -39,6 +40,18 @@ std::string ImportLineWriter::pair(const std::string& venueName, int race, char 
     std::snprintf(line, sizeof line, kPairLine, number, venueName.c_str(), race,
                   KindName(kind), first, second, amountYen);
     return line;
+}
+
+ImportEnd ImportGathered(std::span<const std::string> lines, std::size_t bufferSize,
+                         ImportHost& host, const GatheringStep& examine) {
+    std::string gathered;
+    ImportEnd end = ImportEnd::Completed;
+    for (const std::string& staged : lines) {
+        end = examine(importscan::cutToBuffer(staged, bufferSize), gathered);
+        if (end != ImportEnd::Completed) break;
+    }
+    if (!gathered.empty()) host.appendLines(gathered);
+    return end;
 }
 
 }  // namespace betdata

@@ -2,6 +2,8 @@
 // and only while the day still has bets left to buy.
 #pragma once
 
+#include <functional>
+#include <span>
 #include <string>
 
 #include "betdata/importers/import_host.h"
@@ -25,5 +27,14 @@ private:
     bool roomForLine() const;
     ImportHost& host_;
 };
+
+// One pass of an importer that gathers its lines: examine sees every staged
+// line as a buffer of bufferSize bytes holds it and adds the lines it writes
+// to `gathered`; a result other than Completed ends the pass.  The gathered
+// lines are appended to the bet list together at the end, however the pass
+// ended.
+using GatheringStep = std::function<ImportEnd(const std::string& line, std::string& gathered)>;
+ImportEnd ImportGathered(std::span<const std::string> lines, std::size_t bufferSize,
+                         ImportHost& host, const GatheringStep& examine);
 
 }  // namespace betdata

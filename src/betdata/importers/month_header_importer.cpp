@@ -16,12 +16,8 @@ namespace {
 using namespace importscan;
 
 constexpr std::size_t kLineBuffer = 2560;
-constexpr std::string_view kMonth = "月";
-constexpr std::string_view kDay = "日";
-constexpr std::string_view kKai = "回";
 
 // Fixed columns of a data line.
-constexpr std::size_t kRaceMarkColumn = 2;
 constexpr std::size_t kRaceColumn = 0, kRaceBytes = 3;
 constexpr std::size_t kKindColumn = 6, kKindBytes = 4;
 constexpr std::size_t kNumbersColumn = 15, kNumbersBytes = 5;
@@ -34,24 +30,16 @@ struct Pass {
     char kind = kNoKind;
 };
 
-ImportEnd readHeader(const std::string& line, std::size_t monthAt, Pass& pass, ImportHost& host) {
+// A header: a line holding 月.
+ImportEnd readHeader(const std::string& line, Pass& pass, ImportHost& host) {
     const clientdata::VotingTerms& terms = host.terms();
     HeaderQuestions questions(host);
-    const int month = numberBefore(line, monthAt);
-    host.setHeaderMonth(month);
-    if (month != terms.termsMonth && !questions.acceptMismatch(app::kMsgImportDateDiffers))
-        return ImportEnd::Cancelled;
-    if (const std::size_t at = find(line, kDay); at != std::string::npos) {
-        const int day = numberBefore(line, at);
-        host.setHeaderDay(day);
-        if (day != terms.termsDay && !questions.acceptMismatch(app::kMsgImportDateDiffers))
-            return ImportEnd::Cancelled;
-    }
-    const std::size_t kaiAt = find(line, kKai);
+    if (!questions.checkHeaderDate(line)) return ImportEnd::Cancelled;
+    const std::size_t kaiAt = find(line, kKaiKanji);
     if (kaiAt == std::string::npos) return ImportEnd::Completed;
     const int kai = numberBefore(line, kaiAt);
     std::size_t wordEnd = 0;
-    if (const int venue = importVenue(wordAt(line, kaiAt + kKai.size(), wordEnd)); venue != 0)
+    if (const int venue = importVenue(wordAt(line, kaiAt + kKaiKanji.size(), wordEnd)); venue != 0)
         pass.venue = venue;
     if (!terms.inForce() || questions.answered()) return ImportEnd::Completed;
     const int slot = terms.slotOfVenue(pass.venue);
@@ -62,7 +50,7 @@ ImportEnd readHeader(const std::string& line, std::size_t monthAt, Pass& pass, I
     const clientdata::MeetingTerms& meeting = terms.meetings[slot];
     if (kai > 0 && kai != meeting.kai && !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
         return ImportEnd::Cancelled;
-    if (const std::size_t at = find(line, kDay, kaiAt + kKai.size()); at != std::string::npos) {
+    if (const std::size_t at = find(line, kDayKanji, kaiAt + kKaiKanji.size()); at != std::string::npos) {
         // Only the single digit in front of 日 counts here.
         if (numberAt(line, at - 1, 1) != meeting.nichime &&
             !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
@@ -72,8 +60,7 @@ ImportEnd readHeader(const std::string& line, std::size_t monthAt, Pass& pass, I
 }
 
 std::string readDataLine(const std::string& line, Pass& pass, ImportLineWriter& writer) {
-    if (line.size() > kRaceMarkColumn &&
-        (line[kRaceMarkColumn] == 'R' || line[kRaceMarkColumn] == 'r'))
+    if (line.size() > kRaceMarkColumn && isRaceMark(line[kRaceMarkColumn]))
         pass.race = numberAt(line, kRaceColumn, kRaceBytes);
     if (line.size() > kKindColumn) {
         if (const char kind = importKindOfName(line.substr(kKindColumn, kKindBytes));
@@ -99,19 +86,11 @@ std::string readDataLine(const std::string& line, Pass& pass, ImportLineWriter& 
 ImportEnd ImportMonthHeaderText(std::span<const std::string> lines, ImportHost& host) {
     Pass pass;
     ImportLineWriter writer(host);
-    std::string gathered;
-    ImportEnd end = ImportEnd::Completed;
-    for (const std::string& staged : lines) {
-        const std::string line = cutToBuffer(staged, kLineBuffer);
-        if (const std::size_t monthAt = find(line, kMonth); monthAt != std::string::npos) {
-            end = readHeader(line, monthAt, pass, host);
-            if (end != ImportEnd::Completed) break;
-        } else {
-            gathered += readDataLine(line, pass, writer);
-        }
-    }
-    if (!gathered.empty()) host.appendLines(gathered);
-    return end;
+    return ImportGathered(lines, kLineBuffer, host, [&](const std::string& line, std::string& gathered) {
+        if (find(line, kMonthKanji) != std::string::npos) return readHeader(line, pass, host);
+        gathered += readDataLine(line, pass, writer);
+        return ImportEnd::Completed;
+    });
 }
 
 }  // namespace betdata

@@ -16,15 +16,9 @@ namespace {
 using namespace importscan;
 
 constexpr std::size_t kLineBuffer = 2560;
-constexpr std::string_view kYear = "年";
-constexpr std::string_view kMonth = "月";
-constexpr std::string_view kDay = "日";
-constexpr std::string_view kKai = "回";
 constexpr std::string_view kTotalWord = "合計";
 constexpr std::string_view kRaceMark = "R";
 constexpr int kYearModulo = 100;
-constexpr int kFirstRace = 1;
-constexpr int kLastRace = 12;
 
 // Readings of one bet after its kind word (horse or pair, odds, amount).
 constexpr const char* kSingle = " %d %d%n";
@@ -51,30 +45,19 @@ ImportEnd readHeader(const std::string& line, int venue, Pass& pass, ImportHost&
         }
     }
     HeaderQuestions questions(host);
-    if (const std::size_t at = find(line, kYear); at != std::string::npos) {
+    if (const std::size_t at = find(line, kYearKanji); at != std::string::npos) {
         if (numberBefore(line, at) != terms.termsYear % kYearModulo &&
             !questions.acceptMismatch(app::kMsgImportDateDiffers))
             return ImportEnd::Cancelled;
     }
-    if (const std::size_t at = find(line, kMonth); at != std::string::npos) {
-        const int month = numberBefore(line, at);
-        host.setHeaderMonth(month);
-        if (month != terms.termsMonth && !questions.acceptMismatch(app::kMsgImportDateDiffers))
-            return ImportEnd::Cancelled;
-    }
-    if (const std::size_t at = find(line, kDay); at != std::string::npos) {
-        const int day = numberBefore(line, at);
-        host.setHeaderDay(day);
-        if (day != terms.termsDay && !questions.acceptMismatch(app::kMsgImportDateDiffers))
-            return ImportEnd::Cancelled;
-    }
+    if (!questions.checkHeaderDate(line)) return ImportEnd::Cancelled;
     if (!terms.inForce()) return ImportEnd::Completed;
     const clientdata::MeetingTerms& meeting = terms.meetings[slot];
-    const std::size_t kaiAt = find(line, kKai);
+    const std::size_t kaiAt = find(line, kKaiKanji);
     if (kaiAt == std::string::npos) return ImportEnd::Completed;
     if (numberBefore(line, kaiAt) != meeting.kai && !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
         return ImportEnd::Cancelled;
-    if (const std::size_t at = find(line, kDay, kaiAt + kKai.size()); at != std::string::npos) {
+    if (const std::size_t at = find(line, kDayKanji, kaiAt + kKaiKanji.size()); at != std::string::npos) {
         if (numberBefore(line, at) != meeting.nichime &&
             !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
             return ImportEnd::Cancelled;
@@ -144,7 +127,7 @@ void readDataLine(const std::string& line, Pass& pass, ImportLineWriter& writer,
         const std::size_t mark = find(line, kRaceMark, at);
         if (mark == std::string::npos) return;
         const int race = numberBefore(line, mark);
-        if (race < kFirstRace || race > kLastRace) return;
+        if (!isRace(race)) return;
         pass.race = race;
         at = mark + 1;
     }
