@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <map>
-#include <memory>
 
 #include "app/notifier.h"
 #include "app/profile_store.h"

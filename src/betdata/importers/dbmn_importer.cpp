@@ -1,13 +1,13 @@
-#include "app/strings.h"
-#include "betdata/venue.h"
 #include "betdata/importers/dbmn_importer.h"
 
 #include <cstdio>
 
+#include "app/strings.h"
 #include "betdata/importers/import_lines.h"
 #include "betdata/importers/import_names.h"
 #include "betdata/importers/import_scan.h"
 #include "betdata/normalize_wide_digits.h"
+#include "betdata/venue.h"
 
 namespace betdata {
 

@@ -1,14 +1,14 @@
-#include "app/strings.h"
-#include "betdata/venue.h"
 #include "betdata/importers/fhwars_importer.h"
 
 #include <cstdio>
 
+#include "app/strings.h"
 #include "betdata/importers/header_questions.h"
 #include "betdata/importers/import_lines.h"
 #include "betdata/importers/import_names.h"
 #include "betdata/importers/import_scan.h"
 #include "betdata/normalize_wide_digits.h"
+#include "betdata/venue.h"
 
 namespace betdata {
 
