@@ -7,6 +7,9 @@ extern const Command kParseCommand;
 extern const Command kSettingsCommand;
 extern const Command kSimCommand;
 extern const Command kTermsCommand;
+extern const Command kImportCommand;
+extern const Command kLoadCommand;
+extern const Command kNextBetCommand;
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
@@ -14,6 +17,9 @@ const std::vector<Command>& commands() {
         kSettingsCommand,
         kSimCommand,
         kTermsCommand,
+        kImportCommand,
+        kLoadCommand,
+        kNextBetCommand,
     };
     return table;
 }

@@ -10,13 +10,12 @@
 #include "betdata/bet_grammar.h"
 #include "betdata/bet_list_edit.h"
 #include "betdata/sort_and_merge.h"
+#include "frontends/cli/batch_options.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/client_terms.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/headless_desktop.h"
-#include "frontends/cli/option_reader.h"
 #include "platform/clock.h"
-#include "platform/sjis.h"
 #include "platform/window.h"
 
 namespace cli {
@@ -32,55 +31,13 @@ constexpr plat::Dword kListStyle = plat::WS_CHILD | plat::WS_VISIBLE | plat::WS_
 constexpr plat::Wparam kListTextLimit = 20480;
 constexpr int kListId = 1000;
 
-struct ParseOptions {
-    bool utf8 = false;
+struct ParseOptions : BatchOptions {
     bool merge = false;
     bool checkLimits = false;
-    int answer = plat::IDYES;
-    std::string ini;
-    std::string clientDir;
-    bool hasNow = false;
-    std::int64_t now = 0;
-    std::string file;
 };
 
 bool parseOptions(const Args& args, ParseOptions& o, std::string& error) {
-    OptionReader options(args);
-    while (options.next()) {
-        const std::string& a = options.current();
-        std::string v;
-        if (a == "--utf8") o.utf8 = true;
-        else if (a == "--merge") o.merge = true;
-        else if (a == "--check-limits") o.checkLimits = true;
-        else if (a == "--answer") {
-            if (!options.value(v, error)) return false;
-            if (v != "yes" && v != "no") {
-                error = "--answer takes yes or no";
-                return false;
-            }
-            o.answer = v == "yes" ? plat::IDYES : plat::IDNO;
-        } else if (a == "--ini") {
-            if (!options.value(o.ini, error)) return false;
-        } else if (a == "--client-dir") {
-            if (!options.value(o.clientDir, error)) return false;
-        } else if (a == "--now") {
-            if (!options.localTimeValue(o.now, error)) return false;
-            o.hasNow = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            error = "unknown option " + a;
-            return false;
-        } else if (!o.file.empty()) {
-            error = "more than one input file";
-            return false;
-        } else {
-            o.file = a;
-        }
-    }
-    if (!o.clientDir.empty() && !o.hasNow) {
-        error = "--client-dir needs --now";
-        return false;
-    }
-    return true;
+    return readBatchOptions(args, false, o, error, {{"--merge", &o.merge}, {"--check-limits", &o.checkLimits}});
 }
 
 int fail(const std::string& reason) {
@@ -145,13 +102,7 @@ int runParse(const Args& args) {
     if (!parseOptions(args, o, error)) return fail(error);
 
     std::string input;
-    if (!readInput(o.file, input, error)) return fail(error);
-    if (!o.ini.empty()) {
-        std::string unused;
-        if (!readInput(o.ini, unused, error)) return fail(error);
-    }
-    if (o.utf8) input = sjis::fromUtf8(input);
-    input = withCrLf(input);
+    if (!readBetText(o, input, error)) return fail(error);
 
     HeadlessDesktop desk(o.hasNow ? o.now : plat::now());
     if (!desk.ready()) return fail("cannot make a temporary directory");

@@ -1,0 +1,106 @@
+#include "frontends/cli/batch_bet_list.h"
+
+#include <cstdio>
+
+#include "app/load_settings.h"
+#include "betdata/edit_transfer.h"
+#include "frontends/cli/cli_text.h"
+#include "frontends/cli/client_terms.h"
+#include "platform/clock.h"
+#include "platform/window.h"
+
+namespace cli {
+
+namespace {
+
+// Commands of the batch window only (outside the program's ids).
+constexpr int kIdRunScript = 0x7F01;
+constexpr int kIdFinish = 0x7F02;
+// Read in place of a profile when none is given: every key its default.
+constexpr const char* kNoProfileName = "NoProfile.INI";
+
+void postCommand(plat::Hwnd window, int id) {
+    plat::postMessage(window, plat::WM_COMMAND, plat::makeWparam(id, 0), 0);
+}
+
+class BatchWindow : public ui::BetListWindow {
+public:
+    BatchWindow(ui::MainWindowModel& model, app::MessageBoxNotifier& notifier,
+                std::function<void(ui::BetListWindow&)> script, std::string& listText)
+        : ui::BetListWindow(model) {
+        setCommand(kIdRunScript, [this, &notifier, script = std::move(script)] {
+            notifier.setOwner(hwnd());
+            script(*this);
+            // Posted after whatever the script posted, so handled after it.
+            postCommand(hwnd(), kIdFinish);
+        });
+        setCommand(kIdFinish, [this, &listText] {
+            listText = betdata::EditText(betData().windows.betList);
+            endDialog(plat::IDOK);
+        });
+    }
+
+protected:
+    bool onInitDialog() override {
+        const bool result = ui::BetListWindow::onInitDialog();
+        postCommand(hwnd(), kIdRunScript);
+        return result;
+    }
+};
+
+}  // namespace
+
+std::string betDirectorySetting(const std::string& directory) {
+    if (directory.empty() || directory.back() == '/' || directory.back() == '\\') return directory;
+    return directory + '/';
+}
+
+BatchBetList::BatchBetList(std::string iniPath) : iniPath_(std::move(iniPath)) {
+    // Without terms the day has all its bets still to buy.
+    terms.betsRemaining = clientdata::kBetsPerDay;
+}
+
+bool BatchBetList::run(HeadlessDesktop& desk, std::int64_t now,
+                       std::function<void(ui::BetListWindow&)> script) {
+    // Writes (the import dialogs' OK, the running totals) are dropped.
+    file_ = std::make_unique<app::FileProfileStore>(iniPath_.empty() ? desk.ornelExePath() + kNoProfileName
+                                                                     : iniPath_);
+    profile_ = std::make_unique<app::ReadOnlyProfileStore>(*file_);
+    runControl.programClock = now;
+    ui::MainWindowModel model{settings, *profile_, notifier_, terms, voteLog, betList, betFile, runControl, nullptr};
+    return desk.runOrnel([&] {
+        app::LoadSettings(*profile_, settings, now);
+        if (!betDir.empty()) settings.betFileDir = betDirectorySetting(betDir);
+        if (!clientDir.empty()) {
+            settings.pat95Dir = clientExePath(clientDir);
+            loadClientTerms(clientDir, terms, notifier_, now);
+        }
+        BatchWindow window(model, notifier_, std::move(script), listText_);
+        window.doModal(0);
+    });
+}
+
+int RunBatchBetList(const char* name, const BatchOptions& o,
+                    std::function<bool(ui::BetListWindow&)> script) {
+    const std::int64_t now = o.hasNow ? o.now : plat::now();
+    HeadlessDesktop desk(now);
+    if (!desk.ready()) {
+        std::fprintf(stderr, "ornel %s: cannot make a temporary directory\n", name);
+        return 2;
+    }
+    desk.user().setDefaultQuestionAnswer(o.answer);
+    BatchBetList batch(o.ini);
+    batch.clientDir = o.clientDir;
+    batch.betDir = o.betDir;
+    bool print = true;
+    const bool finished = batch.run(desk, now, [&](ui::BetListWindow& w) { print = script(w); });
+    if (print || !finished) {
+        writeOut(outputText(batch.listText(), o.utf8));
+        printBoxes(stderr, desk.user(), o.utf8);
+    }
+    if (finished) return 0;
+    std::fprintf(stderr, "ornel %s: the run did not finish\n", name);
+    return 2;
+}
+
+}  // namespace cli

@@ -1,0 +1,80 @@
+#include "betdata/bet_file_load.h"
+
+#include "betdata/bet_log.h"
+#include "betdata/edit_transfer.h"
+#include "betdata/import_staged_text.h"
+#include "betdata/list_edit_proc.h"
+#include "betdata/settle_bet_file.h"
+#include "platform/files.h"
+#include "platform/window.h"
+
+namespace betdata {
+
+namespace {
+
+constexpr std::size_t kFileLineBuffer = 2048;
+constexpr plat::Uint kNotMovedBox = plat::MB_OK | plat::MB_ICONEXCLAMATION;
+
+// Redrawing of the BetList is suspended for the life of the object.
+class RedrawPause {
+public:
+    explicit RedrawPause(plat::Hwnd edit) : edit_(edit) { plat::sendMessage(edit_, plat::WM_SETREDRAW, 0, 0); }
+    ~RedrawPause() { plat::sendMessage(edit_, plat::WM_SETREDRAW, 1, 0); }
+    RedrawPause(const RedrawPause&) = delete;
+    RedrawPause& operator=(const RedrawPause&) = delete;
+
+private:
+    plat::Hwnd edit_;
+};
+
+// Copies the file into the log entry and returns its text as the staging
+// edit takes it (each line's LF as CR LF).  False when the file cannot be
+// opened.
+bool readIntoLog(const std::string& path, BetLogEntry& log, std::int64_t clock, std::string& staged) {
+    plat::TextFile file;
+    if (!file.open(path, plat::TextFile::Mode::Read)) return false;
+    log.writeHeader(BetLogEntry::Kind::Load, clock);
+    std::string line;
+    while (file.getLine(line, kFileLineBuffer)) {
+        log.write(line);
+        if (const std::size_t lf = line.find('\n'); lf != std::string::npos) line.replace(lf, 1, "\r\n");
+        staged += line;
+    }
+    return true;
+}
+
+void settle(BetDataContext& c, const std::string& path) {
+    if (SettleLoadedBetFile(path, c.settings.renameSav != 0) != SettleOutcome::Unmovable) return;
+    c.unmovableFiles.remember(path);
+    c.notifier.text(kTextBetFileNotMoved, kNotMovedBox);
+}
+
+}  // namespace
+
+bool LoadBetFile(BetDataContext& c, const std::string& path) {
+    if (c.unmovableFiles.contains(path)) return false;
+    const std::int64_t clock = c.clock.load();
+    {
+        RedrawPause pause(c.windows.betList);
+        BetLogEntry log;
+        if (!log.open(c.betFile, clock)) return false;
+        ClearEdit(c.windows.staging);
+        std::string staged;
+        const bool read = readIntoLog(path, log, clock, staged);
+        log.close();
+        if (!read) return false;
+        AppendToEdit(c.windows.staging, staged);
+
+        c.state.importCancelled = false;
+        ImportStagedText(c);
+        // A cancelled import leaves the file in place, to be offered again.
+        if (!c.state.importCancelled) settle(c, path);
+    }
+    SetCaretToStart(c.windows.betList);
+    plat::postMessage(c.windows.main, kMsgReparseRequest, 0, 0);
+    if (c.refreshVoteLog) c.refreshVoteLog();
+    NextBetFilePath(c.betFile, c.settings.betFileDir, std::nullopt);
+    return true;
+}
+
+}  // namespace betdata

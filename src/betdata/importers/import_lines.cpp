@@ -1,0 +1,57 @@
+#include "betdata/importers/import_lines.h"
+
+#include <cstdio>
+
+#include "betdata/bet_kind.h"
+#include "betdata/importers/import_scan.h"
+
+namespace betdata {
+
+namespace {
+
+// The shape of the canonical lines; the re-parse rewrites them.
+constexpr const char* kSingleLine = "%03d: %s %2dR %s    %02d %8d\r\n";
+constexpr const char* kPairLine = "%03d: %s %2dR %s %02d-%02d %8d\r\n";
+constexpr std::size_t kLineBytes = 160;  // every field at its widest fits
+
+}  // namespace
+
+bool ImportLineWriter::roomForLine() const {
+    return host_.listCount() < host_.terms().betsRemaining;
+}
+
+std::string ImportLineWriter::single(const std::string& venueName, int race, char kind,
+                                     int horse, int amountYen) {
+    if (!roomForLine()) return {};
+    const int number = host_.listCount() + 1;
+    host_.setListCount(number);
+    char line[kLineBytes];
+    std::snprintf(line, sizeof line, kSingleLine, number, venueName.c_str(), race,
+                  KindName(kind), horse, amountYen);
+    return line;
+}
+
+std::string ImportLineWriter::pair(const std::string& venueName, int race, char kind, int first,
+                                   int second, int amountYen) {
+    if (!roomForLine()) return {};
+    const int number = host_.listCount() + 1;
+    host_.setListCount(number);
+    char line[kLineBytes];
+    std::snprintf(line, sizeof line, kPairLine, number, venueName.c_str(), race,
+                  KindName(kind), first, second, amountYen);
+    return line;
+}
+
+ImportEnd ImportGathered(std::span<const std::string> lines, std::size_t bufferSize,
+                         ImportHost& host, const GatheringStep& examine) {
+    std::string gathered;
+    ImportEnd end = ImportEnd::Completed;
+    for (const std::string& staged : lines) {
+        end = examine(importscan::cutToBuffer(staged, bufferSize), gathered);
+        if (end != ImportEnd::Completed) break;
+    }
+    if (!gathered.empty()) host.appendLines(gathered);
+    return end;
+}
+
+}  // namespace betdata

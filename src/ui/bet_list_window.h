@@ -1,0 +1,81 @@
+// The main window's dialog with its bet-list work: the status box, the
+// BetList and the six buttons; the BetList's replacement procedure, the
+// three private messages, and the commands 読込, ﾏ-ｼﾞ and ｸﾘｱ.  Every command
+// has one id and is dispatched through the command table, whichever control
+// or menu it comes from.
+//
+// MainWindow builds the program's window on it; the batch commands run it
+// alone on a headless desktop.
+#pragma once
+
+#include <functional>
+#include <map>
+
+#include "app/notifier.h"
+#include "app/profile_store.h"
+#include "app/settings.h"
+#include "betdata/bet_data_context.h"
+#include "betdata/bet_list_commands.h"
+#include "betdata/list_edit_proc.h"
+#include "clientdata/vote_log.h"
+#include "clientdata/voting_terms.h"
+#include "platform/dialog.h"
+#include "ui/run_control.h"
+
+namespace ui {
+
+// What the main window works on; the application object owns it all.
+struct MainWindowModel {
+    app::Settings& settings;
+    app::ProfileStore& profile;
+    app::Notifier& notifier;
+    clientdata::VotingTerms& terms;
+    clientdata::VoteLogState& voteLog;
+    betdata::BetListState& betList;
+    betdata::CurrentBetFile& betFile;
+    RunControl& run;
+    // The client connection (filled in by the driver); none: the connect
+    // step succeeds without a client.
+    betdata::TermsConnector* connector = nullptr;
+};
+
+class BetListWindow : public plat::Dialog, private clientdata::VoteLogHost {
+public:
+    explicit BetListWindow(MainWindowModel& model);
+    ~BetListWindow() override;
+
+    // Runs a command by its id; false when the id names none.
+    bool runCommand(int id);
+    // Adds or replaces the command of an id.
+    void setCommand(int id, std::function<void()> command);
+
+    betdata::BetDataContext& betData() { return betData_; }
+    betdata::BetListCommands& listCommands() { return listCommands_; }
+
+protected:
+    // Sets up the controls and the BetList's procedure; the counters start at 0.
+    bool onInitDialog() override;
+    bool onCommand(int id, int notifyCode) override;
+    void onOK() override {}  // Enter belongs to the BetList; there is no default button
+    plat::Lresult onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam,
+                            bool& handled) override;
+
+    MainWindowModel& model_;
+
+private:
+    void widenStagingEdit();
+    void refreshVoteLog();
+
+    // VoteLogHost
+    std::string mainCaption() override;
+    void setMainCaption(const std::string& caption) override;
+    void showBetStatus() override;
+    void storeCurrentInfo(const std::string& line) override;
+
+    betdata::BetDataContext betData_;
+    betdata::BetListCommands listCommands_;
+    betdata::ListEditSubclass listProc_;
+    std::map<int, std::function<void()>> commands_;
+};
+
+}  // namespace ui

@@ -1,0 +1,128 @@
+// `ornel import`, `ornel load` and `ornel nextbet` end to end: the built
+// command on bet text, bet-file directories and client directories.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "run_ornel.h"
+#include "support/client_files.h"
+#include "support/support.h"
+
+using cli_test::runOrnel;
+using testsupport::readBytes;
+using testsupport::u8;
+using testsupport::writeBytes;
+
+namespace {
+
+const std::string kVenueHeader =
+    "東京 24年 6月15日 3回 4日\r\n"
+    "11R 馬連  3-5  1000   12R 単勝  2  300\r\n";
+
+bool exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+std::string withoutSlash(const std::string& dir) { return dir.substr(0, dir.size() - 1); }
+
+class BetImportCommands : public ::testing::Test {
+protected:
+    BetImportCommands() {
+        setenv("TZ", "Asia/Tokyo", 1);
+        tzset();
+    }
+    testsupport::TempDir dir;
+};
+
+TEST_F(BetImportCommands, ImportConvertsAndAsksAboutTheDateAsTold) {
+    auto yes = runOrnel({"import", "-"}, kVenueHeader);
+    EXPECT_EQ(0, yes.status);
+    EXPECT_EQ(u8("001: 東京 11R 馬連 03-05     1000\r\n002: 東京 12R 単勝    02      300\r\n"), u8(yes.out));
+    // No terms were read: the header's date differs from none.
+    EXPECT_EQ(u8("8137 日付が違っています。\\r読込を続けますか？\n"), u8(yes.err));
+
+    auto no = runOrnel({"import", "--answer", "no", "-"}, kVenueHeader);
+    EXPECT_EQ(0, no.status);
+    EXPECT_EQ("", no.out);
+    EXPECT_EQ(yes.err, no.err);
+}
+
+TEST_F(BetImportCommands, ImportChecksHeadersAndBetsAgainstTheClientsTerms) {
+    testsupport::TermsSpec spec;  // 2024-06-15, 東京 3回 4日目, races 1..12 on sale
+    writeBytes(dir.file("Pat95.exe"), "");
+    testsupport::writeTextFile(dir.file("Uy-a.Jra"), {testsupport::termsLine(spec).str()});
+    const std::string clientDir = withoutSlash(dir.path());
+
+    auto run = runOrnel({"import", "--client-dir", clientDir, "--now", "2024-06-15 10:00", "-"}, kVenueHeader);
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ("", run.err);
+    EXPECT_EQ(u8("001: 東京 11R 馬連 03-05     1000\r\n002: 東京 12R 単勝    02      300\r\n"), u8(run.out));
+
+    std::string otherMeeting = kVenueHeader;
+    otherMeeting.replace(otherMeeting.find("3回"), 1, "2");
+    auto asked = runOrnel({"import", "--client-dir", clientDir, "--now", "2024-06-15 10:00", "-"}, otherMeeting);
+    EXPECT_EQ(u8("8138 回日が違っています。\\r読込を続けますか？\n"), u8(asked.err));
+}
+
+TEST_F(BetImportCommands, ImportTakesTheFhwarsOptionsOfTheProfileWithoutWritingIt) {
+    const std::string profile = "[Define]\r\nFHWARS TAN=1\r\nFHWARS Tan Kingaku=500\r\nFHWARS REN=0\r\n";
+    writeBytes(dir.file("ORNEL.INI"), profile);
+    writeBytes(dir.file("focus.txt"), u8("東京　２０２４年　３回　４日目　６月　１５日　[12]\n 5R   7  3- 5\n"));
+    auto run = runOrnel({"import", "--utf8", "--ini", dir.file("ORNEL.INI"), "--answer", "yes", dir.file("focus.txt")});
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ(u8("001: 東京  5R 単勝    07      500\r\n"), run.out);
+    EXPECT_EQ(u8("8137 日付が違っています。\\r読込を続けますか？\n"), run.err);
+    EXPECT_EQ(profile, readBytes(dir.file("ORNEL.INI")));
+}
+
+TEST_F(BetImportCommands, LoadTakesTheDaysFileLogsItAndRenamesIt) {
+    writeBytes(dir.file("24061501.BET"), kVenueHeader);
+    const std::string betDir = withoutSlash(dir.path());
+    auto run = runOrnel({"load", "--bet-dir", betDir, "--now", "2024-06-15 10:00"});
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ(u8("001: 東京 11R 馬連 03-05     1000\r\n002: 東京 12R 単勝    02      300\r\n"), u8(run.out));
+    EXPECT_FALSE(exists(dir.file("24061501.BET")));
+    EXPECT_EQ(kVenueHeader, readBytes(dir.file("24061501.Sav")));
+    EXPECT_EQ("\r\nLOAD BET FILE 24/06/15 10:00:00\r\n" + kVenueHeader, readBytes(dir.file("BT240615.LOG")));
+
+    // Nothing waiting any more: nothing is printed.
+    auto again = runOrnel({"load", "--bet-dir", betDir, "--now", "2024-06-15 10:05"});
+    EXPECT_EQ(0, again.status);
+    EXPECT_EQ("", again.out);
+    EXPECT_EQ("", again.err);
+
+    // A file named on the command line; "Rename Sav" 0 removes it.
+    writeBytes(dir.file("ORNEL.INI"), "[Define]\r\nRename Sav=0\r\n");
+    writeBytes(dir.file("extra.txt"), "中山 1R 単勝 7 500\r\n");
+    auto named = runOrnel({"load", "--bet-dir", betDir, "--now", "2024-06-15 10:10", "--ini",
+                           dir.file("ORNEL.INI"), dir.file("extra.txt")});
+    EXPECT_EQ(u8("001: 中山  1R 単勝    07      500\r\n"), u8(named.out));
+    EXPECT_FALSE(exists(dir.file("extra.txt")));
+}
+
+TEST_F(BetImportCommands, NextBetNamesTheExpectedFile) {
+    const std::string betDir = withoutSlash(dir.path());
+    auto first = runOrnel({"nextbet", "--bet-dir", betDir, "--date", "1998-12-05"});
+    EXPECT_EQ(0, first.status);
+    EXPECT_EQ(dir.file("98120501.Bet") + "\n", first.out);
+    writeBytes(dir.file("98120509.Sav"), "x\r\n");
+    EXPECT_EQ(dir.file("98120510.BET") + "\n",
+              runOrnel({"nextbet", "--bet-dir", betDir, "--date", "1998-12-05"}).out);
+}
+
+TEST_F(BetImportCommands, UsageErrorsExitWithTwo) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"import"},
+             {"import", "--answer", "maybe", "-"},
+             {"import", "--client-dir", dir.path(), "-"},
+             {"load", "--now", "2024-06-15 10:00"},
+             {"load", "--bet-dir", dir.path(), dir.file("missing.bet")},
+             {"nextbet", "--bet-dir", dir.path()},
+             {"nextbet", "--bet-dir", dir.path(), "--date", "1998-13-05"}}) {
+        auto run = runOrnel(args, kVenueHeader);
+        EXPECT_EQ(2, run.status) << args[0] << " " << args.size();
+        EXPECT_EQ("", run.out);
+    }
+}
+
+}  // namespace
