@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include "app/load_settings.h"
 #include "app/profile_store.h"
 #include "betclient/centre/centre.h"
 #include "frontends/cli/bet_window.h"
@@ -83,14 +82,11 @@ struct BetOutcome {
     std::string listAfter;
 };
 
-// Ornel's window thread: its settings from the home's profile, the window,
-// the bet text in the list, 投票, and the run to its completion.
+// Ornel's window thread: its settings from the home's profile, the main
+// window, the bet text in the list, 投票, and the run to its completion.
 void betOnDesktop(const BetOptions& o, const std::string& betText, BetOutcome& out) {
-    const std::int64_t clock = plat::now();
-    app::Settings settings;
     app::FileProfileStore profile(app::ProgramProfilePath());
-    app::LoadSettings(profile, settings, clock);
-    BetRunWorld world(settings, clock);
+    BetRunWorld world(profile, plat::now());
     BetWindow window(world, betText, o.stopAfterLines);
     window.doModal(0);
     out.result = window.runResult();

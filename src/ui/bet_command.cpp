@@ -6,6 +6,7 @@
 #include "betdata/amount_limits.h"
 #include "betdata/bet_list_edit.h"
 #include "platform/window.h"
+#include "ui/main_window_layout.h"
 
 namespace ui {
 
@@ -41,11 +42,11 @@ void startRun(BetCommand& command) {
     command.run.runState.store(driver::kRunRunning);
     driver.notifier.beep(plat::MB_OK);
     plat::enableWindow(list, false);
-    const plat::Hwnd bet = item(command, kIdBetButton);
+    const plat::Hwnd bet = item(command, kIdBet);
     plat::setWindowText(bet, kStopCaption);
     plat::enableWindow(bet, true);
     plat::setForegroundWindow(command.window);
-    enable(command, {kIdAutoButton, kIdLoadButton, kIdClearButton, kIdMergeButton}, false);
+    enable(command, {kIdAutoMode, kIdLoad, kIdClear, kIdMerge}, false);
     driver::StartBetRunner(command.run, list);
 }
 
@@ -72,17 +73,16 @@ bool RunHasEnded(const driver::RunState& runState) {
 
 void FinishRun(BetCommand& command) {
     driver::RunState& runState = command.run.runState;
-    const driver::RunControl& control = command.run.control;
     if (runState.load() == driver::kRunFinished) {
         command.host.loadNewVoteLog();
         command.host.clearCommand();
     }
     const plat::Hwnd list = item(command, kIdBetList);
     plat::enableWindow(list, true);
-    plat::setWindowText(item(command, kIdBetButton), kBetCaption);
-    enable(command, {kIdAutoButton}, true);
-    if (control.autoMode) {
-        enable(command, {kIdBetButton}, false);
+    plat::setWindowText(item(command, kIdBet), kBetCaption);
+    enable(command, {kIdAutoMode}, true);
+    if (command.autoMode.load() != 0) {
+        enable(command, {kIdBet}, false);
         if (runState.load() == driver::kRunFailed) {
             if (command.run.driver.notifier.message(app::kMsgManualModeQuestion, plat::MB_YESNO) == plat::IDYES) {
                 // Manual mode: the lines left stay for a manual run.
@@ -93,8 +93,8 @@ void FinishRun(BetCommand& command) {
             }
         }
     }
-    if (!control.autoMode) {
-        enable(command, {kIdLoadButton, kIdClearButton, kIdMergeButton, kIdBetList}, true);
+    if (command.autoMode.load() == 0) {
+        enable(command, {kIdLoad, kIdClear, kIdMerge, kIdBetList}, true);
         command.host.focusBetList();
     }
     if (runState.load() == driver::kRunFailed) {

@@ -6,19 +6,14 @@
 // timer, since the BetRunner thread posts nothing to the window.
 #pragma once
 
+#include <atomic>
+
 #include "driver/bet_runner.h"
 #include "platform/wintypes.h"
 
 namespace ui {
 
-// Controls of the main window the command works on.
-constexpr int kIdBetList = 1000;
-constexpr int kIdBetButton = 1004;
-constexpr int kIdLoadButton = 1005;
-constexpr int kIdClearButton = 1006;
-constexpr int kIdMergeButton = 1020;
-constexpr int kIdAutoButton = 1021;
-
+// Captions of the 投票 button (1004).
 constexpr const char* kBetCaption = "投票";
 constexpr const char* kStopCaption = "STOP";
 
@@ -37,9 +32,10 @@ public:
 };
 
 struct BetCommand {
-    plat::Hwnd window;       // the main window (a dialog holding the controls)
+    plat::Hwnd window;              // the main window (a dialog holding the controls)
     BetCommandHost& host;
-    driver::BetRun& run;     // driver, run control, RunState, bet-list state
+    driver::BetRun& run;            // driver, RunState, bet-list state
+    const std::atomic<int>& autoMode;
 };
 
 // Command 1004.

@@ -19,6 +19,7 @@
 #include "betdata/list_edit_proc.h"
 #include "clientdata/vote_log.h"
 #include "clientdata/voting_terms.h"
+#include "driver/bet_runner.h"
 #include "platform/dialog.h"
 #include "ui/run_control.h"
 
@@ -37,6 +38,9 @@ struct MainWindowModel {
     // The client connection (filled in by the driver); none: the connect
     // step succeeds without a client.
     betdata::TermsConnector* connector = nullptr;
+    // The bet run the 投票 command starts (filled in by the application);
+    // none: 投票 does nothing.
+    driver::BetRun* betRun = nullptr;
 };
 
 class BetListWindow : public plat::Dialog, private clientdata::VoteLogHost {
@@ -51,6 +55,7 @@ public:
 
     betdata::BetDataContext& betData() { return betData_; }
     betdata::BetListCommands& listCommands() { return listCommands_; }
+    clientdata::VoteLogHost& voteLogHost() { return *this; }
 
 protected:
     // Sets up the controls and the BetList's procedure; the counters start at 0.

@@ -1,13 +1,36 @@
 #include "ui/main_window.h"
 
 #include "platform/clock.h"
+#include "platform/window.h"
+#include "ui/main_window_layout.h"
 
 namespace ui {
 
+namespace {
+
+constexpr plat::Uint kTickTimer = 1;
+constexpr plat::Uint kTickMs = 2000;
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowModel& model) : BetListWindow(model), betting_(*this, model) {
+    setCommand(kIdBet, [this] { betting_.onBet(); });
+}
+
 bool MainWindow::onInitDialog() {
     const bool result = BetListWindow::onInitDialog();
+    plat::setTimer(hwnd(), kTickTimer, kTickMs);
     model_.run.programClock = plat::now();
     return result;
+}
+
+plat::Lresult MainWindow::onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam, bool& handled) {
+    if (message != plat::WM_TIMER || wParam != kTickTimer)
+        return BetListWindow::onMessage(message, wParam, lParam, handled);
+    handled = true;
+    model_.run.programClock = plat::now();
+    betting_.onTick();
+    return 0;
 }
 
 }  // namespace ui

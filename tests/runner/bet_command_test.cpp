@@ -4,10 +4,12 @@
 #include <algorithm>
 
 #include "app/strings.h"
+#include "app/profile_store.h"
 #include "frontends/cli/bet_window.h"
 #include "frontends/simhome/client_install.h"
 #include "platform/sim/scripted_user.h"
 #include "platform/window.h"
+#include "ui/main_window_layout.h"
 #include "runner_fixture.h"
 
 namespace runnertest {
@@ -21,10 +23,20 @@ protected:
     }
     ~BetCommandTest() override { desktop.setUser(nullptr); }
 
-    // Runs the window on the bet text until the run is complete.
+    // The program with the fixture's settings (a profile that is only
+    // read) and its main window on the bet text.
+    void makeWindow(const std::string& betText, int stopAfterLines) {
+        asOrnel([&] {
+            profileFile = std::make_unique<app::FileProfileStore>(home.file("Ornel.INI"));
+            profile = std::make_unique<app::ReadOnlyProfileStore>(*profileFile);
+            world = std::make_unique<cli::BetRunWorld>(*profile, clock.load());
+            world->settings = settings;
+            window = std::make_unique<cli::BetWindow>(*world, betText, stopAfterLines);
+        });
+    }
+    // Runs the window until the run is complete.
     void runWindow(const std::string& betText, int stopAfterLines = 0) {
-        world = std::make_unique<cli::BetRunWorld>(settings, clock.load());
-        window = std::make_unique<cli::BetWindow>(*world, betText, stopAfterLines);
+        makeWindow(betText, stopAfterLines);
         asOrnel([&] { window->doModal(0); });
     }
     std::vector<plat::Uint> boxIds() const {
@@ -35,6 +47,7 @@ protected:
     }
 
     sim::ScriptedUser user;
+    std::unique_ptr<app::ProfileStore> profileFile, profile;
     std::unique_ptr<cli::BetRunWorld> world;
     std::unique_ptr<cli::BetWindow> window;
 };
@@ -51,7 +64,7 @@ TEST_F(BetCommandTest, AFinishedRunClearsTheListAndReadsTheNewVoteLog) {
                                        {"東京", 3, "枠連", {2, 2}, 2000}}));
     EXPECT_EQ(window->listAfter(), "");
     EXPECT_EQ(world->terms.todayPurchase, 4000) << "the vote log of the run was counted";
-    EXPECT_EQ(world->runState.load(), driver::kRunIdle);
+    EXPECT_EQ(world->run.runState.load(), driver::kRunIdle);
     // Both limits (5000 yen per race and per vote) hold: no question.
     EXPECT_TRUE(boxIds().empty());
 }
@@ -63,7 +76,7 @@ TEST_F(BetCommandTest, AStoppedRunKeepsTheRestForTheNextRunNumberedAfresh) {
     EXPECT_EQ(window->runResult(), driver::kRunFailed);
     EXPECT_EQ(ledgerText(), canonical({{"東京", 1, "馬連", {3, 5}, 1000}, {"阪神", 2, "単勝", {7}, 500}}));
     EXPECT_EQ(window->listAfter(), canonical({{"阪神", 2, "単勝", {9}, 500}, {"東京", 3, "枠連", {2, 2}, 2000}}));
-    EXPECT_EQ(world->runState.load(), driver::kRunIdle);
+    EXPECT_EQ(world->run.runState.load(), driver::kRunIdle);
 }
 
 TEST_F(BetCommandTest, TheAmountLimitsAreAskedAndNoStopsBeforeAnyRun) {
@@ -80,20 +93,19 @@ TEST_F(BetCommandTest, TheAmountLimitsAreAskedAndNoStopsBeforeAnyRun) {
 
 TEST_F(BetCommandTest, DuringTheRunOnlyStopCanBePressed) {
     install();
-    world = std::make_unique<cli::BetRunWorld>(settings, clock.load());
-    window = std::make_unique<cli::BetWindow>(*world, kText, 0);
+    makeWindow(kText, 0);
     bool closed = false;
     desktop.call(kOrnel, [&] {
         window->doModal(0);
         closed = true;
     }, 1);
-    ASSERT_TRUE(desktop.runUntil([&] { return world->list.listCount.load() == 1; }, 600'000)) << "a bet entered";
+    ASSERT_TRUE(desktop.runUntil([&] { return world->betList.listCount.load() == 1; }, 600'000)) << "a bet entered";
     std::string caption;
     std::vector<bool> enabled;
     asOrnel([&] {
-        caption = plat::getWindowText(window->item(ui::kIdBetButton));
-        for (const int id : {ui::kIdBetButton, ui::kIdBetList, ui::kIdAutoButton, ui::kIdLoadButton,
-                             ui::kIdClearButton, ui::kIdMergeButton})
+        caption = plat::getWindowText(window->item(ui::kIdBet));
+        for (const int id : {ui::kIdBet, ui::kIdBetList, ui::kIdAutoMode, ui::kIdLoad,
+                             ui::kIdClear, ui::kIdMerge})
             enabled.push_back(plat::isWindowEnabled(window->item(id)));
     });
     EXPECT_EQ(caption, "STOP");

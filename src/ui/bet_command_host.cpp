@@ -1,0 +1,42 @@
+#include "ui/bet_command_host.h"
+
+#include "betdata/bet_file_paths.h"
+#include "clientdata/vote_log.h"
+#include "ui/main_window_layout.h"
+
+namespace ui {
+
+BetCommand BetCommandBinding::command() { return {window_.hwnd(), *this, *model_.betRun, model_.run.autoMode}; }
+
+void BetCommandBinding::onBet() {
+    if (model_.betRun == nullptr) return;
+    BetCommand bet = command();
+    OnBet(bet);
+}
+
+void BetCommandBinding::onTick() {
+    if (model_.betRun == nullptr || !RunHasEnded(model_.run.runState)) return;
+    BetCommand bet = command();
+    FinishRun(bet);
+}
+
+void BetCommandBinding::reparseRequest(bool skipTermsCheck) {
+    window_.listCommands().onReparseRequest(skipTermsCheck);
+}
+
+void BetCommandBinding::clearCommand() { window_.listCommands().clear(); }
+
+void BetCommandBinding::focusBetList() { window_.listCommands().focusBetList(); }
+
+void BetCommandBinding::autoToggle() { window_.runCommand(kIdAutoMode); }
+
+void BetCommandBinding::loadNewVoteLog() {
+    clientdata::VoteLogState& voteLog = model_.voteLog;
+    if (!betdata::FileHasData(voteLog.nextLogPath)) return;
+    clientdata::VoteLogContext context{model_.terms, voteLog, model_.betFile, model_.settings.pat95Dir,
+                                       window_.voteLogHost()};
+    if (clientdata::LoadVoteLog(context, voteLog.nextLogPath, model_.run.programClock.load()) > 0)
+        window_.betData().showStatus();
+}
+
+}  // namespace ui
