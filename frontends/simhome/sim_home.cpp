@@ -22,6 +22,9 @@ namespace simhome {
 namespace {
 
 constexpr const char* kClientFolder = "client/";
+// Bet files and the day's bet log ("Bet File Dir" names the directory with
+// its trailing separator).
+constexpr const char* kBetFolder = "bets/";
 constexpr const char* kFormClass = "ThunderRTForm";
 
 std::string readHostFile(const std::string& path) {
@@ -93,7 +96,8 @@ bool SimHome::installClientOnce(const SimHomeOptions& options, std::string& erro
 }
 
 // Ornel's profile with what connecting needs: the client's path, the
-// account, and the day's terms fetched at login.
+// account, and the day's terms fetched at login; and DIR/bets for the bet
+// files and the bet log.
 bool SimHome::createProfileOnce(std::string& error) {
     bool ok = true;
     runOrnel([&] {
@@ -109,7 +113,11 @@ bool SimHome::createProfileOnce(std::string& error) {
         app::Settings settings;
         settings.userId = account.userId;
         settings.password = account.password;
+        const std::string betDir = home_ + kBetFolder;
+        std::error_code ec;
+        std::filesystem::create_directories(betDir, ec);
         ok = store.writeString(app::kSectionDefine, app::keys::kPat95Dir, clientExe_) &&
+             store.writeString(app::kSectionDefine, app::keys::kBetFileDir, betDir) &&
              store.writeInt(app::kSectionDefine, app::keys::kSkipAnn, 0) && app::StoreCredentials(store, settings);
         if (!ok) error = "cannot write " + path;
     });

@@ -5,8 +5,8 @@
 //
 // First use installs the client with a generated day for the date of the
 // start time (unless DIR/client already holds a day) and creates Ornel's
-// profile with the client account's ID and password and the client's path;
-// afterwards both are used as they are.  The faults of a run replace those
+// profile with the client account's ID and password, the client's path and
+// DIR/bets as the bet-file directory; afterwards both are used as they are.  The faults of a run replace those
 // of the run before.
 #pragma once
 
