@@ -48,7 +48,7 @@ public:
     clientdata::VoteLogState voteLog;
     betdata::BetListState betList;
     betdata::CurrentBetFile betFile;
-    ui::RunControl runControl;
+    app::RunControl runControl;
 
 private:
     std::string iniPath_;

@@ -19,7 +19,7 @@
 #include "driver/driver_state.h"
 #include "driver/pat_driver.h"
 #include "ui/main_window.h"
-#include "ui/run_control.h"
+#include "app/run_control.h"
 
 namespace cli {
 
@@ -37,12 +37,11 @@ struct BetRunWorld {
     clientdata::VoteLogState voteLog;
     betdata::BetListState betList;
     betdata::CurrentBetFile betFile;
-    ui::RunControl run;
+    app::RunControl run;
     driver::DriverState state;
     driver::PatDriver driver{state, terms, betFile, settings, notifier, run.programClock};
     driver::ClientConnector connector{driver};
-    driver::RunControl control;  // never AUTO mode here, so never a timer-bet run
-    driver::BetRun betRun{driver, control, run.runState, betList};
+    driver::BetRun betRun{driver, run, run.runState, betList};
     ui::MainWindowModel model{settings, profile, notifier, terms, voteLog, betList, betFile, run, &connector, &betRun};
 };
 

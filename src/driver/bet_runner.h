@@ -14,6 +14,7 @@
 
 #include <cstddef>
 
+#include "app/run_control.h"
 #include "betdata/bet_list_state.h"
 #include "driver/bet_runner_state.h"
 #include "driver/pat_driver.h"
@@ -28,7 +29,7 @@ constexpr std::size_t kRunnerLineBytes = 256;
 // What a run works with.  It outlives the thread (the application owns it).
 struct BetRun {
     PatDriver& driver;
-    const RunControl& control;   // a timer-bet run forces the driver flags
+    const app::RunControl& control;  // a timer-bet run forces the driver flags
     RunState& runState;
     betdata::BetListState& list; // list count and total, rebuilt per group
 };

@@ -34,16 +34,6 @@ struct PatDriver {
     std::atomic<plat::Hwnd> mainWindow{0};
 };
 
-// What started the run that is placing bets (the main window's run control).
-constexpr int kRunSourceTimerBet = 2;
-
-struct RunControl {
-    bool autoMode = false;
-    int runSource = 0;
-    // A run started from a timer-bet file while AUTO mode is on.
-    bool timerBetRun() const { return autoMode && runSource == kRunSourceTimerBet; }
-};
-
 // The reception hours of the betting centre: 9:00 to 16:59.
 constexpr int kFirstBettingHour = 9;
 constexpr int kLastBettingHour = 16;

@@ -24,7 +24,7 @@ bool clientRunning(const DriverState& state, unsigned timeoutMs) {
 
 // The flags a fetching connection runs with: the terms are always fetched;
 // a timer-bet run also types and submits everything itself.
-void setFetchFlags(PatDriver& driver, const RunControl& run) {
+void setFetchFlags(PatDriver& driver, const app::RunControl& run) {
     if (run.timerBetRun()) {
         SetDriverFlags(driver.state, 1, 1, 0, 1);
     } else {
@@ -35,7 +35,7 @@ void setFetchFlags(PatDriver& driver, const RunControl& run) {
 
 }  // namespace
 
-int RefreshVotingTerms(PatDriver& driver, const RunControl& run) {
+int RefreshVotingTerms(PatDriver& driver, const app::RunControl& run) {
     DriverState& state = driver.state;
     if (!InBettingHours(ProgramHour(driver))) return 0;
     if (run.timerBetRun() && !clientRunning(state, kClientRunningWaitMs)) {
@@ -44,7 +44,7 @@ int RefreshVotingTerms(PatDriver& driver, const RunControl& run) {
     }
     if (clientdata::TermsFileIsToday(driver.terms, state.clientPath, driver.programClock.load())) return 0;
     if (!clientRunning(state, kClientRunningWaitMs)) return 0;
-    if (run.runSource != kRunSourceTimerBet &&
+    if (run.runSource.load() != app::kRunSourceTimerBet &&
         driver.notifier.message(app::kMsgTermsNotToday, plat::MB_YESNO) == plat::IDNO)
         return 0;
 

@@ -13,6 +13,7 @@
 
 #include "app/notifier.h"
 #include "app/profile_store.h"
+#include "app/run_control.h"
 #include "app/settings.h"
 #include "betdata/bet_data_context.h"
 #include "betdata/bet_list_commands.h"
@@ -21,7 +22,6 @@
 #include "clientdata/voting_terms.h"
 #include "driver/bet_runner.h"
 #include "platform/dialog.h"
-#include "ui/run_control.h"
 
 namespace ui {
 
@@ -34,7 +34,7 @@ struct MainWindowModel {
     clientdata::VoteLogState& voteLog;
     betdata::BetListState& betList;
     betdata::CurrentBetFile& betFile;
-    RunControl& run;
+    app::RunControl& run;
     // The client connection (filled in by the driver); none: the connect
     // step succeeds without a client.
     betdata::TermsConnector* connector = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "driver/refresh_voting_terms.h"
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "ui/main_window_layout.h"
@@ -15,6 +16,9 @@ constexpr plat::Uint kTickMs = 2000;
 
 MainWindow::MainWindow(MainWindowModel& model) : BetListWindow(model), betting_(*this, model) {
     setCommand(kIdBet, [this] { betting_.onBet(); });
+    // The Load command restarts the client first when its terms are not today's.
+    if (model.betRun != nullptr)
+        betData().refreshVotingTerms = [this] { driver::RefreshVotingTerms(model_.betRun->driver, model_.run); };
 }
 
 bool MainWindow::onInitDialog() {

@@ -66,7 +66,7 @@ protected:
     clientdata::VoteLogState voteLog_;
     betdata::BetListState betList_;
     betdata::CurrentBetFile betFile_;
-    ui::RunControl run_;
+    app::RunControl run_;
     CountingConnector connector_;
     std::unique_ptr<ui::MainWindowModel> model_;
     std::unique_ptr<ui::BetListWindow> window_;

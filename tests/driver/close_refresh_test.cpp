@@ -1,4 +1,7 @@
 // Quitting the client, and restarting it for today's voting terms.
+#include <memory>
+
+#include "app/run_control.h"
 #include "app/strings.h"
 #include "client_desktop.h"
 #include "driver/close_client.h"
@@ -8,6 +11,14 @@
 
 namespace drivertest {
 namespace {
+
+// Run control of a run started by `source` with AUTO mode as given.
+std::unique_ptr<app::RunControl> runOf(bool autoMode, int source) {
+    auto run = std::make_unique<app::RunControl>();
+    run->autoMode = autoMode ? 1 : 0;
+    run->runSource = source;
+    return run;
+}
 
 using namespace driver;
 
@@ -46,7 +57,7 @@ TEST_F(CloseTest, AConfirmationThatNeverComesEndsAfterSixPressesWith8141) {
 TEST_F(RefreshTest, AClientThatIsNotRunningIsLeftAloneOutsideATimerBetRun) {
     install();
     int result = 1;
-    asOrnel([&] { result = RefreshVotingTerms(pat, RunControl{true, 1}); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(true, app::kRunSourceBetFile)); });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(clientStarts(), 0u);
     EXPECT_TRUE(boxIds().empty());
@@ -57,7 +68,7 @@ TEST_F(RefreshTest, ATimerBetRunStartsTheClientAndFetchesWhateverTheSettingsSay)
     writeYesterdaysTerms();
     SetDriverFlags(state, 0, 0, 1, 0);
     int result = 1;
-    asOrnel([&] { result = RefreshVotingTerms(pat, RunControl{true, kRunSourceTimerBet}); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(true, app::kRunSourceTimerBet)); });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(clientStarts(), 1u);
     EXPECT_EQ(terms.termsDay, 5) << "fetched";
@@ -73,7 +84,7 @@ TEST_F(RefreshTest, StaleTermsAskBeforeTheClientIsRestarted) {
     startWithYesterdaysTerms();
     user.answerId(app::kMsgTermsNotToday, plat::IDNO);
     int result = 1;
-    asOrnel([&] { result = RefreshVotingTerms(pat, RunControl{}); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(false, app::kRunSourceUser)); });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(boxIds(), std::vector<int>{app::kMsgTermsNotToday});
     EXPECT_TRUE(posts().empty()) << "No: the client is not touched";
@@ -81,7 +92,7 @@ TEST_F(RefreshTest, StaleTermsAskBeforeTheClientIsRestarted) {
     user.answerId(app::kMsgTermsNotToday, plat::IDYES);
     settings.accInp = 0;
     settings.forceMode = 1;
-    asOrnel([&] { result = RefreshVotingTerms(pat, RunControl{}); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(false, app::kRunSourceUser)); });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(pressesOf("終　了"), 1u);
     EXPECT_EQ(clientStarts(), 1u) << "started again after it had closed";
@@ -95,7 +106,7 @@ TEST_F(RefreshTest, StaleTermsAskBeforeTheClientIsRestarted) {
 
     // Today's terms now: nothing to do.
     desktop.clearTrace();
-    asOrnel([&] { result = RefreshVotingTerms(pat, RunControl{}); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(false, app::kRunSourceUser)); });
     EXPECT_EQ(result, 0);
     EXPECT_TRUE(posts().empty());
     EXPECT_EQ(lastMs, 0);
@@ -104,7 +115,7 @@ TEST_F(RefreshTest, StaleTermsAskBeforeTheClientIsRestarted) {
 TEST_F(EarlyRefreshTest, NothingHappensOutsideTheReceptionHours) {
     install();
     int result = 1;
-    asOrnel([&] { result = RefreshVotingTerms(pat, RunControl{true, kRunSourceTimerBet}); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(true, app::kRunSourceTimerBet)); });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(clientStarts(), 0u);
     EXPECT_EQ(lastMs, 0);

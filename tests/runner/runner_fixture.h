@@ -75,7 +75,7 @@ protected:
     app::RecordingNotifier notifier;
     std::atomic<std::int64_t> clock;
     driver::PatDriver driver;
-    driver::RunControl control;
+    app::RunControl control;
     driver::RunState runState{driver::kRunIdle};
     betdata::BetListState list;
     driver::BetRun run{driver, control, runState, list};
