@@ -21,7 +21,7 @@ constexpr std::array<std::string_view, kFormKinds> kFormKeys = {
 
 std::string_view formKey(FormKind kind) { return kFormKeys[static_cast<std::size_t>(kind)]; }
 
-Form::Form(ClientApp& app, const FormSpec& spec) : app_(app), spec_(spec) {}
+Form::Form(ClientApp& app, const FormDesign& design) : app_(app), design_(design) {}
 
 Form::~Form() {
     if (hwnd_ != 0) {
@@ -31,7 +31,7 @@ Form::~Form() {
 }
 
 bool Form::open(Hwnd owner, Scale scale, bool minimized, bool disabled) {
-    const Point size = scaledSize(spec_.size, scale);
+    const Point size = scaledSize(design_.size, scale);
     Rect screen;
     getWindowRect(getDesktopWindow(), screen);
     const int left = std::max(0, (screen.width() - size.x) / 2);
@@ -39,7 +39,7 @@ bool Form::open(Hwnd owner, Scale scale, bool minimized, bool disabled) {
 
     CreateParams params;
     params.className = kFormClass;
-    params.caption = spec_.caption;
+    params.caption = design_.caption;
     params.style = kFormStyle;
     params.rect = {left, top, left + size.x, top + size.y};
     params.owner = owner;
@@ -48,7 +48,7 @@ bool Form::open(Hwnd owner, Scale scale, bool minimized, bool disabled) {
 
     Rect outer;
     getWindowRect(hwnd_, outer);
-    scale_ = measuredScale(spec_.size, outer.width(), outer.height());
+    scale_ = measuredScale(design_.size, outer.width(), outer.height());
     Point origin;
     clientToScreen(hwnd_, origin);
     origins_[hwnd_] = {origin.x - outer.left, origin.y - outer.top};

@@ -25,7 +25,7 @@ constexpr int kFormKinds = 8;
 // The form's name in the fault file: login menu venues vote confirm comm result info.
 std::string_view formKey(FormKind kind);
 
-struct FormSpec {
+struct FormDesign {
     FormKind kind;
     const char* caption;
     DesignSize size;
@@ -33,7 +33,7 @@ struct FormSpec {
 
 class Form {
 public:
-    Form(ClientApp& app, const FormSpec& spec);
+    Form(ClientApp& app, const FormDesign& design);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -44,7 +44,7 @@ public:
     bool open(plat::Hwnd owner, Scale scale, bool minimized, bool disabled);
     plat::Hwnd hwnd() const { return hwnd_; }
     bool alive() const { return hwnd_ != 0; }
-    FormKind kind() const { return spec_.kind; }
+    FormKind kind() const { return design_.kind; }
     Scale scale() const { return scale_; }
     // Closes the form once the message being handled is done.
     void close();
@@ -87,7 +87,7 @@ private:
     plat::Lresult dispatch(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam);
     plat::Lresult handle(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam);
 
-    FormSpec spec_;
+    FormDesign design_;
     plat::Hwnd hwnd_ = 0;
     Scale scale_;
     // Client-area origins of the form and of the containers made on it,

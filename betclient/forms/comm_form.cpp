@@ -17,7 +17,7 @@ constexpr DesignRect kStop{184, 100, 264, 130};
 
 }  // namespace
 
-const FormSpec CommForm::kSpec{FormKind::Comm, "通信", {340, 170}};
+const FormDesign CommForm::kDesign{FormKind::Comm, "通信", {340, 170}};
 
 void CommForm::build() {
     const CommJob* job = app_.job();

@@ -9,8 +9,8 @@ namespace betclient {
 
 class CommForm : public Form {
 public:
-    static const FormSpec kSpec;
-    explicit CommForm(ClientApp& app) : Form(app, kSpec) {}
+    static const FormDesign kDesign;
+    explicit CommForm(ClientApp& app) : Form(app, kDesign) {}
 
     // The transfer is over: the form goes.
     void finish();

@@ -39,7 +39,7 @@ long long typedAmount(const std::string& typed) {
 
 }  // namespace
 
-const FormSpec ConfirmForm::kSpec{FormKind::Confirm, "投票金額確認", {480, 260}};
+const FormDesign ConfirmForm::kDesign{FormKind::Confirm, "投票金額確認", {480, 260}};
 
 void ConfirmForm::build() {
     count_ = addLabel("", kCount);

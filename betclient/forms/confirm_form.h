@@ -9,8 +9,8 @@ namespace betclient {
 
 class ConfirmForm : public Form {
 public:
-    static const FormSpec kSpec;
-    explicit ConfirmForm(ClientApp& app) : Form(app, kSpec) {}
+    static const FormDesign kDesign;
+    explicit ConfirmForm(ClientApp& app) : Form(app, kDesign) {}
 
     // The pending list changed.
     void showTotals();

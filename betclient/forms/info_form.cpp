@@ -34,7 +34,7 @@ constexpr int kRaces = 12;
 
 }  // namespace
 
-const FormSpec InfoForm::kSpec{FormKind::Info, "パドック", {758, 412}};
+const FormDesign InfoForm::kDesign{FormKind::Info, "パドック", {758, 412}};
 
 void InfoForm::build() {
     const Hwnd panel = addControl(0, kPanelClass, "", 0, kPanel);

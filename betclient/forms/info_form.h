@@ -16,8 +16,8 @@ namespace betclient {
 
 class InfoForm : public Form {
 public:
-    static const FormSpec kSpec;
-    explicit InfoForm(ClientApp& app) : Form(app, kSpec) {}
+    static const FormDesign kDesign;
+    explicit InfoForm(ClientApp& app) : Form(app, kDesign) {}
 
     // After a transfer: nothing selected, no lists shown.
     void reset();

@@ -34,7 +34,7 @@ constexpr Dword kFieldStyle = ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP;
 
 }  // namespace
 
-const FormSpec LoginForm::kSpec{FormKind::Login, "JRA PAT for Win 95", {651, 493}};
+const FormDesign LoginForm::kDesign{FormKind::Login, "JRA PAT for Win 95", {651, 493}};
 
 void LoginForm::build() {
     addLabel("ＰＡＴ投票　ログイン", kTitle);

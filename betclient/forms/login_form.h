@@ -9,8 +9,8 @@ namespace betclient {
 
 class LoginForm : public Form {
 public:
-    static const FormSpec kSpec;
-    explicit LoginForm(ClientApp& app) : Form(app, kSpec) {}
+    static const FormDesign kDesign;
+    explicit LoginForm(ClientApp& app) : Form(app, kDesign) {}
 
     // After a failed terms fetch: the choice is offered again.
     void offerTermsChoice();

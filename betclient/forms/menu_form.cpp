@@ -18,7 +18,7 @@ constexpr DesignRect kQuit{610, 56, 700, 82};   // "終　了" (655, 69)
 
 }  // namespace
 
-const FormSpec MenuForm::kSpec{FormKind::Menu, "JRA PAT for Win95", {711, 87}};
+const FormDesign MenuForm::kDesign{FormKind::Menu, "JRA PAT for Win95", {711, 87}};
 
 void MenuForm::build() {
     const centre::Day& day = app_.day();

@@ -9,8 +9,8 @@ namespace betclient {
 
 class MenuForm : public Form {
 public:
-    static const FormSpec kSpec;
-    explicit MenuForm(ClientApp& app) : Form(app, kSpec) {}
+    static const FormDesign kDesign;
+    explicit MenuForm(ClientApp& app) : Form(app, kDesign) {}
 
 protected:
     void build() override;

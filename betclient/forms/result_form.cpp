@@ -25,7 +25,7 @@ constexpr std::array<const char*, 4> kStatusMarks = {"受付", "未受付", "？
 
 }  // namespace
 
-const FormSpec ResultForm::kSpec{FormKind::Result, "投票結果", {520, 480}};
+const FormDesign ResultForm::kDesign{FormKind::Result, "投票結果", {520, 480}};
 
 void ResultForm::build() {
     header_ = addLabel("", kHeader);

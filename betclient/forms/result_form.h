@@ -9,8 +9,8 @@ namespace betclient {
 
 class ResultForm : public Form {
 public:
-    static const FormSpec kSpec;
-    explicit ResultForm(ClientApp& app) : Form(app, kSpec) {}
+    static const FormDesign kDesign;
+    explicit ResultForm(ClientApp& app) : Form(app, kDesign) {}
 
     // Shows a vote's result (the form may still show an earlier one).
     void showRecord(const centre::VoteRecord& record);

@@ -40,7 +40,7 @@ constexpr DesignRect kClose{20, 390, 110, 416};
 
 }  // namespace
 
-const FormSpec VenueGuideForm::kSpec{FormKind::Venues, "開催場案内", {760, 430}};
+const FormDesign VenueGuideForm::kDesign{FormKind::Venues, "開催場案内", {760, 430}};
 
 void VenueGuideForm::build() {
     addLabel("投票する開催場を選んでください。", kGuide);

@@ -8,8 +8,8 @@ namespace betclient {
 
 class VenueGuideForm : public Form {
 public:
-    static const FormSpec kSpec;
-    explicit VenueGuideForm(ClientApp& app) : Form(app, kSpec) {}
+    static const FormDesign kDesign;
+    explicit VenueGuideForm(ClientApp& app) : Form(app, kDesign) {}
 
 protected:
     void build() override;

@@ -113,9 +113,9 @@ EntryProblem faultProblem(const std::string& value) {
 
 }  // namespace
 
-const FormSpec VoteForm::kSpec{FormKind::Vote, "投票", {638, 430}};
+const FormDesign VoteForm::kDesign{FormKind::Vote, "投票", {638, 430}};
 
-VoteForm::VoteForm(ClientApp& app, int venue) : Form(app, kSpec) {
+VoteForm::VoteForm(ClientApp& app, int venue) : Form(app, kDesign) {
     const centre::Day& day = app.day();
     for (const centre::Meeting& m : day.meetings) venues_.push_back(m.venue);
     entry_.venue = day.meetingAt(venue) != nullptr ? venue : venues_.empty() ? 0 : venues_.front();

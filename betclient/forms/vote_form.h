@@ -15,7 +15,7 @@ namespace betclient {
 
 class VoteForm : public Form {
 public:
-    static const FormSpec kSpec;
+    static const FormDesign kDesign;
     VoteForm(ClientApp& app, int venue);
 
     // The racecourse chosen elsewhere (venue guide) for the open form.

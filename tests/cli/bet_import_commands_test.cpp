@@ -48,9 +48,9 @@ TEST_F(BetImportCommands, ImportConvertsAndAsksAboutTheDateAsTold) {
 }
 
 TEST_F(BetImportCommands, ImportChecksHeadersAndBetsAgainstTheClientsTerms) {
-    testsupport::TermsSpec spec;  // 2024-06-15, 東京 3回 4日目, races 1..12 on sale
+    testsupport::TermsValues values;  // 2024-06-15, 東京 3回 4日目, races 1..12 on sale
     writeBytes(dir.file("Pat95.exe"), "");
-    testsupport::writeTextFile(dir.file("Uy-a.Jra"), {testsupport::termsLine(spec).str()});
+    testsupport::writeTextFile(dir.file("Uy-a.Jra"), {testsupport::termsLine(values).str()});
     const std::string clientDir = withoutSlash(dir.path());
 
     auto run = runOrnel({"import", "--client-dir", clientDir, "--now", "2024-06-15 10:00", "-"}, kVenueHeader);

@@ -86,9 +86,9 @@ TEST(ParseCommand, UsageErrorsAndUnreadableFilesExitWithTwo) {
 // against them; terms of another day switch the checks off with 8145.
 TEST(ParseCommand, ClientDirectoryTermsCheckTheBets) {
     testsupport::TempDir client;
-    testsupport::TermsSpec spec;
-    spec.year = 1998, spec.month = 12, spec.day = 5, spec.venueCode = 5;
-    testsupport::writeTextFile(client.file("Uy-a.Jra"), {testsupport::termsLine(spec).str()});
+    testsupport::TermsValues values;
+    values.year = 1998, values.month = 12, values.day = 5, values.venueCode = 5;
+    testsupport::writeTextFile(client.file("Uy-a.Jra"), {testsupport::termsLine(values).str()});
     const std::string bets = "中山 1R 3\n東京 13R 1\n東京 1R 単勝 3\n";
 
     auto today = runOrnel({"parse", "--client-dir", client.path(), "--now", "1998-12-05 10:00"}, bets);

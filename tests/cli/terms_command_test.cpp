@@ -76,8 +76,8 @@ TEST_F(TermsCommand, ShowsTheCentresDayAndEchoesItsVoteLog) {
 }
 
 TEST_F(TermsCommand, TotalsOfTheDaySurviveThroughCurrentInfoAfterFive) {
-    testsupport::TermsSpec spec;  // 2024-06-15, 東京, limit 100000
-    testsupport::writeTextFile(client.file("Uy-a.Jra"), {testsupport::termsLine(spec)});
+    testsupport::TermsValues values;  // 2024-06-15, 東京, limit 100000
+    testsupport::writeTextFile(client.file("Uy-a.Jra"), {testsupport::termsLine(values)});
     testsupport::writeTextFile(client.file("Lg-05.JRA"),
                                {testsupport::voteLogLine(3, {testsupport::VoteEntry{}}, 10, 297, 930)}, at(11, 0));
     const std::string profile =

@@ -70,8 +70,8 @@ TEST(TermsLine, FourteenRaceBlocksAtTheirColumns) {
 }
 
 TEST(TermsLine, ShortLineLeavesTheMissingBlocksZero) {
-    testsupport::TermsSpec spec;
-    std::string line = testsupport::termsLine(spec).str().substr(0, 97 + 34);  // race 1's block only
+    testsupport::TermsValues values;
+    std::string line = testsupport::termsLine(values).str().substr(0, 97 + 34);  // race 1's block only
     MeetingTerms slot;
     slot.races[5].runnerCount = 9;
     ParseMeeting(line, ParseTermsHeader(line), slot);

@@ -11,15 +11,15 @@
 namespace clientdata {
 namespace {
 
-using testsupport::TermsSpec;
+using testsupport::TermsValues;
 using testsupport::termsLine;
 using testsupport::writeTextFile;
 using testsupport::FixedLine;
 
 class TermsReaderTest : public clienttest::ClientDirTest {
 protected:
-    void writeTerms(const char* name, const TermsSpec& spec) {
-        writeTextFile(clientDir() + name, {termsLine(spec)});
+    void writeTerms(const char* name, const TermsValues& values) {
+        writeTextFile(clientDir() + name, {termsLine(values)});
     }
     void load() {
         LoadVotingTerms(context, clientExe(), [this](const std::string& text) { messages.push_back(text); });
@@ -36,8 +36,8 @@ protected:
 };
 
 TEST_F(TermsReaderTest, MissingMiddleFileLeavesItsSlotAlone) {
-    TermsSpec a;  // 2024-06-15, 東京
-    TermsSpec c;
+    TermsValues a;  // 2024-06-15, 東京
+    TermsValues c;
     c.venueCode = 8;
     c.purchaseLimit = 90000, c.accountBalance = 180000, c.prevDayPurchase = 4000, c.prevDayPayout = 500;
     writeTerms("Uy-a.Jra", a);
@@ -90,7 +90,7 @@ TEST_F(TermsReaderTest, EmptyFileCountsAsFoundAndChangesNothing) {
 }
 
 TEST_F(TermsReaderTest, StartTimesFromTheAllVenuesFile) {
-    writeTerms("Uy-a.Jra", TermsSpec{});
+    writeTerms("Uy-a.Jra", TermsValues{});
     writeTextFile(cardDir() + "240615全.den",
                   {cardLine(5, 1, 1000), cardLine(8, 2, 1035), cardLine(5, 11, 1540), cardLine(5, 13, 1700),
                    cardLine(5, 0, 905), cardLine(5, 1, 1005)});
@@ -104,7 +104,7 @@ TEST_F(TermsReaderTest, StartTimesFromTheAllVenuesFile) {
 }
 
 TEST_F(TermsReaderTest, StartTimesFromTheVenueFile) {
-    TermsSpec c;
+    TermsValues c;
     c.venueCode = 7;  // 中京: its file is named with 名
     writeTerms("Uy-c.Jra", c);
     writeTextFile(cardDir() + "240615名.den", {cardLine(7, 12, 1625)});
@@ -116,7 +116,7 @@ TEST_F(TermsReaderTest, StartTimesFromTheVenueFile) {
 }
 
 TEST_F(TermsReaderTest, NoRaceCardStillMarksTheStatusDirty) {
-    writeTerms("Uy-a.Jra", TermsSpec{});
+    writeTerms("Uy-a.Jra", TermsValues{});
     load();
     EXPECT_EQ(terms.meetings[0].races[0].startTime, 0);
     EXPECT_EQ(terms.raceCardDate, 0);
@@ -128,7 +128,7 @@ TEST_F(TermsReaderTest, TermsFileIsToday) {
     EXPECT_FALSE(TermsFileIsToday(terms, clientExe(), june15));  // no file
     testsupport::writeBytes(clientDir() + "Uy-a.Jra", "");
     EXPECT_FALSE(TermsFileIsToday(terms, clientExe(), june15));  // empty file
-    writeTerms("Uy-a.Jra", TermsSpec{});
+    writeTerms("Uy-a.Jra", TermsValues{});
     EXPECT_TRUE(TermsFileIsToday(terms, clientExe(), june15));
     EXPECT_FALSE(TermsFileIsToday(terms, clientExe(), at(2024, 6, 16)));
     // Terms in memory of that day answer without the file.

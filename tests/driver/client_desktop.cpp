@@ -55,11 +55,11 @@ void ClientDriverTest::install(const std::vector<std::string>& faults) {
 }
 
 void ClientDriverTest::writeYesterdaysTerms() {
-    testsupport::TermsSpec spec;
-    spec.year = 1998;
-    spec.month = 12;
-    spec.day = 4;
-    testsupport::writeTextFile(clientDir + "Uy-a.Jra", {testsupport::termsLine(spec).str()});
+    testsupport::TermsValues values;
+    values.year = 1998;
+    values.month = 12;
+    values.day = 4;
+    testsupport::writeTextFile(clientDir + "Uy-a.Jra", {testsupport::termsLine(values).str()});
 }
 
 void ClientDriverTest::setFaults(const std::vector<std::string>& lines) {

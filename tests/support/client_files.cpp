@@ -4,7 +4,7 @@
 
 namespace testsupport {
 
-FixedLine termsLine(const TermsSpec& s) {
+FixedLine termsLine(const TermsValues& s) {
     FixedLine line(600);
     line.number(0, 4, s.year).number(4, 2, s.month).number(6, 2, s.day);
     line.number(20, 6, s.purchaseLimit).number(26, 6, s.accountBalance);

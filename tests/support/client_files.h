@@ -10,7 +10,7 @@
 
 namespace testsupport {
 
-struct TermsSpec {
+struct TermsValues {
     int year = 2024, month = 6, day = 15;
     int purchaseLimit = 100000;
     int accountBalance = 250000;
@@ -24,7 +24,7 @@ struct TermsSpec {
 // A terms line: races 1..12 on sale (code 7), races 13 and 14 not; race k
 // (1-based) has 8 + k % 7 runners with code 7, brackets 1..8 with code 5 and
 // same-bracket pairs with code 7.
-FixedLine termsLine(const TermsSpec& spec);
+FixedLine termsLine(const TermsValues& values);
 
 struct VoteEntry {
     int lineNo = 1;
