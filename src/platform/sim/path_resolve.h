@@ -27,9 +27,8 @@ std::string resolveCase(const std::string& host);
 bool resolvePath(const std::string& path, std::string& resolved);
 
 // The wildcard match of a file search: '*' any run of characters, '?' one
-// character (a double-byte character counts as one, unlike the byte-wise
-// sim::patternMatch), ASCII letters compared case-insensitively; "*.*"
-// matches every name.
+// character (a double-byte character counts as one), ASCII letters
+// compared case-insensitively; "*.*" matches every name.
 bool matchesFilePattern(std::string_view pattern, std::string_view name);
 
 }  // namespace sim

@@ -1,5 +1,5 @@
 #include "platform/sim/desktop_impl.h"
-#include "platform/sim/text_match.h"
+#include "platform/sim/path_resolve.h"
 
 namespace sim {
 
@@ -37,7 +37,7 @@ void ProgramTable::registerFiles(ProgramRegistration registration) {
 
 const ProgramRegistration* ProgramTable::forFile(const std::string& fileName) const {
     for (const ProgramRegistration& r : registrations_) {
-        if (patternMatch(r.filePattern, fileName)) return &r;
+        if (matchesFilePattern(r.filePattern, fileName)) return &r;
     }
     return nullptr;
 }

@@ -4,8 +4,7 @@
 #include <filesystem>
 
 #include "platform/sim/desktop_impl.h"
-#include "platform/sim/text_match.h"
-#include "platform/sjis.h"
+#include "platform/sim/path_resolve.h"
 #include "platform/system.h"
 
 namespace {
@@ -15,37 +14,13 @@ constexpr int kShellFileNotFound = 2;
 constexpr int kShellNoAssociation = 31;
 constexpr int kShellStarted = 42;
 
-// The path with '\' separators (not trail bytes) turned into the host's.
-std::string hostPath(const std::string& path) {
-    std::string out = path;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        if (sjis::isLeadByte(static_cast<unsigned char>(out[i]))) {
-            ++i;
-        } else if (out[i] == '\\') {
-            out[i] = '/';
-        }
-    }
-    return out;
-}
-
-bool isRegularFile(const std::string& path) {
-    struct stat st{};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-// The existing file the path names; a file name differing only in the case
-// of ASCII letters is accepted, as Windows resolves names.  "" when missing.
+// The existing regular file a program's path names (resolved as Windows
+// resolves names), or "" when there is none.
 std::string existingFile(const std::string& path) {
-    if (isRegularFile(path)) return path;
-    std::filesystem::path p(path);
-    std::filesystem::path dir = p.has_parent_path() ? p.parent_path() : std::filesystem::path(".");
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
-        if (entry.is_regular_file(ec) && sim::equalsIgnoreCase(entry.path().filename().string(), p.filename().string())) {
-            return (dir / entry.path().filename()).string();
-        }
-    }
-    return {};
+    std::string resolved;
+    struct stat st{};
+    if (!sim::resolvePath(path, resolved) || ::stat(resolved.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    return resolved;
 }
 
 bool recordEvent(sim::TraceEvent::Kind kind, plat::Hwnd hwnd, const std::string& text, std::int64_t value) {
@@ -67,17 +42,19 @@ namespace plat {
 bool playSound(const std::string& path, Uint /*flags*/) {
     recordEvent(sim::TraceEvent::Kind::Sound, 0, path, 0);
     // Without a default sound, a missing file plays nothing.
-    return !path.empty() && !existingFile(hostPath(path)).empty();
+    return !existingFile(path).empty();
 }
 
 int shellExecute(Hwnd owner, const std::string& /*verb*/, const std::string& file,
                  const std::string& /*parameters*/, const std::string& directory, int /*showCommand*/) {
     sim::Desktop::Impl* d = sim::activeDesktop();
     if (!d) return kShellNoAssociation;
-    std::string path = hostPath(file);
-    if (!directory.empty() && !path.empty() && path.front() != '/') {
-        std::string dir = hostPath(directory);
-        path = dir + (dir.back() == '/' ? "" : "/") + path;
+    // A relative file name is taken in the given directory.
+    std::string path = file;
+    std::string host;
+    if (!directory.empty() && sim::hostPath(file, host) && host.front() != '/') {
+        const char last = directory.back();
+        path = directory + (last == '/' || last == '\\' ? "" : "/") + file;
     }
     int result = kShellStarted;
     std::string exePath = existingFile(path);

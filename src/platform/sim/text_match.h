@@ -14,7 +14,5 @@ std::string foldCase(std::string_view text);
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 bool startsWithIgnoreCase(std::string_view text, std::string_view prefix);
-// '*' matches any run of bytes, '?' one byte; letters compare without case.
-bool patternMatch(std::string_view pattern, std::string_view name);
 
 }  // namespace sim
