@@ -32,5 +32,4 @@ fi
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORNEL_SANITIZE=$sanitize
 cmake --build "$build" -j "$(nproc)"
-export TZ=Asia/Tokyo
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

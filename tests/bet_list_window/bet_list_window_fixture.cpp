@@ -1,18 +1,16 @@
 #include "bet_list_window_fixture.h"
 
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 
 #include "platform/window.h"
 #include "ui/main_window_layout.h"
+#include "support/support.h"
 
 namespace listwindow_test {
 
 BetListWindowTest::BetListWindowTest()
     : desktop_([this] {
-          setenv("TZ", "Asia/Tokyo", 1);
-          tzset();
+          testsupport::useJapanTime();
           return sim::Desktop::Options{dir_.path(), kRaceDay};
       }()) {
     desktop_.setUser(&user_);

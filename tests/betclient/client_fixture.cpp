@@ -1,7 +1,5 @@
 #include "client_fixture.h"
 
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 
@@ -10,6 +8,7 @@
 #include "betclient_centre/centre_fixture.h"
 #include "frontends/simhome/client_install.h"
 #include "platform/system.h"
+#include "support/support.h"
 
 namespace clienttest {
 
@@ -19,8 +18,7 @@ using namespace hand;
 using namespace plat;
 
 sim::Desktop::Options desktopOptions(const std::string& directory) {
-    setenv("TZ", "Asia/Tokyo", 1);
-    tzset();
+    testsupport::useJapanTime();
     sim::Desktop::Options options;
     options.directory = directory;
     options.startTime = k0930;

@@ -37,7 +37,7 @@ std::string firstLine(const std::string& path) {
 
 class CentreFiles : public ::testing::Test {
 protected:
-    CentreFiles() : desktop(sim::Desktop::Options{home.path(), k0930}) {
+    CentreFiles() : desktop((testsupport::useJapanTime(), sim::Desktop::Options{home.path(), k0930})) {
         writeBytes(client.file(kDayFileName), centre_test::kSmallDay);
     }
     // Runs fn as the client program, at the virtual time `afterMs` from 09:30.

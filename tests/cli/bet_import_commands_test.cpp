@@ -4,8 +4,6 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
-#include <ctime>
 
 #include "run_ornel.h"
 #include "support/client_files.h"
@@ -28,8 +26,7 @@ std::string withoutSlash(const std::string& dir) { return dir.substr(0, dir.size
 class BetImportCommands : public ::testing::Test {
 protected:
     BetImportCommands() {
-        setenv("TZ", "Asia/Tokyo", 1);
-        tzset();
+        testsupport::useJapanTime();
     }
     testsupport::TempDir dir;
 };

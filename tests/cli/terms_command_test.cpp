@@ -2,8 +2,6 @@
 // by the betting centre and by hand.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
 
 #include "betclient/centre/centre.h"
 #include "betclient/centre/generator.h"
@@ -21,8 +19,7 @@ namespace {
 class TermsCommand : public ::testing::Test {
 protected:
     TermsCommand() {
-        setenv("TZ", "Asia/Tokyo", 1);
-        tzset();
+        testsupport::useJapanTime();
         testsupport::writeBytes(client.file("Pat95.exe"), "");
     }
     static std::int64_t at(int hour, int minute) {

@@ -17,8 +17,7 @@ namespace clienttest {
 class ClientDirTest : public ::testing::Test {
 protected:
     ClientDirTest() {
-        setenv("TZ", "Asia/Tokyo", 1);
-        tzset();
+        testsupport::useJapanTime();
         plat::createDirectory(clientDir());
         plat::createDirectory(betDir());
         plat::createDirectory(cardDir());

@@ -1,7 +1,5 @@
 #include "client_desktop.h"
 
-#include <cstdlib>
-#include <ctime>
 
 #include "betclient/faults.h"
 #include "betclient_centre/centre_fixture.h"
@@ -9,6 +7,7 @@
 #include "frontends/simhome/client_install.h"
 #include "platform/window.h"
 #include "support/client_files.h"
+#include "support/support.h"
 
 namespace drivertest {
 
@@ -17,8 +16,7 @@ namespace {
 constexpr const char* kOrnel = "Ornel";
 
 sim::Desktop::Options optionsAt(const std::string& directory, std::int64_t start) {
-    setenv("TZ", "Asia/Tokyo", 1);
-    tzset();
+    testsupport::useJapanTime();
     sim::Desktop::Options options;
     options.directory = directory;
     options.startTime = start;

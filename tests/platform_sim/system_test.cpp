@@ -4,6 +4,7 @@
 
 #include "sim_fixture.h"
 #include "platform/system.h"
+#include "support/support.h"
 
 using namespace simtest;
 using Kind = sim::TraceEvent::Kind;
@@ -94,8 +95,7 @@ TEST_F(SimTest, SoundPowerOffAndHelpAreRecorded) {
 }
 
 TEST(ClockWithoutDesktop, LocalTimeFollowsTheProcessZone) {
-    setenv("TZ", "Asia/Tokyo", 1);
-    tzset();
+    testsupport::useJapanTime();
     plat::LocalTime t = plat::localTime(kStartTime);
     EXPECT_EQ(t.year, 2024);
     EXPECT_EQ(t.month, 5);

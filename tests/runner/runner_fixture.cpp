@@ -1,7 +1,5 @@
 #include "runner_fixture.h"
 
-#include <cstdlib>
-#include <ctime>
 #include <memory>
 
 #include "betclient/centre/centre.h"
@@ -12,6 +10,7 @@
 #include "frontends/cli/ledger_lines.h"
 #include "frontends/simhome/client_install.h"
 #include "platform/window.h"
+#include "support/support.h"
 
 namespace runnertest {
 
@@ -23,8 +22,7 @@ constexpr const char* kHostClass = "RunnerTestHost";
 constexpr plat::Uint kListLimit = 20480;
 
 sim::Desktop::Options desktopOptions(const std::string& directory, std::int64_t start) {
-    setenv("TZ", "Asia/Tokyo", 1);
-    tzset();
+    testsupport::useJapanTime();
     sim::Desktop::Options options;
     options.directory = directory;
     options.startTime = start;

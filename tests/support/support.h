@@ -26,6 +26,10 @@ std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 void setMtime(const std::string& path, std::int64_t secondsSinceEpoch);
 
+// Local times in the tests are Japan's (the client's clock and the betting
+// hours), whatever zone the machine is set to.
+void useJapanTime();
+
 // Shift-JIS text shown as UTF-8 in failure messages.
 std::string u8(const std::string& cp932);
 

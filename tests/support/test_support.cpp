@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <time.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -34,6 +35,11 @@ std::string readBytes(const std::string& path) {
 void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+void useJapanTime() {
+    setenv("TZ", "Asia/Tokyo", 1);
+    tzset();
 }
 
 void setMtime(const std::string& path, std::int64_t secondsSinceEpoch) {
