@@ -56,10 +56,15 @@ void OnBet(BetCommand& command) {
     driver::RunState& runState = command.run.runState;
     switch (runState.load()) {
     case driver::kRunIdle: startRun(command); return;
-    case driver::kRunRunning:
-        runState.store(driver::kRunStopRequested);
-        command.run.driver.notifier.beep(plat::MB_ICONASTERISK);
+    case driver::kRunRunning: {
+        // Only a running run is asked to stop: the thread may have ended
+        // (1 or -1) since the value was read, and overwriting its end with
+        // -3 would leave the run waiting for a FinishRun that never comes.
+        std::int16_t running = driver::kRunRunning;
+        if (runState.compare_exchange_strong(running, driver::kRunStopRequested))
+            command.run.driver.notifier.beep(plat::MB_ICONASTERISK);
         return;
+    }
     default:
         // Stopping or ended: the timer completes the run.
         return;
