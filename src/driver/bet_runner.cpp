@@ -16,23 +16,6 @@ namespace driver {
 
 namespace {
 
-// The flags of a run started from a timer-bet file in AUTO mode: type the
-// total, submit, fetch the terms, force the vote on error 11028.
-constexpr int kTimerBetAccInp = 1;
-constexpr int kTimerBetAutoPat = 1;
-constexpr int kTimerBetSkipAnn = 0;
-constexpr int kTimerBetForceMode = 1;
-
-void setFlags(BetRun& run) {
-    DriverState& state = run.driver.state;
-    const app::Settings& s = run.driver.settings;
-    if (run.control.timerBetRun()) {
-        SetDriverFlags(state, kTimerBetAccInp, kTimerBetAutoPat, kTimerBetSkipAnn, kTimerBetForceMode);
-    } else {
-        SetDriverFlags(state, s.accInp, s.autoPat, s.skipAnn, s.forceMode);
-    }
-}
-
 // 2 unless a stop was requested before the thread got going.
 void markRunning(RunState& runState) {
     std::int16_t current = runState.load();
@@ -68,7 +51,7 @@ void BetRunner(BetRun& run, plat::Hwnd listEdit) {
     markRunning(run.runState);
     PatDriver& driver = run.driver;
     LoadDriverSettings(driver.settings, driver.state);
-    setFlags(run);
+    SetRunFlags(driver.state, driver.settings, run.control.timerBetRun(), driver.settings.skipAnn);
     if (ConnectClient(driver, kConnectForBetting) != 0) {
         run.runState.store(kRunFailed);
         return;

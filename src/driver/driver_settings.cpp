@@ -10,6 +10,11 @@ namespace {
 
 constexpr std::uint64_t kMsPerSecond = 1000;
 
+constexpr int kTimerBetAccInp = 1;
+constexpr int kTimerBetAutoPat = 1;
+constexpr int kTimerBetSkipAnn = 0;
+constexpr int kTimerBetForceMode = 1;
+
 // A negative value (the profile's integer reading never gives one) counts as
 // 0, and a value too large for the driver is capped rather than wrapped.
 std::uint32_t toWait(std::uint64_t ms) {
@@ -34,6 +39,14 @@ void SetDriverFlags(DriverState& driver, int accInp, int autoPat, int skipAnn, i
     driver.flags.autoPat = autoPat;
     driver.flags.skipAnn = skipAnn;
     driver.flags.forceMode = forceMode;
+}
+
+void SetRunFlags(DriverState& driver, const app::Settings& settings, bool timerBetRun, int skipAnn) {
+    if (timerBetRun) {
+        SetDriverFlags(driver, kTimerBetAccInp, kTimerBetAutoPat, kTimerBetSkipAnn, kTimerBetForceMode);
+    } else {
+        SetDriverFlags(driver, settings.accInp, settings.autoPat, skipAnn, settings.forceMode);
+    }
 }
 
 }  // namespace driver

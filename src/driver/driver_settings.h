@@ -14,4 +14,10 @@ void LoadDriverSettings(const app::Settings& settings, DriverState& driver);
 // Sets the four driver flags (1 = on).
 void SetDriverFlags(DriverState& driver, int accInp, int autoPat, int skipAnn, int forceMode);
 
+// The flags of a bet run or a terms refresh: "AccInp", "AutoPat" and "Force
+// Mode" from the settings with the given SkipAnn; a run started from a
+// timer-bet file in AUTO mode types the total, submits, fetches the terms
+// and forces the vote on error 11028 whatever the settings say.
+void SetRunFlags(DriverState& driver, const app::Settings& settings, bool timerBetRun, int skipAnn);
+
 }  // namespace driver

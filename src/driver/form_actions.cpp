@@ -3,6 +3,7 @@
 #include "driver/input.h"
 #include "driver/scale.h"
 #include "driver/window_search.h"
+#include "platform/window.h"
 
 namespace driver {
 
@@ -32,6 +33,27 @@ plat::Hwnd WaitOnForm(const DriverState& driver, const FormControl& control, std
 plat::Hwnd ClickOnForm(const DriverState& driver, const FormControl& control) {
     const plat::Point p = Scaled(driver, control.at);
     return ClickControl(driver, control.form.className, control.form.caption, p.x, p.y, control.caption);
+}
+
+plat::Hwnd TopLevelOf(plat::Hwnd window) {
+    for (plat::Hwnd parent = plat::getParent(window); parent != 0; parent = plat::getParent(window))
+        window = parent;
+    return window;
+}
+
+plat::Hwnd ChildCovering(plat::Hwnd parent, plat::Hwnd form, plat::Point at, plat::Dword requiredStyle) {
+    plat::Rect formRect;
+    plat::getWindowRect(form, formRect);
+    for (plat::Hwnd child = plat::getWindow(parent, plat::GW_CHILD); child != 0;
+         child = plat::getWindow(child, plat::GW_HWNDNEXT)) {
+        if ((plat::getStyle(child) & requiredStyle) != requiredStyle) continue;
+        plat::Rect r;
+        plat::getWindowRect(child, r);
+        if (at.x >= r.left - formRect.left && at.x <= r.right - formRect.left && at.y >= r.top - formRect.top &&
+            at.y <= r.bottom - formRect.top)
+            return child;
+    }
+    return 0;
 }
 
 }  // namespace driver

@@ -22,15 +22,11 @@ bool clientRunning(const DriverState& state, unsigned timeoutMs) {
     return WaitForm(state, kMenuForm, timeoutMs) != 0;
 }
 
-// The flags a fetching connection runs with: the terms are always fetched;
-// a timer-bet run also types and submits everything itself.
+// A fetching connection always fetches the terms.
+constexpr int kFetchSkipAnn = 0;
+
 void setFetchFlags(PatDriver& driver, const app::RunControl& run) {
-    if (run.timerBetRun()) {
-        SetDriverFlags(driver.state, 1, 1, 0, 1);
-    } else {
-        const app::Settings& s = driver.settings;
-        SetDriverFlags(driver.state, s.accInp, s.autoPat, 0, s.forceMode);
-    }
+    SetRunFlags(driver.state, driver.settings, run.timerBetRun(), kFetchSkipAnn);
 }
 
 }  // namespace

@@ -25,21 +25,10 @@ constexpr std::uint32_t kBeforeVoteActionWaits = 3;
 bool TypeTotal(const DriverState& driver, int yen) {
     const plat::Hwnd form = plat::findWindow(kAmountConfirmForm.className, kAmountConfirmForm.caption);
     if (form == 0) return false;
-    plat::Rect formRect;
-    plat::getWindowRect(form, formRect);
-    const plat::Point at = Scaled(driver, kConfirmTotalAt);
-    for (plat::Hwnd child = plat::getWindow(form, plat::GW_CHILD); child != 0;
-         child = plat::getWindow(child, plat::GW_HWNDNEXT)) {
-        if ((plat::getStyle(child) & plat::WS_TABSTOP) == 0) continue;
-        plat::Rect r;
-        plat::getWindowRect(child, r);
-        if (at.x >= r.left - formRect.left && at.x <= r.right - formRect.left && at.y >= r.top - formRect.top &&
-            at.y <= r.bottom - formRect.top) {
-            TypeDigits(driver, child, yen);
-            return true;
-        }
-    }
-    return false;
+    const plat::Hwnd field = ChildCovering(form, form, Scaled(driver, kConfirmTotalAt), plat::WS_TABSTOP);
+    if (field == 0) return false;
+    TypeDigits(driver, field, yen);
+    return true;
 }
 
 bool SubmitGroup(PatDriver& driver, int totalYen) {

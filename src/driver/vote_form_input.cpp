@@ -6,6 +6,7 @@
 
 #include "driver/client_forms.h"
 #include "driver/driver_waits.h"
+#include "driver/form_actions.h"
 #include "driver/input.h"
 #include "driver/window_search.h"
 #include "platform/clock.h"
@@ -17,12 +18,6 @@ namespace {
 
 constexpr int kSelectRounds = 3;
 constexpr int kSelectionPolls = 30;
-
-plat::Hwnd topLevelOf(plat::Hwnd window) {
-    for (plat::Hwnd parent = plat::getParent(window); parent != 0; parent = plat::getParent(window))
-        window = parent;
-    return window;
-}
 
 // The item's text, read into a buffer of the length the combo box reports.
 std::string itemText(plat::Hwnd combo, int index) {
@@ -49,7 +44,7 @@ int currentSelection(plat::Hwnd combo) {
 // coordinates.
 void clickInto(const DriverState& driver, plat::Hwnd combo, int x, int y, const Waits& waits) {
     plat::Rect form, box;
-    plat::getWindowRect(topLevelOf(combo), form);
+    plat::getWindowRect(TopLevelOf(combo), form);
     plat::getWindowRect(combo, box);
     ClickAt(driver, combo, {x + form.left - box.left, y + form.top - box.top},
             {waits.message, Times(2, waits.message), waits.message});

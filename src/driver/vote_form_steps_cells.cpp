@@ -24,29 +24,12 @@ constexpr double kBracketCellShare = 0.10344827586206896;
 constexpr std::uint32_t kSameBracketBoxActionWaits = 2;
 constexpr int kSameBracketOkPresses = 6;
 
-plat::Hwnd topLevelOf(plat::Hwnd window) {
-    for (plat::Hwnd parent = plat::getParent(window); parent != 0; parent = plat::getParent(window))
-        window = parent;
-    return window;
-}
-
 // The grid: the first child of the number frame whose window rectangle,
 // taken relative to the vote form's, holds the frame's point.
 plat::Hwnd findGrid(const DriverState& driver) {
     const plat::Hwnd frame = FindOnForm(driver, kVoteNumberFrame);
     if (frame == 0) return 0;
-    plat::Rect form;
-    plat::getWindowRect(topLevelOf(frame), form);
-    const plat::Point at = Scaled(driver, kVoteNumberFrame.at);
-    for (plat::Hwnd child = plat::getWindow(frame, plat::GW_CHILD); child != 0;
-         child = plat::getWindow(child, plat::GW_HWNDNEXT)) {
-        plat::Rect r;
-        plat::getWindowRect(child, r);
-        if (at.x >= r.left - form.left && at.x <= r.right - form.left && at.y >= r.top - form.top &&
-            at.y <= r.bottom - form.top)
-            return child;
-    }
-    return 0;
+    return ChildCovering(frame, TopLevelOf(frame), Scaled(driver, kVoteNumberFrame.at));
 }
 
 }  // namespace
