@@ -14,7 +14,7 @@ using namespace plat;
 
 enum Id { kFieldId = 1, kNormalId, kForcedId, kBackId };
 
-constexpr std::size_t kTotalDigits = 7;  // 50 bets of up to 999,900 yen
+constexpr std::size_t kTotalDigits = 8;  // 50 bets of up to 999,900 yen: 49,995,000
 
 constexpr DesignRect kCount{20, 40, 460, 62};
 constexpr DesignRect kTotal{20, 66, 460, 88};

@@ -107,6 +107,23 @@ TEST_P(VoteTest, AResultLeftOpenShowsTheNextVote) {
     EXPECT_TRUE(clientFileExists("Lg-01.JRA"));
 }
 
+// Fifty bets of up to 999,900 yen make a total of eight digits: the field
+// takes them all.
+TEST_P(VoteTest, TheTotalFieldTakesAGroupsLargestTotal) {
+    toVoteForm();
+    act([&] {
+        enterBet("東京", 1, "複勝", {2}, 400);
+        openConfirm();
+        typeTotal(49995000);
+        const Hwnd confirm = findWindow(kForm, kConfirm);
+        Hwnd field = 0;
+        for (Hwnd c = getWindow(confirm, GW_CHILD); c != 0 && field == 0; c = getWindow(c, GW_HWNDNEXT))
+            if (getStyle(c) & WS_TABSTOP) field = c;
+        ASSERT_NE(field, 0u);
+        EXPECT_EQ(text(field), "49995000");
+    });
+}
+
 TEST_P(VoteTest, SameBracketCancellationIsAnnouncedAndOnlyAForcedVoteGoes) {
     toVoteForm();
     act([&] {
