@@ -59,6 +59,8 @@ void BetRunner(BetRun& run, plat::Hwnd listEdit) {
     betdata::EditBetList list(listEdit);
     // The list ends with a line break: its last line is empty.
     const int lineCount = list.lineCount() - 1;
+    // The group size is read once, at the start: the settings are plain
+    // values that the window thread may rewrite while the run goes on.
     const int groupSize = std::max(1, driver.settings.betDivideUnit);
     int i = 0;
     int groupStart = 0;
