@@ -9,7 +9,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ cmake ninja-build pkg-config libgtest-dev liblhasa-dev libncurses-dev)
+# tzdata: the tests set TZ=Asia/Tokyo, which without the zone files would
+# silently be UTC.
+packages=(g++ cmake ninja-build pkg-config libgtest-dev liblhasa-dev libncurses-dev tzdata)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,7 @@
 #include "frontends/cli/batch_options.h"
 
+#include <filesystem>
+
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/option_reader.h"
 #include "platform/sjis.h"
@@ -64,6 +66,12 @@ bool readBatchOptions(const Args& args, bool withBetDir, BatchOptions& o, std::s
     if (withBetDir && o.betDir.empty()) {
         error = "--bet-dir DIR is required";
         return false;
+    }
+    // A profile named without a directory would be looked for in the Windows
+    // directory, as the private-profile calls do: name it from here instead.
+    if (!o.ini.empty()) {
+        std::error_code ec;
+        o.ini = std::filesystem::absolute(o.ini, ec).string();
     }
     return true;
 }

@@ -63,6 +63,23 @@ TEST(VenueHeaderImport, KindAndRaceCarryOverAndNothingIsWrittenBeforeAKind) {
               u8(host.betList));
 }
 
+TEST(VenueHeaderImport, EachBetIsReadWithItsOwnOdds) {
+    // The odds of a later bet on the line do not change how an earlier one
+    // is read (its amount is not taken from the next race number).
+    RecordingImportHost host;
+    importtest::setTermsDate(host.mutableTerms(), 1998, 12, 5);
+    const auto lines = stagedLines(
+        "東京 98年12月 5日 5回 2日\r\n"
+        "11R 馬連 3-5 1000  12R 単勝 7 12.5 300\r\n"
+        " 9R 複勝 7 1.2 500  10R 複勝 3 1.5 2.5 300\r\n");
+    betdata::ImportVenueHeaderText(lines, host);
+    EXPECT_EQ(u8("001: 東京 11R 馬連 03-05     1000\r\n"
+                 "002: 東京 12R 単勝    07      300\r\n"
+                 "003: 東京  9R 複勝    07      500\r\n"
+                 "004: 東京 10R 複勝    03      300\r\n"),
+              u8(host.betList));
+}
+
 TEST(VenueHeaderImport, HeaderNumbersAreTheTwoBytesBeforeEachKanji) {
     RecordingImportHost host;
     importtest::setTermsDate(host.mutableTerms(), 1998, 2, 15);

@@ -67,6 +67,17 @@ TEST(ParseCommand, LimitsAreAskedWithTheSettingsOfTheProfileWhichStaysUntouched)
     EXPECT_EQ(defaults.err, "limits proceed\n");
 }
 
+TEST(ParseCommand, AProfileNamedWithoutADirectoryIsTheOneInTheWorkingDirectory) {
+    testsupport::TempDir dir;
+    testsupport::writeBytes(dir.file("ORNEL.INI"), "[Define]\r\nLimit Race=1000\r\n");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    auto run = runOrnel({"parse", "--check-limits", "--ini", "ORNEL.INI"}, "東京 1R 3,4 1000\n");
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(run.err,
+              "8139 レース単位賭金限度額を越えています。\\r投票を続けますか？\nlimits proceed\n");
+}
+
 TEST(ParseCommand, UsageErrorsAndUnreadableFilesExitWithTwo) {
     testsupport::TempDir dir;
     for (const std::vector<std::string>& args :

@@ -88,7 +88,7 @@ TEST_F(DialogTest, FirstFailingFieldInCallOrderIsReportedAndTheDialogStaysOpen) 
         retype(window, kWaitId, " -0");   // an integer, but out of range
         sim::pressButton(window, IDOK);
         plat::sleep(1000);
-        retype(window, kWaitId, "  +250");
+        retype(window, kWaitId, "  +250 ");  // blanks around a number are allowed
         sim::pressButton(window, IDOK);
         plat::sleep(1000);
         retype(window, kCountId, "50");

@@ -1,5 +1,6 @@
 #include "betdata/importers/venue_header_importer.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/strings.h"
@@ -71,9 +72,13 @@ bool isTotalLine(const std::string& line) {
            std::sscanf(line.c_str(), " %*s %d", &value) == 1;
 }
 
-std::size_t countDots(std::string_view text) {
+// The odds of one bet: its dots, counted up to the next race mark.  Counting
+// to the end of the line would let the odds of a later bet on the same line
+// change how this one is read (and take the next race number as its amount).
+std::size_t countDots(const std::string& line, std::size_t from) {
+    const std::size_t end = std::min(find(line, kRaceMark, from), line.size());
     std::size_t dots = 0;
-    for (char c : text) dots += c == '.';
+    for (std::size_t i = from; i < end; ++i) dots += line[i] == '.';
     return dots;
 }
 
@@ -82,7 +87,7 @@ std::size_t countDots(std::string_view text) {
 std::size_t readBet(const std::string& line, std::size_t from, const Pass& pass,
                     ImportLineWriter& writer, ImportHost& host) {
     const char* rest = line.c_str() + from;
-    const std::size_t dots = countDots(std::string_view(line).substr(from));
+    const std::size_t dots = countDots(line, from);
     int first = 0, second = 0, amount = 0, used = 0;
     float odds = 0;
     bool read = false;

@@ -19,10 +19,13 @@ constexpr const char* kTextTooLongFormat = "%d 文字以内で入力してくだ
 // instead of overflowing.
 constexpr long long kSaturation = 1'000'000'000'000LL;
 
-// Leading blanks, an optional sign and at least one digit, nothing else.
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// An optional sign and at least one digit, with blanks allowed around them
+// (a number typed with a trailing blank is still that number).
 std::optional<long long> parseInteger(const std::string& text) {
     std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+    while (at < text.size() && isBlank(text[at])) ++at;
     bool negative = false;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
     const std::size_t digitsStart = at;
@@ -30,7 +33,9 @@ std::optional<long long> parseInteger(const std::string& text) {
     for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
         value = std::min(value * 10 + (text[at] - '0'), kSaturation);
     }
-    if (at == digitsStart || at != text.size()) return std::nullopt;
+    if (at == digitsStart) return std::nullopt;
+    while (at < text.size() && isBlank(text[at])) ++at;
+    if (at != text.size()) return std::nullopt;
     return negative ? -value : value;
 }
 
