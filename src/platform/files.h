@@ -1,14 +1,15 @@
 // Files and directories.
 //
-// Paths are Shift-JIS bytes.  On this platform they use the host's separator
-// ('/'); every function also accepts '\' as a separator.  When the exact name
-// of a path component does not exist, a name that differs only in the case of
-// ASCII letters is used instead (as Windows resolves names), so opening
-// "X.Bet" finds "X.BET".  A path longer than maxPath - 1 bytes is an error.
+// Paths are Shift-JIS bytes.  On the simulated desktop they use the host's
+// separator ('/') and every function also accepts '\' as a separator; on
+// Windows the separator is '\'.  When the exact name of a path component does
+// not exist, a name that differs only in the case of ASCII letters is used
+// instead (as Windows resolves names), so opening "X.Bet" finds "X.BET".
+// A path longer than maxPath - 1 bytes is an error.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,19 +43,20 @@ std::string programFileName();  // full path of the running program's executable
 std::string windowsDirectory();
 std::string driveRoot();
 
-// A file opened in text mode as on Windows: "\n" is written as CR LF and
-// CR LF reads back as "\n".  Files written by a program on the simulated
+// A file opened in text mode as on Windows: "\n" is written as CR LF, CR LF
+// reads back as "\n", a lone CR stays as it is and Ctrl-Z ends what can be
+// read.  Files written by a program on the simulated
 // desktop carry its virtual time as their last-write time.
 class TextFile {
 public:
     enum class Mode { Read, Write, Append };
-    TextFile() = default;
+    TextFile();
     ~TextFile();
     TextFile(const TextFile&) = delete;
     TextFile& operator=(const TextFile&) = delete;
 
     bool open(const std::string& path, Mode mode);
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const;
     void close();
 
     // As fgets with a buffer of bufferSize bytes: reads up to and including
@@ -64,11 +66,10 @@ public:
     // printf-style output (Shift-JIS format strings).
     bool print(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
+    struct Impl;  // the backend's open file
+
 private:
-    std::FILE* file_ = nullptr;
-    std::string path_;
-    bool written_ = false;
-    bool pendingCr_ = false;
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace plat

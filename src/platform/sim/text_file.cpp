@@ -3,8 +3,7 @@
 // runtime on Windows does (old DOS editors end their files with it).
 #include <sys/stat.h>
 
-#include <cstdarg>
-#include <vector>
+#include <cstdio>
 
 #include "platform/files.h"
 #include "platform/sim/path_resolve.h"
@@ -18,52 +17,64 @@ constexpr int kEndOfText = 0x1A;  // Ctrl-Z
 
 }  // namespace
 
+// A binary host file, and whether the program wrote to it (it is then
+// stamped with the virtual time when closed).
+struct TextFile::Impl {
+    std::FILE* file = nullptr;
+    std::string path;
+    bool written = false;
+};
+
+TextFile::TextFile() : impl_(std::make_unique<Impl>()) {}
+
 TextFile::~TextFile() { close(); }
+
+bool TextFile::isOpen() const { return impl_->file != nullptr; }
 
 bool TextFile::open(const std::string& path, Mode mode) {
     close();
     std::string host;
     if (!sim::resolvePath(path, host)) return false;
     const char* how = mode == Mode::Read ? "rb" : mode == Mode::Write ? "wb" : "ab";
-    file_ = std::fopen(host.c_str(), how);
-    if (!file_) return false;
+    std::FILE* file = std::fopen(host.c_str(), how);
+    if (!file) return false;
     struct stat st;
-    if (fstat(fileno(file_), &st) != 0 || S_ISDIR(st.st_mode)) {  // a directory is no file
-        std::fclose(file_);
-        file_ = nullptr;
+    if (fstat(fileno(file), &st) != 0 || S_ISDIR(st.st_mode)) {  // a directory is no file
+        std::fclose(file);
         return false;
     }
-    path_ = host;
+    impl_->file = file;
+    impl_->path = host;
     // Opening for writing empties the file, which is a write in itself.
-    written_ = mode == Mode::Write;
-    pendingCr_ = false;
+    impl_->written = mode == Mode::Write;
     return true;
 }
 
 void TextFile::close() {
-    if (!file_) return;
-    std::fclose(file_);
-    file_ = nullptr;
-    if (written_) sim::stampWithVirtualTime(path_);
-    written_ = false;
+    if (!impl_->file) return;
+    std::fclose(impl_->file);
+    impl_->file = nullptr;
+    if (impl_->written) sim::stampWithVirtualTime(impl_->path);
+    impl_->written = false;
 }
 
 bool TextFile::getLine(std::string& line, std::size_t bufferSize) {
     line.clear();
-    if (!file_ || bufferSize < 2) return false;
+    std::FILE* const file = impl_->file;
+    if (!file || bufferSize < 2) return false;
     while (line.size() < bufferSize - 1) {
-        int c = std::getc(file_);
+        int c = std::getc(file);
         if (c == EOF) break;
         if (c == kEndOfText) {
-            std::ungetc(c, file_);  // stays the end on every later call
+            std::ungetc(c, file);  // stays the end on every later call
             break;
         }
         if (c == '\r') {
-            const int next = std::getc(file_);
+            const int next = std::getc(file);
             if (next == '\n') {
                 c = '\n';
             } else if (next != EOF) {
-                std::ungetc(next, file_);  // a lone CR stays as it is
+                std::ungetc(next, file);  // a lone CR stays as it is
             }
         }
         line += static_cast<char>(c);
@@ -73,29 +84,16 @@ bool TextFile::getLine(std::string& line, std::size_t bufferSize) {
 }
 
 bool TextFile::write(const std::string& text) {
-    if (!file_) return false;
+    if (!impl_->file) return false;
     std::string out;
     out.reserve(text.size() + text.size() / 16);
     for (char c : text) {
         if (c == '\n') out += '\r';
         out += c;
     }
-    const bool ok = std::fwrite(out.data(), 1, out.size(), file_) == out.size();
-    if (ok && !out.empty()) written_ = true;
+    const bool ok = std::fwrite(out.data(), 1, out.size(), impl_->file) == out.size();
+    if (ok && !out.empty()) impl_->written = true;
     return ok;
-}
-
-bool TextFile::print(const char* format, ...) {
-    std::vector<char> buffer(256);
-    for (;;) {
-        va_list args;
-        va_start(args, format);
-        const int n = std::vsnprintf(buffer.data(), buffer.size(), format, args);
-        va_end(args);
-        if (n < 0) return false;
-        if (static_cast<std::size_t>(n) < buffer.size()) return write(std::string(buffer.data(), n));
-        buffer.resize(static_cast<std::size_t>(n) + 1);
-    }
 }
 
 }  // namespace plat

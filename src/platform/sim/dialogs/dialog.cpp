@@ -1,4 +1,4 @@
-// Modal dialogs built from templates.
+// Modal dialogs built from templates on the simulated desktop.
 //
 // doModal creates the "#32770" window (hidden), sizes it to the template,
 // places it (template position relative to the owner's client area, or
@@ -6,6 +6,7 @@
 // WM_INITDIALOG (the data exchange fills the controls, then onInitDialog),
 // shows the window and runs the modal loop until endDialog.
 #include "platform/dialog.h"
+#include "platform/dialog_backend.h"
 
 #include "platform/sim/dialogs/dialog_host.h"
 #include "platform/sim/dialogs/dialog_window.h"
@@ -31,17 +32,6 @@ private:
     Dialog& dialog_;
 };
 
-// The first control that takes the focus: enabled, visible and a tab stop,
-// or else the first control.
-Hwnd firstFocusControl(Hwnd dialog) {
-    const Hwnd first = getWindow(dialog, GW_CHILD);
-    for (Hwnd child = first; child != 0; child = getWindow(child, GW_HWNDNEXT)) {
-        const Dword style = getStyle(child);
-        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) return child;
-    }
-    return first;
-}
-
 void placeDialog(Hwnd window, const DialogTemplate& dialogTemplate, Hwnd owner) {
     const Rect client = mapDialogRect(dialogTemplate.x, dialogTemplate.y, dialogTemplate.cx,
                                       dialogTemplate.cy);
@@ -56,10 +46,6 @@ void placeDialog(Hwnd window, const DialogTemplate& dialogTemplate, Hwnd owner) 
 }
 
 }  // namespace
-
-Dialog::Dialog(DialogTemplate dialogTemplate) : template_(std::move(dialogTemplate)) {}
-
-Dialog::~Dialog() = default;
 
 int Dialog::doModal(Hwnd owner) {
     owner = sim::topLevelWindow(owner);
@@ -78,42 +64,8 @@ int Dialog::doModal(Hwnd owner) {
     return result;
 }
 
-void Dialog::endDialog(int result) { endModal(hwnd_, result); }
-
-bool Dialog::updateData(bool save) {
-    DataExchange exchange(*this, save);
-    doDataExchange(exchange);
-    return !exchange.failed();
-}
-
-void Dialog::onOK() {
-    if (updateData(true)) endDialog(IDOK);
-}
-
-void Dialog::onCancel() { endDialog(IDCANCEL); }
-
-Lresult Dialog::handle(Uint message, Wparam wParam, Lparam lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        updateData(false);
-        if (onInitDialog()) {
-            const Hwnd focus = firstFocusControl(hwnd_);
-            if (focus != 0) setFocus(focus);
-        }
-        return 1;
-    case WM_COMMAND: {
-        const int id = loWord(wParam);
-        if (onCommand(id, hiWord(wParam))) return 0;
-        if (id == IDOK) onOK();
-        if (id == IDCANCEL) onCancel();
-        return 0;
-    }
-    default: {
-        bool handled = false;
-        const Lresult result = onMessage(message, wParam, lParam, handled);
-        return handled ? result : sim::defDialogProc(hwnd_, message, wParam, lParam);
-    }
-    }
+Lresult defaultDialogMessage(Hwnd dialog, Uint message, Wparam wParam, Lparam lParam) {
+    return sim::defDialogProc(dialog, message, wParam, lParam);
 }
 
 }  // namespace plat

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "platform/dialog.h"
-#include "platform/sim/dialogs/dialog_window.h"
 
 namespace plat {
 namespace {
@@ -39,6 +38,12 @@ std::optional<long long> parseInteger(const std::string& text) {
     return negative ? -value : value;
 }
 
+// A control's whole text, however long.
+std::string controlText(Hwnd control) {
+    const Lresult length = sendMessage(control, WM_GETTEXTLENGTH, 0, 0);
+    return getWindowText(control, static_cast<std::size_t>(length > 0 ? length : 0) + 1);
+}
+
 template <class... Args>
 std::string format(const char* pattern, Args... args) {
     char buffer[160];
@@ -55,7 +60,7 @@ void DataExchange::integer(int id, int& value, int min, int max) {
         setWindowText(control, std::to_string(value));
         return;
     }
-    const std::optional<long long> parsed = parseInteger(sim::controlText(control));
+    const std::optional<long long> parsed = parseInteger(controlText(control));
     if (!parsed) {
         fail(id, kIntegerRequiredMessage);
     } else if (*parsed < min || *parsed > max) {
@@ -73,7 +78,7 @@ void DataExchange::text(int id, std::string& value, std::size_t maxLength) {
         setWindowText(control, value);
         return;
     }
-    std::string text = sim::controlText(control);
+    std::string text = controlText(control);
     if (maxLength > 0 && text.size() > maxLength) {
         // Only text put there by the program can be longer than the limit.
         fail(id, format(kTextTooLongFormat, static_cast<int>(maxLength)));
