@@ -2,6 +2,7 @@
 #include "platform/win32/windows_api.h"
 
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,9 +14,22 @@ constexpr std::size_t kMaxFormattedTime = 4096;
 // 100-nanosecond intervals from 1601 to 1970.
 constexpr std::int64_t kUnixEpochInFileTime = 116444736000000000LL;
 
-bool toTm(std::int64_t seconds, std::tm& tm) {
-    const __time64_t t = seconds;
-    return _localtime64_s(&tm, &t) == 0;
+FILETIME fileTimeOf(std::int64_t seconds) {
+    const auto ticks = static_cast<std::uint64_t>(seconds * 10000000 + kUnixEpochInFileTime);
+    return {static_cast<DWORD>(ticks & 0xFFFFFFFF), static_cast<DWORD>(ticks >> 32)};
+}
+
+std::int64_t secondsOf(const FILETIME& ft) {
+    const std::int64_t ticks = (static_cast<std::int64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+    return (ticks - kUnixEpochInFileTime) / 10000000;
+}
+
+// Local time through Windows' own time-zone settings (the C runtime's
+// localtime would read a TZ variable of the environment instead).
+bool toLocal(std::int64_t seconds, SYSTEMTIME& local) {
+    const FILETIME ft = fileTimeOf(seconds);
+    SYSTEMTIME utc;
+    return FileTimeToSystemTime(&ft, &utc) && SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
 }
 
 DWORD WINAPI threadMain(LPVOID param) {
@@ -35,30 +49,41 @@ std::int64_t nowMs() {
     return (ticks - kUnixEpochInFileTime) / 10000;
 }
 
-std::int64_t now() { return static_cast<std::int64_t>(_time64(nullptr)); }
+std::int64_t now() { return nowMs() / 1000; }
 
 LocalTime localTime(std::int64_t seconds) {
-    std::tm tm{};
-    if (!toTm(seconds, tm)) return {};
-    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, tm.tm_wday};
+    SYSTEMTIME t;
+    if (!toLocal(seconds, t)) return {};
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wDayOfWeek};
 }
 
 std::int64_t fromLocalTime(const LocalTime& time) {
-    std::tm tm{};
-    tm.tm_year = time.year - 1900;
-    tm.tm_mon = time.month - 1;
-    tm.tm_mday = time.day;
-    tm.tm_hour = time.hour;
-    tm.tm_min = time.minute;
-    tm.tm_sec = time.second;
-    tm.tm_isdst = -1;
-    return static_cast<std::int64_t>(_mktime64(&tm));
+    SYSTEMTIME local{};
+    local.wYear = static_cast<WORD>(time.year);
+    local.wMonth = static_cast<WORD>(time.month);
+    local.wDay = static_cast<WORD>(time.day);
+    local.wHour = static_cast<WORD>(time.hour);
+    local.wMinute = static_cast<WORD>(time.minute);
+    local.wSecond = static_cast<WORD>(time.second);
+    SYSTEMTIME utc;
+    FILETIME ft;
+    if (!TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc) || !SystemTimeToFileTime(&utc, &ft)) return -1;
+    return secondsOf(ft);
 }
 
 std::string formatTime(std::int64_t seconds, const char* format) {
     if (!format || !*format) return {};
+    const LocalTime t = localTime(seconds);
+    if (t.year == 0) return {};
     std::tm tm{};
-    if (!toTm(seconds, tm)) return {};
+    tm.tm_year = t.year - 1900;
+    tm.tm_mon = t.month - 1;
+    tm.tm_mday = t.day;
+    tm.tm_hour = t.hour;
+    tm.tm_min = t.minute;
+    tm.tm_sec = t.second;
+    tm.tm_wday = t.weekday;
+    tm.tm_isdst = -1;
     // strftime reports 0 both for "too small" and for an empty result: grow
     // the buffer up to the limit.
     for (std::size_t size = 64; size <= kMaxFormattedTime; size *= 2) {

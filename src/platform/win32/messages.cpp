@@ -2,6 +2,7 @@
 #include "platform/win32/windows_api.h"
 
 #include <map>
+#include <string>
 #include <mutex>
 
 namespace plat {
@@ -24,6 +25,32 @@ std::map<HWND, ModalState*>& modalLoops() {
 
 Msg fromNative(const MSG& m) { return {handle(m.hwnd), m.message, m.wParam, m.lParam}; }
 
+bool ofAnotherProcess(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process != 0 && process != GetCurrentProcessId();
+}
+
+// A combo box item of another process's window, read as UTF-16 and given
+// back as Shift-JIS with its length in bytes, as ANSI controls count it.
+// (Wine hands the ANSI form of this message across processes back in
+// UTF-16; the UTF-16 form is exact on Windows and Wine alike.)
+LRESULT comboItemOfAnotherProcess(HWND combo, UINT message, WPARAM index, LPARAM buffer) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+    if (length < 0) return length;
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT got = SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    if (got < 0) return got;
+    text.resize(static_cast<std::size_t>(got));
+    const int size = static_cast<int>(text.size());
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    if (message == CB_GETLBTEXTLEN) return bytes;
+    auto* out = reinterpret_cast<char*>(buffer);
+    WideCharToMultiByte(CP_ACP, 0, text.data(), size, out, bytes, nullptr, nullptr);
+    out[bytes] = '\0';
+    return bytes;
+}
+
 }  // namespace
 
 bool postMessage(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
@@ -31,7 +58,11 @@ bool postMessage(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
 }
 
 Lresult sendMessage(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
-    return SendMessageA(hwnd(window), message, wParam, lParam);
+    const HWND target = hwnd(window);
+    if ((message == CB_GETLBTEXT || message == CB_GETLBTEXTLEN) && ofAnotherProcess(target)) {
+        return comboItemOfAnotherProcess(target, message, wParam, lParam);
+    }
+    return SendMessageA(target, message, wParam, lParam);
 }
 
 void postQuitMessage(int exitCode) { PostQuitMessage(exitCode); }
