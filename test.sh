@@ -10,8 +10,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # tzdata: the tests set TZ=Asia/Tokyo, which without the zone files would
-# silently be UTC.
-packages=(g++ cmake ninja-build pkg-config libgtest-dev liblhasa-dev libncurses-dev tzdata)
+# silently be UTC.  The Windows build: MinGW-w64 (posix threads) cross
+# compiles it, Wine runs its tests with the ja_JP.UTF-8 locale.
+packages=(g++ cmake ninja-build pkg-config libgtest-dev liblhasa-dev libncurses-dev tzdata
+          g++-mingw-w64-x86-64-posix wine wine64 locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -22,7 +24,17 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
   fi
   apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+# Code page 932 is Wine's ANSI code page under the ja_JP.UTF-8 locale.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "test.sh: the ja_JP.UTF-8 locale is missing (run as root to generate it)" >&2
+    exit 1
+  fi
+  sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen
 fi
 
 build=build
