@@ -66,9 +66,9 @@ void click(Hwnd window, ButtonState& state) {
     notifyParent(window, BN_CLICKED);
 }
 
-bool takesMouse(Hwnd window) {
-    return isWindowEnabled(window) && buttonType(window) != BS_GROUPBOX;
-}
+// A disabled button gets no mouse input from the user, but mouse messages
+// posted to it are handled as any others, as on Windows.
+bool takesMouse(Hwnd window) { return buttonType(window) != BS_GROUPBOX; }
 
 Lresult buttonMessage(ButtonState& state, Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     switch (message) {
