@@ -7,6 +7,7 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/client_terms.h"
 #include "platform/clock.h"
+#include "platform/files.h"
 #include "platform/window.h"
 
 namespace cli {
@@ -52,7 +53,7 @@ protected:
 
 std::string betDirectorySetting(const std::string& directory) {
     if (directory.empty() || directory.back() == '/' || directory.back() == '\\') return directory;
-    return directory + '/';
+    return directory + plat::pathSeparator();
 }
 
 BatchBetList::BatchBetList(std::string iniPath) : iniPath_(std::move(iniPath)) {
@@ -60,15 +61,15 @@ BatchBetList::BatchBetList(std::string iniPath) : iniPath_(std::move(iniPath)) {
     terms.betsRemaining = clientdata::kBetsPerDay;
 }
 
-bool BatchBetList::run(HeadlessDesktop& desk, std::int64_t now,
+bool BatchBetList::run(BatchHost& host, std::int64_t now,
                        std::function<void(ui::BetListWindow&)> script) {
     // Writes (the import dialogs' OK, the running totals) are dropped.
-    file_ = std::make_unique<app::FileProfileStore>(iniPath_.empty() ? desk.ornelExePath() + kNoProfileName
+    file_ = std::make_unique<app::FileProfileStore>(iniPath_.empty() ? host.scratchDirectory() + kNoProfileName
                                                                      : iniPath_);
     profile_ = std::make_unique<app::ReadOnlyProfileStore>(*file_);
     runControl.programClock = now;
     ui::MainWindowModel model{settings, *profile_, notifier_, terms, voteLog, betList, betFile, runControl, nullptr};
-    return desk.runOrnel([&] {
+    return host.runOrnel([&] {
         app::LoadSettings(*profile_, settings, now);
         if (!betDir.empty()) settings.betFileDir = betDirectorySetting(betDir);
         if (!clientDir.empty()) {
@@ -83,20 +84,20 @@ bool BatchBetList::run(HeadlessDesktop& desk, std::int64_t now,
 int RunBatchBetList(const char* name, const BatchOptions& o,
                     std::function<bool(ui::BetListWindow&)> script) {
     const std::int64_t now = o.hasNow ? o.now : plat::now();
-    HeadlessDesktop desk(now);
-    if (!desk.ready()) {
+    const std::unique_ptr<BatchHost> host = BatchHost::make(now);
+    if (!host->ready()) {
         std::fprintf(stderr, "ornel %s: cannot make a temporary directory\n", name);
         return 2;
     }
-    desk.user().setDefaultQuestionAnswer(o.answer);
+    host->setQuestionAnswer(o.answer);
     BatchBetList batch(o.ini);
     batch.clientDir = o.clientDir;
     batch.betDir = o.betDir;
     bool print = true;
-    const bool finished = batch.run(desk, now, [&](ui::BetListWindow& w) { print = script(w); });
+    const bool finished = batch.run(*host, now, [&](ui::BetListWindow& w) { print = script(w); });
     if (print || !finished) {
         writeOut(outputText(batch.listText(), o.utf8));
-        printBoxes(stderr, desk.user(), o.utf8);
+        printBoxes(stderr, host->boxes(), o.utf8);
     }
     if (finished) return 0;
     std::fprintf(stderr, "ornel %s: the run did not finish\n", name);

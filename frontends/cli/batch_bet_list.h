@@ -12,7 +12,7 @@
 #include "app/profile_store.h"
 #include "app/settings.h"
 #include "frontends/cli/batch_options.h"
-#include "frontends/cli/headless_desktop.h"
+#include "frontends/cli/batch_host.h"
 #include "ui/bet_list_window.h"
 
 namespace cli {
@@ -37,7 +37,7 @@ public:
     // clock at `now`: script runs once the window is up, and the window
     // closes after everything the script set off has been handled.  False
     // when the run did not come to its end (a box that nobody answered).
-    bool run(HeadlessDesktop& desk, std::int64_t now,
+    bool run(BatchHost& host, std::int64_t now,
              std::function<void(ui::BetListWindow&)> script);
 
     // The BetList's text when the window closed.

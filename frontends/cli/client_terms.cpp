@@ -3,14 +3,17 @@
 #include "app/strings.h"
 #include "betdata/bet_file_paths.h"
 #include "clientdata/terms_reader.h"
+#include "platform/files.h"
 
 namespace cli {
 
 namespace {
-constexpr const char* kClientExeName = "/Pat95.exe";
+constexpr const char* kClientExeName = "Pat95.exe";
 }
 
-std::string clientExePath(const std::string& clientDir) { return clientDir + kClientExeName; }
+std::string clientExePath(const std::string& clientDir) {
+    return clientDir + plat::pathSeparator() + kClientExeName;
+}
 
 void loadClientTerms(const std::string& clientDir, clientdata::VotingTerms& terms,
                      app::Notifier& notifier, std::int64_t clock) {

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "frontends/cli/cli_text.h"
 
 namespace cli {
 
@@ -37,17 +36,18 @@ bool HeadlessDesktop::runOrnel(std::function<void()> fn) {
     return finished;
 }
 
-void printBoxes(std::FILE* out, const sim::ScriptedUser& user, bool utf8) {
+std::vector<BatchHost::Box> HeadlessDesktop::boxes() const { return ornelBoxes(user_); }
+
+std::vector<BatchHost::Box> ornelBoxes(const sim::ScriptedUser& user) {
+    std::vector<BatchHost::Box> boxes;
     for (const sim::ScriptedUser::Seen& seen : user.seenFrom(kOrnelProgram)) {
-        if (!seen.info.isMessageBox) continue;
-        std::string text;
-        for (char c : seen.info.text) {
-            if (c == '\r') text += "\\r";
-            else if (c == '\n') text += "\\n";
-            else text += c;
-        }
-        std::fprintf(out, "%u %s\n", seen.info.helpId, outputText(text, utf8).c_str());
+        if (seen.info.isMessageBox) boxes.push_back({seen.info.helpId, seen.info.text});
     }
+    return boxes;
+}
+
+std::unique_ptr<BatchHost> BatchHost::make(std::int64_t startTime) {
+    return std::make_unique<HeadlessDesktop>(startTime);
 }
 
 }  // namespace cli

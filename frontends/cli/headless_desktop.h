@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "frontends/cli/batch_host.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/scripted_user.h"
 
@@ -18,17 +19,21 @@ constexpr const char* kOrnelProgram = "Ornel";
 constexpr const char* kOrnelExeName = "Ornel.exe";
 
 // A desktop in a fresh temporary directory (removed again at the end), whose
-// clock starts at startTime (seconds since 1970).
-class HeadlessDesktop {
+// clock starts at startTime (seconds since 1970): the batch commands' host
+// on this machine.
+class HeadlessDesktop : public BatchHost {
 public:
     explicit HeadlessDesktop(std::int64_t startTime);
-    ~HeadlessDesktop();
+    ~HeadlessDesktop() override;
     HeadlessDesktop(const HeadlessDesktop&) = delete;
     HeadlessDesktop& operator=(const HeadlessDesktop&) = delete;
 
     // False when the temporary directory could not be made; nothing else
     // may be used then.
-    bool ready() const { return desktop_ != nullptr; }
+    bool ready() const override { return desktop_ != nullptr; }
+    void setQuestionAnswer(int answer) override { user_.setDefaultQuestionAnswer(answer); }
+    std::string scratchDirectory() const override { return directory_; }
+    std::vector<Box> boxes() const override;
     sim::Desktop& desktop() { return *desktop_; }
     sim::ScriptedUser& user() { return user_; }
     // Ornel's executable: "<directory>/Ornel.exe".
@@ -37,7 +42,7 @@ public:
     // Runs fn as Ornel's main thread and drives the desktop until nothing
     // is left to do.  False when fn did not come to its end (a box that
     // nobody answered).
-    bool runOrnel(std::function<void()> fn);
+    bool runOrnel(std::function<void()> fn) override;
 
 private:
     std::string directory_;
@@ -45,9 +50,7 @@ private:
     std::unique_ptr<sim::Desktop> desktop_;
 };
 
-// One line per message box Ornel showed, in order: its string-table id
-// (0 for texts without one), a blank, and its text with CR written as "\r"
-// and LF as "\n"; in UTF-8 when utf8, else as the Shift-JIS bytes.
-void printBoxes(std::FILE* out, const sim::ScriptedUser& user, bool utf8);
+// The message boxes Ornel showed on a desktop, in order.
+std::vector<BatchHost::Box> ornelBoxes(const sim::ScriptedUser& user);
 
 }  // namespace cli

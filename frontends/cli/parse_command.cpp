@@ -14,7 +14,7 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/client_terms.h"
 #include "frontends/cli/commands.h"
-#include "frontends/cli/headless_desktop.h"
+#include "frontends/cli/batch_host.h"
 #include "platform/clock.h"
 #include "platform/window.h"
 
@@ -104,14 +104,14 @@ int runParse(const Args& args) {
     std::string input;
     if (!readBetText(o, input, error)) return fail(error);
 
-    HeadlessDesktop desk(o.hasNow ? o.now : plat::now());
-    if (!desk.ready()) return fail("cannot make a temporary directory");
-    desk.user().setDefaultQuestionAnswer(o.answer);
+    const std::unique_ptr<BatchHost> host = BatchHost::make(o.hasNow ? o.now : plat::now());
+    if (!host->ready()) return fail("cannot make a temporary directory");
+    host->setQuestionAnswer(o.answer);
     ParseResult result;
-    bool finished = desk.runOrnel([&] { parseOnDesktop(o, input, result); });
+    bool finished = host->runOrnel([&] { parseOnDesktop(o, input, result); });
 
     writeOut(outputText(result.listText, o.utf8));
-    printBoxes(stderr, desk.user(), o.utf8);
+    printBoxes(stderr, host->boxes(), o.utf8);
     if (!finished) return fail("the run did not finish");
     if (o.checkLimits)
         std::fprintf(stderr, "limits %s\n",

@@ -8,7 +8,7 @@
 #include "app/settings_listing.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
-#include "frontends/cli/headless_desktop.h"
+#include "frontends/cli/batch_host.h"
 #include "platform/clock.h"
 
 namespace cli {
@@ -45,10 +45,10 @@ int runSettings(const Args& args) {
     }
     const std::string path = std::filesystem::absolute(ini, ec).string();
 
-    HeadlessDesktop desk(plat::now());
-    if (!desk.ready()) return fail("cannot make a temporary directory");
+    const std::unique_ptr<BatchHost> host = BatchHost::make(plat::now());
+    if (!host->ready()) return fail("cannot make a temporary directory");
     app::Settings settings;
-    if (!desk.runOrnel([&] { app::LoadSettings(path, settings); }))
+    if (!host->runOrnel([&] { app::LoadSettings(path, settings); }))
         return fail("loading did not finish");
     writeOut(app::ListSettings(settings, showCredentials));
     return 0;

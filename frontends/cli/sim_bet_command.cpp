@@ -120,7 +120,7 @@ int runSimBet(const Args& args) {
 
     std::printf("result %d\n", outcome.result);
     std::fflush(stdout);
-    printBoxes(stdout, home.user(), o.utf8);
+    printBoxes(stdout, ornelBoxes(home.user()), o.utf8);
     std::printf("virtual-ms %lld\nlist\n", static_cast<long long>(outcome.virtualMs));
     std::fflush(stdout);
     writeOut(outputText(outcome.listAfter, o.utf8));

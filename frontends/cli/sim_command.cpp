@@ -27,14 +27,22 @@ int runSim(const Args& args) {
     return 2;
 }
 
-}  // namespace
-
-extern const Command kSimCommand = {
+const Command kSimCommand = {
     "sim",
     "sim connect --home DIR [--now \"YYYY-MM-DD HH:MM\"] [--mode N] [--seed S] [--scale X] "
     "[--fault NAME]... [--utf8]  |  sim bet --home DIR [--now \"YYYY-MM-DD HH:MM\"] [--seed S] [--scale X] "
     "[--fault NAME]... [--stop-after-lines N] [--utf8] FILE",
     runSim,
 };
+
+}  // namespace
+
+// The host's streams already pass bytes as they are.
+void useBinaryStandardStreams() {}
+
+const std::vector<Command>& backendCommands() {
+    static const std::vector<Command> table = {kSimCommand};
+    return table;
+}
 
 }  // namespace cli

@@ -137,7 +137,7 @@ int runSimConnect(const Args& args) {
 
     std::printf("result %d\n", result.result);
     std::fflush(stdout);
-    printBoxes(stdout, home.user(), o.utf8);
+    printBoxes(stdout, ornelBoxes(home.user()), o.utf8);
     std::printf("virtual-ms %lld\n", static_cast<long long>(result.virtualMs));
     printForms(home.clientForms(), o.utf8);
     std::printf("terms-checked %d\n", result.termsChecked);

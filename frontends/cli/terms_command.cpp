@@ -19,16 +19,16 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/client_terms.h"
 #include "frontends/cli/commands.h"
-#include "frontends/cli/headless_desktop.h"
+#include "frontends/cli/batch_host.h"
 #include "frontends/cli/option_reader.h"
 #include "platform/clock.h"
+#include "platform/files.h"
 
 namespace cli {
 
 namespace {
 
 constexpr const char* kName = "terms";
-constexpr const char* kBetDirSuffix = "/";            // "Bet File Dir" = DIR2 + this
 constexpr int kTermsNotCheckedMessage = 8145;         // 投票要項ノンチェックモードで動作します。
 
 struct TermsOptions {
@@ -120,7 +120,7 @@ void startUpOnDesktop(const TermsOptions& o, StartUpResult& result) {
         app::LoadSettings(*profile, settings, clock);
     }
     settings.pat95Dir = clientExePath(o.clientDir);
-    if (!o.betDir.empty()) settings.betFileDir = o.betDir + kBetDirSuffix;
+    if (!o.betDir.empty()) settings.betFileDir = o.betDir + plat::pathSeparator();
 
     app::MessageBoxNotifier notifier;
     clientdata::VotingTerms& terms = result.terms;
@@ -179,16 +179,16 @@ int runTerms(const Args& args) {
         o.ini = std::filesystem::absolute(o.ini, ec).string();
     }
 
-    HeadlessDesktop desk(o.hasNow ? o.now : plat::now());
-    if (!desk.ready()) return fail("cannot make a temporary directory");
+    const std::unique_ptr<BatchHost> host = BatchHost::make(o.hasNow ? o.now : plat::now());
+    if (!host->ready()) return fail("cannot make a temporary directory");
     StartUpResult result;
-    const bool finished = desk.runOrnel([&] { startUpOnDesktop(o, result); });
+    const bool finished = host->runOrnel([&] { startUpOnDesktop(o, result); });
 
     std::string out = result.statusText + "\n\n" + meetingLines(result.terms);
     out += "current-bet-file " + result.betFilePath + "\n";
     out += "next-log " + result.nextLogPath + "\n";
     writeOut(outputText(out, o.utf8));
-    printBoxes(stderr, desk.user(), o.utf8);
+    printBoxes(stderr, host->boxes(), o.utf8);
     if (!finished) return fail("the run did not finish");
     return 0;
 }

@@ -15,6 +15,7 @@ void printUsage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    cli::useBinaryStandardStreams();
     cli::Args args(argv + 1, argv + argc);
     if (args.empty()) {
         printUsage(stderr);
