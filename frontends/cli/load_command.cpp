@@ -29,7 +29,7 @@ int fail(const std::string& reason) {
 bool loadOnDesktop(ui::BetListWindow& window, const std::string& file) {
     betdata::BetDataContext& c = window.betData();
     const plat::LocalTime today = plat::localTime(c.clock.load());
-    betdata::NextBetFilePath(c.betFile, c.settings.betFileDir, betdata::BetFileDate{today.year, today.month, today.day});
+    base::NextBetFilePath(c.betFile, c.settings.betFileDir, base::BetFileDate{today.year, today.month, today.day});
     const std::string path = file.empty() ? betdata::ExpectedBetFileToLoad(c) : file;
     return !path.empty() && betdata::LoadBetFile(c, path);
 }

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "betdata/bet_file_paths.h"
+#include "base/next_bet_file.h"
 #include "frontends/cli/batch_bet_list.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
@@ -21,7 +21,7 @@ int fail(const std::string& reason) {
 }
 
 // "YYYY-MM-DD".
-bool parseDate(const std::string& text, betdata::BetFileDate& date) {
+bool parseDate(const std::string& text, base::BetFileDate& date) {
     char end = 0;
     if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &date.year, &date.month, &date.day, &end) != 3)
         return false;
@@ -42,10 +42,10 @@ int runNextBet(const Args& args) {
         }
     }
     if (betDir.empty()) return fail("--bet-dir DIR is required");
-    betdata::BetFileDate date;
+    base::BetFileDate date;
     if (!parseDate(dateText, date)) return fail("--date takes YYYY-MM-DD");
-    betdata::CurrentBetFile current;
-    if (!betdata::NextBetFilePath(current, betDirectorySetting(betDir), date))
+    base::CurrentBetFile current;
+    if (!base::NextBetFilePath(current, betDirectorySetting(betDir), date))
         return fail("the path is too long");
     writeOut(current.path + "\n");
     return 0;

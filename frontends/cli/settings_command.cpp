@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/load_settings.h"
-#include "app/settings_listing.h"
+#include "base/load_settings.h"
+#include "base/settings_listing.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/headless_desktop.h"
@@ -47,10 +47,10 @@ int runSettings(const Args& args) {
 
     HeadlessDesktop desk(plat::now());
     if (!desk.ready()) return fail("cannot make a temporary directory");
-    app::Settings settings;
-    if (!desk.runOrnel([&] { app::LoadSettings(path, settings); }))
+    base::Settings settings;
+    if (!desk.runOrnel([&] { base::LoadSettings(path, settings); }))
         return fail("loading did not finish");
-    writeOut(app::ListSettings(settings, showCredentials));
+    writeOut(base::ListSettings(settings, showCredentials));
     return 0;
 }
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/profile_store.h"
+#include "base/profile_store.h"
 #include "betclient/centre/centre.h"
 #include "frontends/cli/bet_window.h"
 #include "frontends/cli/cli_text.h"
@@ -85,7 +85,7 @@ struct BetOutcome {
 // Ornel's window thread: its settings from the home's profile, the main
 // window, the bet text in the list, 投票, and the run to its completion.
 void betOnDesktop(const BetOptions& o, const std::string& betText, BetOutcome& out) {
-    app::FileProfileStore profile(app::ProgramProfilePath());
+    base::FileProfileStore profile(base::ProgramProfilePath());
     BetRunWorld world(profile, plat::now());
     BetWindow window(world, betText, o.stopAfterLines);
     window.doModal(0);
