@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/load_settings.h"
+#include "base/load_settings.h"
 #include "betdata/edit_transfer.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/client_terms.h"
@@ -25,7 +25,7 @@ void postCommand(plat::Hwnd window, int id) {
 
 class BatchWindow : public ui::BetListWindow {
 public:
-    BatchWindow(ui::MainWindowModel& model, app::MessageBoxNotifier& notifier,
+    BatchWindow(ui::MainWindowModel& model, base::MessageBoxNotifier& notifier,
                 std::function<void(ui::BetListWindow&)> script, std::string& listText)
         : ui::BetListWindow(model) {
         setCommand(kIdRunScript, [this, &notifier, script = std::move(script)] {
@@ -57,19 +57,19 @@ std::string betDirectorySetting(const std::string& directory) {
 
 BatchBetList::BatchBetList(std::string iniPath) : iniPath_(std::move(iniPath)) {
     // Without terms the day has all its bets still to buy.
-    terms.betsRemaining = clientdata::kBetsPerDay;
+    terms.betsRemaining = base::kBetsPerDay;
 }
 
 bool BatchBetList::run(HeadlessDesktop& desk, std::int64_t now,
                        std::function<void(ui::BetListWindow&)> script) {
     // Writes (the import dialogs' OK, the running totals) are dropped.
-    file_ = std::make_unique<app::FileProfileStore>(iniPath_.empty() ? desk.ornelExePath() + kNoProfileName
+    file_ = std::make_unique<base::FileProfileStore>(iniPath_.empty() ? desk.ornelExePath() + kNoProfileName
                                                                      : iniPath_);
-    profile_ = std::make_unique<app::ReadOnlyProfileStore>(*file_);
+    profile_ = std::make_unique<base::ReadOnlyProfileStore>(*file_);
     runControl.programClock = now;
     ui::MainWindowModel model{settings, *profile_, notifier_, terms, voteLog, betList, betFile, runControl, nullptr};
     return desk.runOrnel([&] {
-        app::LoadSettings(*profile_, settings, now);
+        base::LoadSettings(*profile_, settings, now);
         if (!betDir.empty()) settings.betFileDir = betDirectorySetting(betDir);
         if (!clientDir.empty()) {
             settings.pat95Dir = clientExePath(clientDir);

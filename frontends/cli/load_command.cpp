@@ -35,7 +35,7 @@ std::string stagedText(const std::string& path) {
 bool loadOnDesktop(ui::BetListWindow& window, const std::string& file) {
     betdata::BetDataContext& c = window.betData();
     const plat::LocalTime today = plat::localTime(c.clock.load());
-    betdata::NextBetFilePath(c.betFile, c.settings.betFileDir, betdata::BetFileDate{today.year, today.month, today.day});
+    base::NextBetFilePath(c.betFile, c.settings.betFileDir, base::BetFileDate{today.year, today.month, today.day});
     const std::string path = file.empty() ? betdata::ExpectedBetFileToLoad(c) : file;
     if (path.empty()) return false;
     const std::string text = stagedText(path);

@@ -2,7 +2,7 @@
 // a given day.
 #include <string>
 
-#include "betdata/bet_file_paths.h"
+#include "base/next_bet_file.h"
 #include "frontends/cli/batch_bet_list.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kName = "nextbet";
 
-bool parseOptions(const Args& args, std::string& betDir, betdata::BetFileDate& date, std::string& error) {
+bool parseOptions(const Args& args, std::string& betDir, base::BetFileDate& date, std::string& error) {
     OptionReader options(args);
     std::string dateText;
     while (options.next()) {
@@ -40,10 +40,10 @@ bool parseOptions(const Args& args, std::string& betDir, betdata::BetFileDate& d
 
 int runNextBet(const Args& args) {
     std::string betDir, error;
-    betdata::BetFileDate date;
+    base::BetFileDate date;
     if (!parseOptions(args, betDir, date, error)) return usageError(kName, error);
-    betdata::CurrentBetFile current;
-    if (!betdata::NextBetFilePath(current, betDirectorySetting(betDir), date))
+    base::CurrentBetFile current;
+    if (!base::NextBetFilePath(current, betDirectorySetting(betDir), date))
         return commandError(kName, "the path is too long");
     writeOut(current.path + "\n");
     return kExitOk;

@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <string>
 
-#include "app/load_settings.h"
-#include "app/message_box_notifier.h"
-#include "app/profile_store.h"
+#include "base/load_settings.h"
+#include "base/message_box_notifier.h"
+#include "base/profile_store.h"
 #include "betdata/amount_limits.h"
 #include "betdata/bet_grammar.h"
-#include "betdata/bet_list_edit.h"
+#include "base/bet_list_edit.h"
 #include "betdata/sort_and_merge.h"
 #include "frontends/cli/batch_options.h"
 #include "frontends/cli/cli_text.h"
@@ -51,17 +51,17 @@ struct ParseResult {
 void parseOnDesktop(const ParseOptions& o, const std::string& text, ParseResult& result) {
     // The settings are only read: writes that loading would make (the
     // credential migration, the watch distance) are dropped.
-    app::Settings settings;
+    base::Settings settings;
     if (!o.ini.empty()) {
-        app::FileProfileStore file(o.ini);
-        app::ReadOnlyProfileStore readOnly(file);
-        app::LoadSettings(readOnly, settings, plat::now());
+        base::FileProfileStore file(o.ini);
+        base::ReadOnlyProfileStore readOnly(file);
+        base::LoadSettings(readOnly, settings, plat::now());
     }
 
     plat::registerClass(kWindowClass, plat::defWindowProc);
     plat::CreateParams window;
     window.className = kWindowClass;
-    window.caption = app::kProgramCaption;
+    window.caption = base::kProgramCaption;
     window.style = plat::WS_OVERLAPPED | plat::WS_CAPTION;
     window.rect = {0, 0, 400, 460};
     const plat::Hwnd main = plat::createWindow(window);
@@ -78,11 +78,11 @@ void parseOnDesktop(const ParseOptions& o, const std::string& text, ParseResult&
     plat::sendMessage(list, plat::EM_SETSEL, 0, -1);
     plat::sendMessage(list, plat::EM_REPLACESEL, 0, reinterpret_cast<plat::Lparam>(text.c_str()));
 
-    app::MessageBoxNotifier notifier;
+    base::MessageBoxNotifier notifier;
     notifier.setOwner(main);
-    betdata::EditBetList betList(list);
+    base::EditBetList betList(list);
     betdata::BetListState state;
-    clientdata::VotingTerms terms;
+    base::VotingTerms terms;
     if (!o.clientDir.empty()) loadClientTerms(o.clientDir, terms, notifier, plat::now());
     betdata::BetListContext ctx{betList, state, terms, notifier, nullptr};
     betdata::ParseBetList(ctx, true, o.merge ? betdata::SortAndMerge : nullptr);

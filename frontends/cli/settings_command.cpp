@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/load_settings.h"
-#include "app/settings_listing.h"
+#include "base/load_settings.h"
+#include "base/settings_listing.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/headless_desktop.h"
@@ -59,10 +59,10 @@ int runSettings(const Args& args) {
 
     HeadlessDesktop desk(plat::now());
     if (!desk.ready()) return commandError(kName, "cannot make a temporary directory");
-    app::Settings settings;
-    if (!desk.runOrnel([&] { app::LoadSettings(path, settings); }))
+    base::Settings settings;
+    if (!desk.runOrnel([&] { base::LoadSettings(path, settings); }))
         return commandError(kName, "loading did not finish");
-    writeOut(outputText(app::ListSettings(settings, o.showCredentials), o.encoding.utf8Output()));
+    writeOut(outputText(base::ListSettings(settings, o.showCredentials), o.encoding.utf8Output()));
     return kExitOk;
 }
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/profile_store.h"
+#include "base/profile_store.h"
 #include "betclient/centre/centre.h"
 #include "frontends/cli/bet_window.h"
 #include "frontends/cli/cli_text.h"
@@ -71,7 +71,7 @@ struct BetOutcome {
 // window, the bet text in the list, 投票, and the run to its completion.
 void betOnDesktop(const BetOptions& o, const std::string& betText, BetOutcome& out) {
     reportDroppedInput(kName, betText, bytesTheListKeeps(betText));
-    app::FileProfileStore profile(app::ProgramProfilePath());
+    base::FileProfileStore profile(base::ProgramProfilePath());
     BetRunWorld world(profile, plat::now());
     BetWindow window(world, betText, o.stopAfterLines);
     window.doModal(0);
@@ -112,7 +112,7 @@ int runSimBet(const Args& args) {
     std::printf("ledger\n");
     std::fflush(stdout);
     writeOut(outputText(ledgerText(home, o.home.startTime), utf8));
-    return outcome.result == driver::kRunFailed ? kExitFailed : kExitOk;
+    return outcome.result == base::kRunFailed ? kExitFailed : kExitOk;
 }
 
 }  // namespace

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/load_settings.h"
-#include "app/message_box_notifier.h"
-#include "app/profile_store.h"
-#include "betdata/bet_file_paths.h"
-#include "clientdata/voting_terms.h"
+#include "base/load_settings.h"
+#include "base/message_box_notifier.h"
+#include "base/profile_store.h"
+#include "base/next_bet_file.h"
+#include "base/voting_terms.h"
 #include "driver/connect_client.h"
 #include "driver/driver_settings.h"
 #include "frontends/cli/cli_text.h"
@@ -67,25 +67,25 @@ struct ConnectResult {
 // the driver's messages, the driver, and the connection.
 void connectOnDesktop(const ConnectOptions& o, ConnectResult& out) {
     const std::int64_t clock = plat::now();
-    app::Settings settings;
-    app::FileProfileStore profile(app::ProgramProfilePath());
-    app::LoadSettings(profile, settings, clock);
+    base::Settings settings;
+    base::FileProfileStore profile(base::ProgramProfilePath());
+    base::LoadSettings(profile, settings, clock);
 
     plat::registerClass(kMainWindowClass, plat::defWindowProc);
     plat::CreateParams window;
     window.className = kMainWindowClass;
-    window.caption = app::kProgramCaption;
+    window.caption = base::kProgramCaption;
     window.style = plat::WS_OVERLAPPED | plat::WS_CAPTION | plat::WS_VISIBLE;
     window.rect = {0, 0, 400, 460};
     const plat::Hwnd main = plat::createWindow(window);
-    app::MessageBoxNotifier notifier;
+    base::MessageBoxNotifier notifier;
     notifier.setOwner(main);
 
     driver::DriverState state;
     driver::LoadDriverSettings(settings, state);
     driver::SetDriverFlags(state, settings.accInp, settings.autoPat, settings.skipAnn, settings.forceMode);
-    clientdata::VotingTerms terms;
-    betdata::CurrentBetFile betFile;
+    base::VotingTerms terms;
+    base::CurrentBetFile betFile;
     const std::atomic<std::int64_t> programClock{clock};
     driver::PatDriver pat{state, terms, betFile, settings, notifier, programClock};
     pat.mainWindow = main;

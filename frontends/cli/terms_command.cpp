@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "app/load_settings.h"
-#include "app/message_box_notifier.h"
-#include "app/profile_store.h"
-#include "app/settings_keys.h"
-#include "betdata/bet_file_paths.h"
+#include "base/load_settings.h"
+#include "base/message_box_notifier.h"
+#include "base/profile_store.h"
+#include "base/settings_keys.h"
+#include "base/next_bet_file.h"
 #include "betdata/bet_status.h"
 #include "clientdata/current_info.h"
 #include "clientdata/terms_reader.h"
@@ -69,8 +69,8 @@ bool parseOptions(const Args& args, TermsOptions& o, std::string& error) {
 // is no screen: the caption and the status box text are kept here.
 class StartUpHost : public clientdata::VoteLogHost {
 public:
-    StartUpHost(const betdata::BetListState& list, clientdata::VotingTerms& terms, app::Settings& settings,
-                app::ProfileStore* profile)
+    StartUpHost(const betdata::BetListState& list, base::VotingTerms& terms, base::Settings& settings,
+                base::ProfileStore* profile)
         : list_(list), terms_(terms), settings_(settings), profile_(profile) {}
 
     std::string mainCaption() override { return caption_; }
@@ -83,22 +83,22 @@ public:
     }
     void storeCurrentInfo(const std::string& line) override {
         settings_.currentInfo = line;
-        if (profile_) profile_->writeString(app::kSectionDefine, app::keys::kCurrentInfo, line);
+        if (profile_) profile_->writeString(base::kSectionDefine, base::keys::kCurrentInfo, line);
     }
     const std::string& statusText() const { return statusText_; }
 
 private:
     const betdata::BetListState& list_;
-    clientdata::VotingTerms& terms_;
-    app::Settings& settings_;
-    app::ProfileStore* profile_;
-    std::string caption_ = app::kProgramCaption;
+    base::VotingTerms& terms_;
+    base::Settings& settings_;
+    base::ProfileStore* profile_;
+    std::string caption_ = base::kProgramCaption;
     std::string statusText_;
 };
 
 struct StartUpResult {
     std::string statusText;
-    clientdata::VotingTerms terms;
+    base::VotingTerms terms;
     std::string betFilePath;
     std::string nextLogPath;
 };
@@ -106,25 +106,25 @@ struct StartUpResult {
 // The program's side, in the order of the main window's start-up.
 void startUpOnDesktop(const TermsOptions& o, StartUpResult& result) {
     const std::int64_t clock = plat::now();  // the program clock
-    app::Settings settings;
-    std::unique_ptr<app::FileProfileStore> profile;
+    base::Settings settings;
+    std::unique_ptr<base::FileProfileStore> profile;
     if (!o.ini.empty()) {
-        profile = std::make_unique<app::FileProfileStore>(o.ini);
-        app::LoadSettings(*profile, settings, clock);
+        profile = std::make_unique<base::FileProfileStore>(o.ini);
+        base::LoadSettings(*profile, settings, clock);
     }
     settings.pat95Dir = clientExePath(o.clientDir);
     if (!o.betDir.empty()) settings.betFileDir = o.betDir + kBetDirSuffix;
 
-    app::MessageBoxNotifier notifier;
-    clientdata::VotingTerms& terms = result.terms;
+    base::MessageBoxNotifier notifier;
+    base::VotingTerms& terms = result.terms;
     betdata::BetListState list;
-    betdata::CurrentBetFile betFile;
+    base::CurrentBetFile betFile;
     clientdata::VoteLogState voteLog;
     StartUpHost host(list, terms, settings, profile.get());
 
     clientdata::LoadCurrentInfo(terms, settings.currentInfo);
     const plat::LocalTime today = plat::localTime(clock);
-    betdata::NextBetFilePath(betFile, settings.betFileDir, betdata::BetFileDate{today.year, today.month, today.day});
+    base::NextBetFilePath(betFile, settings.betFileDir, base::BetFileDate{today.year, today.month, today.day});
     clientdata::VoteLogContext voteLogContext{terms, voteLog, betFile, settings.pat95Dir, host};
     clientdata::RefreshVoteLog(voteLogContext, clock);
     host.showBetStatus();
@@ -143,14 +143,14 @@ void startUpOnDesktop(const TermsOptions& o, StartUpResult& result) {
 }
 
 // One line per meeting slot in use: venue, 回, 日目 and the 14 race sale codes.
-std::string meetingLines(const clientdata::VotingTerms& terms) {
+std::string meetingLines(const base::VotingTerms& terms) {
     std::string lines;
-    for (int s = 0; s < clientdata::kMeetingSlots; ++s) {
-        const clientdata::MeetingTerms& m = terms.meetings[s];
+    for (int s = 0; s < base::kMeetingSlots; ++s) {
+        const base::MeetingTerms& m = terms.meetings[s];
         if (m.venueCode == 0) continue;
         lines += "slot " + std::to_string(s) + " venue " + std::to_string(m.venueCode) + " kai " +
                  std::to_string(m.kai) + " nichime " + std::to_string(m.nichime) + " sales ";
-        for (int k = 0; k < clientdata::kRaceBlocks; ++k)
+        for (int k = 0; k < base::kRaceBlocks; ++k)
             lines += (k ? "," : "") + std::to_string(m.races[k].raceSaleCode);
         lines += "\n";
     }

@@ -4,10 +4,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/credentials.h"
-#include "app/profile_store.h"
-#include "app/settings.h"
-#include "app/settings_keys.h"
+#include "base/credentials.h"
+#include "base/profile_store.h"
+#include "base/settings.h"
+#include "base/settings_keys.h"
 #include "betclient/centre/day_text.h"
 #include "betclient/centre/generator.h"
 #include "betclient/faults.h"
@@ -101,7 +101,7 @@ bool SimHome::installClientOnce(const SimHomeOptions& options, std::string& erro
 bool SimHome::createProfileOnce(std::string& error) {
     bool ok = true;
     runOrnel([&] {
-        const std::string path = app::ProgramProfilePath();
+        const std::string path = base::ProgramProfilePath();
         plat::FileInfo info;
         if (plat::fileStatus(path, info)) return;
         centre::Account account;
@@ -109,16 +109,16 @@ bool SimHome::createProfileOnce(std::string& error) {
             ok = false;
             return;
         }
-        app::FileProfileStore store(path);
-        app::Settings settings;
+        base::FileProfileStore store(path);
+        base::Settings settings;
         settings.userId = account.userId;
         settings.password = account.password;
         const std::string betDir = home_ + kBetFolder;
         std::error_code ec;
         std::filesystem::create_directories(betDir, ec);
-        ok = store.writeString(app::kSectionDefine, app::keys::kPat95Dir, clientExe_) &&
-             store.writeString(app::kSectionDefine, app::keys::kBetFileDir, betDir) &&
-             store.writeInt(app::kSectionDefine, app::keys::kSkipAnn, 0) && app::StoreCredentials(store, settings);
+        ok = store.writeString(base::kSectionDefine, base::keys::kPat95Dir, clientExe_) &&
+             store.writeString(base::kSectionDefine, base::keys::kBetFileDir, betDir) &&
+             store.writeInt(base::kSectionDefine, base::keys::kSkipAnn, 0) && base::StoreCredentials(store, settings);
         if (!ok) error = "cannot write " + path;
     });
     return ok;

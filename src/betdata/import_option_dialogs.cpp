@@ -1,6 +1,6 @@
 #include "betdata/import_option_dialogs.h"
 
-#include "app/settings_write_sets.h"
+#include "base/settings_write_sets.h"
 #include "platform/dialog.h"
 
 namespace betdata {
@@ -101,7 +101,7 @@ void exchangeDbmn(plat::DataExchange& dx, DbmnOptions& o) {
 
 }  // namespace
 
-bool EditFhwarsOptions(plat::Hwnd owner, app::Settings& settings, app::ProfileStore& profile,
+bool EditFhwarsOptions(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
                        FhwarsOptions& chosen) {
     const FhwarsOptions current{.takePairs = settings.fhwarsRen,
                                 .takeWin = settings.fhwarsTan,
@@ -117,18 +117,18 @@ bool EditFhwarsOptions(plat::Hwnd owner, app::Settings& settings, app::ProfileSt
     settings.fhwarsKingaku = chosen.pairAmount;
     settings.fhwarsTanKingaku = chosen.winAmount;
     settings.fhwarsFukuKingaku = chosen.placeAmount;
-    app::WriteFhwarsSettings(profile, settings);
+    base::WriteFhwarsSettings(profile, settings);
     return true;
 }
 
-bool EditDbmnOptions(plat::Hwnd owner, app::Settings& settings, app::ProfileStore& profile,
+bool EditDbmnOptions(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
                      DbmnOptions& chosen) {
     const DbmnOptions current{.minAgreement = settings.dbmnSoft, .amount = settings.dbmnKingaku};
     OptionsDialog<DbmnOptions> dialog(dbmnTemplate(), current, exchangeDbmn);
     if (!dialog.run(owner, chosen)) return false;
     settings.dbmnSoft = chosen.minAgreement;
     settings.dbmnKingaku = chosen.amount;
-    app::WriteDbmnSettings(profile, settings);
+    base::WriteDbmnSettings(profile, settings);
     return true;
 }
 

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "betdata/bet_file_paths.h"
+#include "base/path_helpers.h"
 #include "clientdata/vote_log_record.h"
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 
 namespace clientdata {
 
@@ -32,9 +32,9 @@ public:
 };
 
 struct VoteLogContext {
-    VotingTerms& terms;
+    base::VotingTerms& terms;
     VoteLogState& state;
-    const betdata::CurrentBetFile& betFile;  // the day's bet log is in its directory
+    const base::CurrentBetFile& betFile;  // the day's bet log is in its directory
     std::string clientExePath;               // Settings "Pat95 Dir"
     VoteLogHost& host;
 };
@@ -55,7 +55,7 @@ void RefreshVoteLog(VoteLogContext& context, std::int64_t clock);
 int LoadVoteLog(VoteLogContext& context, std::string& path, std::int64_t clock);
 
 // Counts a vote into the running totals (receipt number 1 or more).
-void CountVote(VotingTerms& terms, const VoteLogRecord& record);
+void CountVote(base::VotingTerms& terms, const VoteLogRecord& record);
 
 // The caption with the figures: whatever followed the program name (after
 // one character) is replaced by " available / bets #receipt".

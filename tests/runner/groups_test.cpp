@@ -18,7 +18,7 @@ TEST_F(GroupTest, ThreeLinesInGroupsOfTwoGoAsTwoVotes) {
                                         {"東京", 4, "複勝", {12}, 300}});
     setList(bets);
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(ledgerText(), bets);
     std::string dayError;
@@ -59,7 +59,7 @@ TEST_F(GroupTest, ThreeHundredBetsInGroupsOfFiftyArePlacedCompletely) {
     const std::int64_t start = desktop.virtualMs();
     ASSERT_TRUE(runBets());
     RecordProperty("virtual-ms", std::to_string(desktop.virtualMs() - start));
-    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(firstDifference(ledgerText(), bets), "") << "the ledger is the list";
     std::string dayError;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "betdata/bet_kind.h"
+#include "base/bet_kind.h"
 #include "betdata/importers/import_scan.h"
 
 namespace betdata {
@@ -27,7 +27,7 @@ std::string ImportLineWriter::single(const std::string& venueName, int race, cha
     host_.setListCount(number);
     char line[kLineBytes];
     std::snprintf(line, sizeof line, kSingleLine, number, venueName.c_str(), race,
-                  KindName(kind), horse, amountYen);
+                  base::KindName(kind), horse, amountYen);
     return line;
 }
 
@@ -38,7 +38,7 @@ std::string ImportLineWriter::pair(const std::string& venueName, int race, char 
     host_.setListCount(number);
     char line[kLineBytes];
     std::snprintf(line, sizeof line, kPairLine, number, venueName.c_str(), race,
-                  KindName(kind), first, second, amountYen);
+                  base::KindName(kind), first, second, amountYen);
     return line;
 }
 
