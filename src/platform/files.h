@@ -31,6 +31,9 @@ std::vector<FileInfo> findFiles(const std::string& pattern);
 bool fileStatus(const std::string& path, FileInfo& info);
 bool removeFile(const std::string& path);
 bool renameFile(const std::string& from, const std::string& to);  // fails if `to` exists
+// Renames `from` to `to`, replacing `to` when it exists, in one step: a
+// reader finds the old file or the new one, never a part of either.
+bool replaceFile(const std::string& from, const std::string& to);
 bool setFileTime(const std::string& path, std::int64_t lastWrite);
 bool createDirectory(const std::string& path);
 
@@ -55,7 +58,8 @@ public:
 
     bool open(const std::string& path, Mode mode);
     bool isOpen() const { return file_ != nullptr; }
-    void close();
+    // False when what was written could not be flushed to the file.
+    bool close();
 
     // As fgets with a buffer of bufferSize bytes: reads up to and including
     // "\n", at most bufferSize - 1 bytes; false at end of file.
