@@ -31,8 +31,9 @@ std::vector<FileInfo> findFiles(const std::string& pattern);
 bool fileStatus(const std::string& path, FileInfo& info);
 bool removeFile(const std::string& path);
 bool renameFile(const std::string& from, const std::string& to);  // fails if `to` exists
-// Renames `from` to `to`, replacing `to` when it exists, in one step: a
-// reader finds the old file or the new one, never a part of either.
+// Renames `from` to `to`, replacing a file `to` in the same step: whoever
+// looks at `to` finds the old file or the new one, whole, never none.  (On
+// Windows: MoveFileEx with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH.)
 bool replaceFile(const std::string& from, const std::string& to);
 bool setFileTime(const std::string& path, std::int64_t lastWrite);
 bool createDirectory(const std::string& path);
