@@ -192,6 +192,20 @@ TEST_F(SimBetCommand, EveryKindGoesAtTheLargestScale) {
                        "not \"1.65\"; see ornel sim bet --help\n");
 }
 
+// A wait far beyond the settings dialog's range keeps the run from ending
+// (here in the main window's start-up): it is stopped at its limit and torn
+// down cleanly, and the command says why.
+TEST_F(SimBetCommand, ARunThatDoesNotEndIsStoppedAndExplained) {
+    ASSERT_EQ(bet({}).status, 0);
+    writeBytes(file("WINDOWS/Ornel.INI"), readBytes(file("WINDOWS/Ornel.INI")) + "Message Wait=2147483647\r\n");
+    const auto run = bet({});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "ornel sim bet: the run did not end within 6 hours of virtual time and was stopped; the driver's "
+              "waits from the home's profile: Message Wait 2147483647 ms, Action Wait 500 ms, Window Open Wait 2 s\n");
+}
+
 TEST_F(SimBetCommand, UsageErrors) {
     EXPECT_EQ(runOrnel({"sim", "bet", "--home", home.path() + "home"}).status, 2) << "no bet file";
     EXPECT_EQ(bet({"--stop-after-lines", "0"}).status, 2);
