@@ -1,6 +1,6 @@
 #include "app/payout_commands.h"
 
-#include "app/dialog_parts.h"
+#include "base/dialog_parts.h"
 #include "base/settings_write_sets.h"
 #include "clientdata/payout_report.h"
 #include "ui/payout_fetch.h"
@@ -9,12 +9,47 @@ namespace app {
 
 namespace {
 
+using namespace base::dlg;
+
 constexpr const char* kAutoFetchCaption = "自動取得機能を使用する";
 constexpr const char* kFetchTimeLabel = "・指定時間に自動取得・・・・・・・・";
 constexpr const char* kHourLabel = "時";
 constexpr const char* kMinuteLabel = "分";
 constexpr const char* kWriteReportCaption = "取得後払戻情報ファイルを生成する";
 constexpr const char* kFetchNowCaption = "今すぐ取得";
+constexpr int kMinuteMax = 59;
+
+class PayoutFetchDialog : public plat::Dialog {
+public:
+    explicit PayoutFetchDialog(int storedTime) : plat::Dialog(PayoutDialogTemplate()) {
+        const clientdata::PayoutFetchTime time = clientdata::UnpackPayoutFetchTime(storedTime);
+        autoFetch_ = time.autoFetch ? 1 : 0;
+        hour_ = time.hour;
+        minute_ = time.minute;
+        writeReport_ = time.writeReport ? 1 : 0;
+    }
+    // The value to store after OK.
+    int storedTime() const {
+        return clientdata::PackPayoutFetchTime({hour_, minute_, autoFetch_ != 0, writeReport_ != 0});
+    }
+
+protected:
+    void doDataExchange(plat::DataExchange& dx) override {
+        dx.check(kIdAutoFetch, autoFetch_);
+        dx.integer(kIdFetchHour, hour_, kFirstFetchHour, kLastFetchHour);
+        dx.integer(kIdFetchMinute, minute_, 0, kMinuteMax);
+        dx.check(kIdWriteReport, writeReport_);
+    }
+    // 今すぐ取得 ends the dialog without taking the fields.
+    bool onCommand(int id, int /*notifyCode*/) override {
+        if (id != kIdFetchNow) return false;
+        endDialog(kIdFetchNow);
+        return true;
+    }
+
+private:
+    int autoFetch_, hour_, minute_, writeReport_;
+};
 
 }  // namespace
 
@@ -33,31 +68,6 @@ plat::DialogTemplate PayoutDialogTemplate() {
         {plat::IDCANCEL, "Button", kCancelCaption, kButtonStyle, 156, 64, 50, 14},
     };
     return t;
-}
-
-PayoutFetchDialog::PayoutFetchDialog(int storedTime) : plat::Dialog(PayoutDialogTemplate()) {
-    const clientdata::PayoutFetchTime time = clientdata::UnpackPayoutFetchTime(storedTime);
-    autoFetch_ = time.autoFetch ? 1 : 0;
-    hour_ = time.hour;
-    minute_ = time.minute;
-    writeReport_ = time.writeReport ? 1 : 0;
-}
-
-int PayoutFetchDialog::storedTime() const {
-    return clientdata::PackPayoutFetchTime({hour_, minute_, autoFetch_ != 0, writeReport_ != 0});
-}
-
-void PayoutFetchDialog::doDataExchange(plat::DataExchange& dx) {
-    dx.check(kIdAutoFetch, autoFetch_);
-    dx.integer(kIdFetchHour, hour_, kFirstFetchHour, kLastFetchHour);
-    dx.integer(kIdFetchMinute, minute_, 0, 59);
-    dx.check(kIdWriteReport, writeReport_);
-}
-
-bool PayoutFetchDialog::onCommand(int id, int /*notifyCode*/) {
-    if (id != kIdFetchNow) return false;
-    endDialog(kIdFetchNow);
-    return true;
 }
 
 PayoutDialogChoice ShowPayoutFetchDialog(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile) {

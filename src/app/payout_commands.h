@@ -31,27 +31,12 @@ constexpr int kLastFetchHour = 16;
 
 plat::DialogTemplate PayoutDialogTemplate();
 
-// The dialog over its fields: the fetch time and the two switches of
-// "Haraimodoshi Info Get Time".  The hour and minute are range-checked when
-// OK is pressed; 今すぐ取得 ends the dialog with kIdFetchNow.
-class PayoutFetchDialog : public plat::Dialog {
-public:
-    explicit PayoutFetchDialog(int storedTime);
-    // The value to store after OK.
-    int storedTime() const;
-
-protected:
-    void doDataExchange(plat::DataExchange& dx) override;
-    bool onCommand(int id, int notifyCode) override;
-
-private:
-    int autoFetch_, hour_, minute_, writeReport_;
-};
-
 enum class PayoutDialogChoice { Cancel, Saved, FetchNow };
 
-// Shows the dialog over owner.  OK stores the new value in the settings and
-// in the profile; 今すぐ取得 and ｷｬﾝｾﾙ leave it as it was.
+// Shows the dialog over owner, filled from "Haraimodoshi Info Get Time": the
+// fetch time and its two switches.  OK range-checks hour and minute, then
+// stores the new value in the settings and in the profile; 今すぐ取得 and
+// ｷｬﾝｾﾙ leave it as it was.
 PayoutDialogChoice ShowPayoutFetchDialog(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile);
 
 // Command 32779: the dialog, and after 今すぐ取得 the fetch and

@@ -5,15 +5,19 @@
 #include "app/payout_commands.h"
 #include "base/recording_notifier.h"
 #include "clientdata/payout_report.h"
-#include "dialogs_fixture.h"
+#include "support/dialog_desktop.h"
 #include "platform/clock.h"
 
 namespace app_test {
 namespace {
 
+using testsupport::FieldText;
+using testsupport::IsChecked;
+using testsupport::Press;
+using testsupport::Retype;
 using testsupport::u8;
 
-class PayoutDialogTest : public DialogsTest {
+class PayoutDialogTest : public testsupport::DialogDesktopTest {
 protected:
     PayoutDialogTest() {
         user_.onDialog(app::kPayoutDialogCaption,
@@ -76,7 +80,7 @@ public:
     void storeCurrentInfo(const std::string&) override {}
 };
 
-class PayoutReportCommandTest : public DialogsTest {
+class PayoutReportCommandTest : public testsupport::DialogDesktopTest {
 protected:
     PayoutReportCommandTest() {
         terms.termsYear = 1998, terms.termsMonth = 12, terms.termsDay = 7;
