@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/load_settings.h"
+#include "base/load_settings.h"
 #include "betdata/edit_transfer.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/client_terms.h"
@@ -26,7 +26,7 @@ void postCommand(plat::Hwnd window, int id) {
 
 class BatchWindow : public ui::BetListWindow {
 public:
-    BatchWindow(ui::MainWindowModel& model, app::MessageBoxNotifier& notifier,
+    BatchWindow(ui::MainWindowModel& model, base::MessageBoxNotifier& notifier,
                 std::function<void(ui::BetListWindow&)> script, std::string& listText)
         : ui::BetListWindow(model) {
         setCommand(kIdRunScript, [this, &notifier, script = std::move(script)] {
@@ -56,21 +56,18 @@ std::string betDirectorySetting(const std::string& directory) {
     return directory + plat::pathSeparator();
 }
 
-BatchBetList::BatchBetList(std::string iniPath) : iniPath_(std::move(iniPath)) {
-    // Without terms the day has all its bets still to buy.
-    terms.betsRemaining = clientdata::kBetsPerDay;
-}
+BatchBetList::BatchBetList(std::string iniPath) : iniPath_(std::move(iniPath)) {}
 
 bool BatchBetList::run(BatchHost& host, std::int64_t now,
                        std::function<void(ui::BetListWindow&)> script) {
     // Writes (the import dialogs' OK, the running totals) are dropped.
-    file_ = std::make_unique<app::FileProfileStore>(iniPath_.empty() ? host.scratchDirectory() + kNoProfileName
+    file_ = std::make_unique<base::FileProfileStore>(iniPath_.empty() ? host.scratchDirectory() + kNoProfileName
                                                                      : iniPath_);
-    profile_ = std::make_unique<app::ReadOnlyProfileStore>(*file_);
+    profile_ = std::make_unique<base::ReadOnlyProfileStore>(*file_);
     runControl.programClock = now;
     ui::MainWindowModel model{settings, *profile_, notifier_, terms, voteLog, betList, betFile, runControl, nullptr};
     return host.runOrnel([&] {
-        app::LoadSettings(*profile_, settings, now);
+        base::LoadSettings(*profile_, settings, now);
         if (!betDir.empty()) settings.betFileDir = betDirectorySetting(betDir);
         if (!clientDir.empty()) {
             settings.pat95Dir = clientExePath(clientDir);
@@ -86,8 +83,7 @@ int RunBatchBetList(const char* name, const BatchOptions& o,
     const std::int64_t now = o.hasNow ? o.now : plat::now();
     const std::unique_ptr<BatchHost> host = BatchHost::make(now);
     if (!host->ready()) {
-        std::fprintf(stderr, "ornel %s: cannot make a temporary directory\n", name);
-        return 2;
+        return commandError(name, "cannot make a temporary directory");
     }
     host->setQuestionAnswer(o.answer);
     BatchBetList batch(o.ini);
@@ -96,12 +92,11 @@ int RunBatchBetList(const char* name, const BatchOptions& o,
     bool print = true;
     const bool finished = batch.run(*host, now, [&](ui::BetListWindow& w) { print = script(w); });
     if (print || !finished) {
-        writeOut(outputText(batch.listText(), o.utf8));
-        printBoxes(stderr, host->boxes(), o.utf8);
+        writeOut(outputText(batch.listText(), o.encoding.utf8Output()));
+        printBoxes(stderr, host->boxes(), o.encoding.utf8Output());
     }
-    if (finished) return 0;
-    std::fprintf(stderr, "ornel %s: the run did not finish\n", name);
-    return 2;
+    if (finished) return kExitOk;
+    return commandError(name, "the run did not finish");
 }
 
 }  // namespace cli

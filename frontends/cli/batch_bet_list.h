@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "app/message_box_notifier.h"
-#include "app/profile_store.h"
-#include "app/settings.h"
+#include "base/message_box_notifier.h"
+#include "base/profile_store.h"
+#include "base/settings.h"
 #include "frontends/cli/batch_options.h"
 #include "frontends/cli/batch_host.h"
 #include "ui/bet_list_window.h"
@@ -43,18 +43,18 @@ public:
     // The BetList's text when the window closed.
     const std::string& listText() const { return listText_; }
 
-    app::Settings settings;
-    clientdata::VotingTerms terms;
+    base::Settings settings;
+    base::VotingTerms terms;
     clientdata::VoteLogState voteLog;
     betdata::BetListState betList;
-    betdata::CurrentBetFile betFile;
-    app::RunControl runControl;
+    base::CurrentBetFile betFile;
+    base::RunControl runControl;
 
 private:
     std::string iniPath_;
-    std::unique_ptr<app::ProfileStore> file_;
-    std::unique_ptr<app::ProfileStore> profile_;
-    app::MessageBoxNotifier notifier_;
+    std::unique_ptr<base::ProfileStore> file_;
+    std::unique_ptr<base::ProfileStore> profile_;
+    base::MessageBoxNotifier notifier_;
     std::string listText_;
 };
 

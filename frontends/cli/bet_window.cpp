@@ -3,7 +3,7 @@
 #include <memory>
 #include <utility>
 
-#include "app/load_settings.h"
+#include "base/load_settings.h"
 #include "betdata/edit_transfer.h"
 #include "driver/driver_settings.h"
 #include "platform/clock.h"
@@ -21,8 +21,8 @@ void pressBet(plat::Hwnd window) {
 
 }  // namespace
 
-BetRunWorld::BetRunWorld(app::ProfileStore& profileStore, std::int64_t clock) : profile(profileStore) {
-    app::LoadSettings(profile, settings, clock);
+BetRunWorld::BetRunWorld(base::ProfileStore& profileStore, std::int64_t clock) : profile(profileStore) {
+    base::LoadSettings(profile, settings, clock);
     run.programClock = clock;
 }
 
@@ -34,13 +34,13 @@ bool BetWindow::onInitDialog() {
     // What the start-up does before a bet can be placed: the driver's
     // settings and flags, today's bet file and the newest vote log (so the
     // vote log of the run is read when it has finished).
-    const app::Settings& s = world_.settings;
+    const base::Settings& s = world_.settings;
     world_.notifier.setOwner(hwnd());
     world_.driver.mainWindow = hwnd();
     driver::LoadDriverSettings(s, world_.state);
     driver::SetDriverFlags(world_.state, s.accInp, s.autoPat, s.skipAnn, s.forceMode);
     const plat::LocalTime today = plat::localTime(world_.run.programClock.load());
-    betdata::NextBetFilePath(world_.betFile, s.betFileDir, betdata::BetFileDate{today.year, today.month, today.day});
+    base::NextBetFilePath(world_.betFile, s.betFileDir, base::BetFileDate{today.year, today.month, today.day});
     betData().refreshVoteLog();
     betData().showStatus();
     watchLineReads();
@@ -55,11 +55,11 @@ bool BetWindow::onInitDialog() {
 }
 
 bool BetWindow::onCommand(int id, int notifyCode) {
-    const bool idle = world_.run.runState.load() == driver::kRunIdle;
+    const bool idle = world_.run.runState.load() == base::kRunIdle;
     if (id == ui::kIdBet && idle) pressedAt_ = plat::tickCount();
     const bool handled = ui::MainWindow::onCommand(id, notifyCode);
     // Nothing to place, or the limits said No: there is no run to wait for.
-    if (id == ui::kIdBet && idle && world_.run.runState.load() == driver::kRunIdle) finish();
+    if (id == ui::kIdBet && idle && world_.run.runState.load() == base::kRunIdle) finish();
     return handled;
 }
 
@@ -68,7 +68,7 @@ plat::Lresult BetWindow::onMessage(plat::Uint message, plat::Wparam wParam, plat
     const plat::Lresult result = ui::MainWindow::onMessage(message, wParam, lParam, handled);
     // The tick that completed the run.
     if (message == plat::WM_TIMER && ui::RunHasEnded(world_.run.runState) == false &&
-        (before == driver::kRunFinished || before == driver::kRunFailed)) {
+        (before == base::kRunFinished || before == base::kRunFailed)) {
         runResult_ = before;
         finish();
     }
@@ -88,7 +88,7 @@ void BetWindow::watchLineReads() {
     auto base = std::make_shared<plat::WndProc>();
     *base = plat::setWindowProc(list, [this, base](plat::Hwnd w, plat::Uint m, plat::Wparam wp, plat::Lparam lp) {
         const plat::Lresult result = plat::callWindowProc(*base, w, m, wp, lp);
-        if (m == plat::EM_GETLINE && world_.run.runState.load() == driver::kRunRunning && ++linesRead_ == stopAfterLines_)
+        if (m == plat::EM_GETLINE && world_.run.runState.load() == base::kRunRunning && ++linesRead_ == stopAfterLines_)
             pressBet(hwnd());
         return result;
     });

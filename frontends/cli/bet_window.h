@@ -7,37 +7,37 @@
 #include <cstdint>
 #include <string>
 
-#include "app/message_box_notifier.h"
-#include "app/profile_store.h"
-#include "app/settings.h"
-#include "betdata/bet_file_paths.h"
+#include "base/message_box_notifier.h"
+#include "base/profile_store.h"
+#include "base/settings.h"
+#include "base/next_bet_file.h"
 #include "betdata/bet_list_state.h"
 #include "clientdata/vote_log.h"
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 #include "driver/bet_runner.h"
 #include "driver/client_connector.h"
 #include "driver/driver_state.h"
 #include "driver/pat_driver.h"
 #include "ui/main_window.h"
-#include "app/run_control.h"
+#include "base/run_control.h"
 
 namespace cli {
 
 // Everything the program keeps, one instance, with its settings read from
 // the profile.
 struct BetRunWorld {
-    BetRunWorld(app::ProfileStore& profileStore, std::int64_t clock);
+    BetRunWorld(base::ProfileStore& profileStore, std::int64_t clock);
     BetRunWorld(const BetRunWorld&) = delete;
     BetRunWorld& operator=(const BetRunWorld&) = delete;
 
-    app::Settings settings;
-    app::ProfileStore& profile;
-    app::MessageBoxNotifier notifier;
-    clientdata::VotingTerms terms;
+    base::Settings settings;
+    base::ProfileStore& profile;
+    base::MessageBoxNotifier notifier;
+    base::VotingTerms terms;
     clientdata::VoteLogState voteLog;
     betdata::BetListState betList;
-    betdata::CurrentBetFile betFile;
-    app::RunControl run;
+    base::CurrentBetFile betFile;
+    base::RunControl run;
     driver::DriverState state;
     driver::PatDriver driver{state, terms, betFile, settings, notifier, run.programClock};
     driver::ClientConnector connector{driver};
@@ -71,7 +71,7 @@ private:
     std::string betText_;
     int stopAfterLines_;
     int linesRead_ = 0;
-    std::int16_t runResult_ = driver::kRunIdle;
+    std::int16_t runResult_ = base::kRunIdle;
     std::string listAfter_;
     std::uint32_t pressedAt_ = 0;
     std::int64_t runMs_ = 0;

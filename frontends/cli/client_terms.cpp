@@ -1,7 +1,7 @@
 #include "frontends/cli/client_terms.h"
 
-#include "app/strings.h"
-#include "betdata/bet_file_paths.h"
+#include "base/strings.h"
+#include "base/next_bet_file.h"
 #include "clientdata/terms_reader.h"
 #include "platform/files.h"
 
@@ -15,14 +15,14 @@ std::string clientExePath(const std::string& clientDir) {
     return clientDir + plat::pathSeparator() + kClientExeName;
 }
 
-void loadClientTerms(const std::string& clientDir, clientdata::VotingTerms& terms,
-                     app::Notifier& notifier, std::int64_t clock) {
-    betdata::CurrentBetFile betFile;  // the batch commands keep no bet-file choice
+void loadClientTerms(const std::string& clientDir, base::VotingTerms& terms,
+                     base::Notifier& notifier, std::int64_t clock) {
+    base::CurrentBetFile betFile;  // the batch commands keep no bet-file choice
     clientdata::TermsContext context{terms, betFile, "", ""};
     clientdata::LoadVotingTerms(context, clientExePath(clientDir),
                                 [&](const std::string& text) { notifier.text(text); });
     terms.termsChecked = clientdata::AreTermsCurrent(terms, clock) ? 1 : 0;
-    if (!terms.termsChecked) notifier.message(app::kMsgTermsUnchecked);
+    if (!terms.termsChecked) notifier.message(base::kMsgTermsUnchecked);
 }
 
 }  // namespace cli

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/notifier.h"
-#include "clientdata/voting_terms.h"
+#include "base/notifier.h"
+#include "base/voting_terms.h"
 
 namespace cli {
 
@@ -16,7 +16,7 @@ std::string clientExePath(const std::string& clientDir);
 
 // Loads the terms of clientDir into terms and sets termsChecked from the
 // program clock `clock`.
-void loadClientTerms(const std::string& clientDir, clientdata::VotingTerms& terms,
-                     app::Notifier& notifier, std::int64_t clock);
+void loadClientTerms(const std::string& clientDir, base::VotingTerms& terms,
+                     base::Notifier& notifier, std::int64_t clock);
 
 }  // namespace cli

@@ -1,6 +1,6 @@
 #include "frontends/cli/ledger_lines.h"
 
-#include "betdata/bet_line.h"
+#include "base/bet_line.h"
 #include "betdata/bet_list_render.h"
 
 namespace cli {
@@ -9,10 +9,10 @@ namespace {
 
 char kindLetter(centre::Kind kind) {
     switch (kind) {
-    case centre::Kind::Win: return betdata::kKindTansho;
-    case centre::Kind::Place: return betdata::kKindFukusho;
-    case centre::Kind::Bracket: return betdata::kKindWakuren;
-    case centre::Kind::Quinella: return betdata::kKindUmaren;
+    case centre::Kind::Win: return base::kKindTansho;
+    case centre::Kind::Place: return base::kKindFukusho;
+    case centre::Kind::Bracket: return base::kKindWakuren;
+    case centre::Kind::Quinella: return base::kKindUmaren;
     }
     return 0;
 }
@@ -24,7 +24,7 @@ std::string LedgerAsBetList(const std::vector<centre::LedgerEntry>& ledger) {
     int number = 0;
     for (const centre::LedgerEntry& entry : ledger) {
         const centre::Bet& bet = entry.bet;
-        betdata::BetLine line;
+        base::BetLine line;
         line.venue = static_cast<std::uint8_t>(bet.venue);
         line.race = static_cast<std::uint8_t>(bet.race);
         line.kind = kindLetter(bet.kind);

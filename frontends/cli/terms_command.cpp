@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "app/load_settings.h"
-#include "app/message_box_notifier.h"
-#include "app/profile_store.h"
-#include "app/settings_keys.h"
-#include "betdata/bet_file_paths.h"
+#include "base/load_settings.h"
+#include "base/message_box_notifier.h"
+#include "base/profile_store.h"
+#include "base/settings_keys.h"
+#include "base/next_bet_file.h"
 #include "betdata/bet_status.h"
 #include "clientdata/current_info.h"
 #include "clientdata/terms_reader.h"
@@ -21,6 +21,7 @@
 #include "frontends/cli/commands.h"
 #include "frontends/cli/batch_host.h"
 #include "frontends/cli/option_reader.h"
+#include "frontends/cli/terminal_encoding.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 
@@ -37,20 +38,15 @@ struct TermsOptions {
     std::string betDir;
     bool hasNow = false;
     std::int64_t now = 0;
-    bool utf8 = false;
+    TerminalEncoding encoding;
 };
-
-int fail(const std::string& reason) {
-    std::fprintf(stderr, "ornel %s: %s\n", kName, reason.c_str());
-    return 2;
-}
 
 bool parseOptions(const Args& args, TermsOptions& o, std::string& error) {
     OptionReader options(args);
     while (options.next()) {
         const std::string& a = options.current();
-        if (a == "--utf8") {
-            o.utf8 = true;
+        if (o.encoding.take(a)) {
+            continue;
         } else if (a == "--client-dir") {
             if (!options.value(o.clientDir, error)) return false;
         } else if (a == "--ini") {
@@ -61,23 +57,20 @@ bool parseOptions(const Args& args, TermsOptions& o, std::string& error) {
             if (!options.localTimeValue(o.now, error)) return false;
             o.hasNow = true;
         } else {
-            error = "unknown argument " + a;
+            error = options.notTaken();
             return false;
         }
     }
-    if (o.clientDir.empty()) {
-        error = "--client-dir DIR is required";
-        return false;
-    }
-    return true;
+    if (o.clientDir.empty()) error = missingOption("--client-dir DIR");
+    return error.empty() && o.encoding.complete(error);
 }
 
 // The main window and the settings as the vote-log reader sees them.  There
 // is no screen: the caption and the status box text are kept here.
 class StartUpHost : public clientdata::VoteLogHost {
 public:
-    StartUpHost(const betdata::BetListState& list, clientdata::VotingTerms& terms, app::Settings& settings,
-                app::ProfileStore* profile)
+    StartUpHost(const betdata::BetListState& list, base::VotingTerms& terms, base::Settings& settings,
+                base::ProfileStore* profile)
         : list_(list), terms_(terms), settings_(settings), profile_(profile) {}
 
     std::string mainCaption() override { return caption_; }
@@ -90,22 +83,22 @@ public:
     }
     void storeCurrentInfo(const std::string& line) override {
         settings_.currentInfo = line;
-        if (profile_) profile_->writeString(app::kSectionDefine, app::keys::kCurrentInfo, line);
+        if (profile_) profile_->writeString(base::kSectionDefine, base::keys::kCurrentInfo, line);
     }
     const std::string& statusText() const { return statusText_; }
 
 private:
     const betdata::BetListState& list_;
-    clientdata::VotingTerms& terms_;
-    app::Settings& settings_;
-    app::ProfileStore* profile_;
-    std::string caption_ = app::kProgramCaption;
+    base::VotingTerms& terms_;
+    base::Settings& settings_;
+    base::ProfileStore* profile_;
+    std::string caption_ = base::kProgramCaption;
     std::string statusText_;
 };
 
 struct StartUpResult {
     std::string statusText;
-    clientdata::VotingTerms terms;
+    base::VotingTerms terms;
     std::string betFilePath;
     std::string nextLogPath;
 };
@@ -113,25 +106,25 @@ struct StartUpResult {
 // The program's side, in the order of the main window's start-up.
 void startUpOnDesktop(const TermsOptions& o, StartUpResult& result) {
     const std::int64_t clock = plat::now();  // the program clock
-    app::Settings settings;
-    std::unique_ptr<app::FileProfileStore> profile;
+    base::Settings settings;
+    std::unique_ptr<base::FileProfileStore> profile;
     if (!o.ini.empty()) {
-        profile = std::make_unique<app::FileProfileStore>(o.ini);
-        app::LoadSettings(*profile, settings, clock);
+        profile = std::make_unique<base::FileProfileStore>(o.ini);
+        base::LoadSettings(*profile, settings, clock);
     }
     settings.pat95Dir = clientExePath(o.clientDir);
     if (!o.betDir.empty()) settings.betFileDir = o.betDir + plat::pathSeparator();
 
-    app::MessageBoxNotifier notifier;
-    clientdata::VotingTerms& terms = result.terms;
+    base::MessageBoxNotifier notifier;
+    base::VotingTerms& terms = result.terms;
     betdata::BetListState list;
-    betdata::CurrentBetFile betFile;
+    base::CurrentBetFile betFile;
     clientdata::VoteLogState voteLog;
     StartUpHost host(list, terms, settings, profile.get());
 
     clientdata::LoadCurrentInfo(terms, settings.currentInfo);
     const plat::LocalTime today = plat::localTime(clock);
-    betdata::NextBetFilePath(betFile, settings.betFileDir, betdata::BetFileDate{today.year, today.month, today.day});
+    base::NextBetFilePath(betFile, settings.betFileDir, base::BetFileDate{today.year, today.month, today.day});
     clientdata::VoteLogContext voteLogContext{terms, voteLog, betFile, settings.pat95Dir, host};
     clientdata::RefreshVoteLog(voteLogContext, clock);
     host.showBetStatus();
@@ -150,14 +143,14 @@ void startUpOnDesktop(const TermsOptions& o, StartUpResult& result) {
 }
 
 // One line per meeting slot in use: venue, 回, 日目 and the 14 race sale codes.
-std::string meetingLines(const clientdata::VotingTerms& terms) {
+std::string meetingLines(const base::VotingTerms& terms) {
     std::string lines;
-    for (int s = 0; s < clientdata::kMeetingSlots; ++s) {
-        const clientdata::MeetingTerms& m = terms.meetings[s];
+    for (int s = 0; s < base::kMeetingSlots; ++s) {
+        const base::MeetingTerms& m = terms.meetings[s];
         if (m.venueCode == 0) continue;
         lines += "slot " + std::to_string(s) + " venue " + std::to_string(m.venueCode) + " kai " +
                  std::to_string(m.kai) + " nichime " + std::to_string(m.nichime) + " sales ";
-        for (int k = 0; k < clientdata::kRaceBlocks; ++k)
+        for (int k = 0; k < base::kRaceBlocks; ++k)
             lines += (k ? "," : "") + std::to_string(m.races[k].raceSaleCode);
         lines += "\n";
     }
@@ -167,37 +160,51 @@ std::string meetingLines(const clientdata::VotingTerms& terms) {
 int runTerms(const Args& args) {
     TermsOptions o;
     std::string error;
-    if (!parseOptions(args, o, error)) return fail(error);
+    if (!parseOptions(args, o, error)) return usageError(kName, error);
     if (!o.ini.empty()) {
         // A missing profile is a first start: defaults.  One that exists must
         // be readable.
         std::error_code ec;
         if (std::filesystem::exists(o.ini, ec)) {
             std::string unused;
-            if (!readInput(o.ini, unused, error)) return fail(error);
+            if (!readInput(o.ini, unused, error)) return commandError(kName, error);
         }
         o.ini = std::filesystem::absolute(o.ini, ec).string();
     }
 
     const std::unique_ptr<BatchHost> host = BatchHost::make(o.hasNow ? o.now : plat::now());
-    if (!host->ready()) return fail("cannot make a temporary directory");
+    if (!host->ready()) return commandError(kName, "cannot make a temporary directory");
     StartUpResult result;
     const bool finished = host->runOrnel([&] { startUpOnDesktop(o, result); });
 
     std::string out = result.statusText + "\n\n" + meetingLines(result.terms);
     out += "current-bet-file " + result.betFilePath + "\n";
     out += "next-log " + result.nextLogPath + "\n";
-    writeOut(outputText(out, o.utf8));
-    printBoxes(stderr, host->boxes(), o.utf8);
-    if (!finished) return fail("the run did not finish");
-    return 0;
+    const bool utf8 = o.encoding.utf8Output();
+    writeOut(outputText(out, utf8));
+    printBoxes(stderr, host->boxes(), utf8);
+    if (!finished) return commandError(kName, "the run did not finish");
+    return kExitOk;
 }
 
 }  // namespace
 
 extern const Command kTermsCommand = {
     kName,
-    "terms --client-dir DIR [--ini FILE] [--bet-dir DIR2] [--now \"YYYY-MM-DD HH:MM\"] [--utf8]",
+    "--client-dir DIR [--ini FILE] [--bet-dir DIR2] [--now \"YYYY-MM-DD HH:MM\"] [--utf8|--sjis]",
+    "Runs the data part of the main window's start-up: the running totals of\n"
+    "\"Current Info\", today's expected bet file, the newest vote log Lg-NN.JRA of\n"
+    "DIR (echoed into the bet log of the bet-file directory), then the voting terms\n"
+    "Uy-a.Jra, Uy-b.Jra, Uy-c.Jra of DIR.  Prints the status box, an empty line,\n"
+    "one line per meeting (slot, venue, kai, nichime, the sale codes of its races),\n"
+    "current-bet-file PATH and next-log PATH; the boxes go to standard error.\n"
+    "\n"
+    "  --client-dir DIR  the betting client's directory (required)\n"
+    "  --ini FILE        the settings profile (written as the program writes it)\n"
+    "  --bet-dir DIR2    the bet-file directory, where the bet log goes\n"
+    "  --now TIME        the program clock, \"YYYY-MM-DD HH:MM\" (default: now)\n"
+    "  --utf8            UTF-8 output whatever the locale\n"
+    "  --sjis            Shift-JIS output whatever the locale\n",
     runTerms,
 };
 

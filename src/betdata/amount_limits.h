@@ -1,8 +1,8 @@
 // The purchase limits checked before a run: per race and per vote.
 #pragma once
 
-#include "app/notifier.h"
-#include "app/settings.h"
+#include "base/notifier.h"
+#include "base/settings.h"
 #include "betdata/bet_table.h"
 
 namespace betdata {
@@ -12,7 +12,7 @@ enum class LimitDecision { Proceed, Abort };
 // Sums the table per (venue, race) and in total.  The first race above
 // "Limit Race" and a total above "Limit Time" each ask, after the
 // exclamation beep, whether to go on; any No aborts.
-LimitDecision CheckAmountLimits(const BetTable& table, const app::Settings& settings,
-                                app::Notifier& notifier);
+LimitDecision CheckAmountLimits(const BetTable& table, const base::Settings& settings,
+                                base::Notifier& notifier);
 
 }  // namespace betdata

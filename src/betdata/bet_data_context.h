@@ -8,16 +8,16 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/notifier.h"
-#include "app/profile_store.h"
-#include "app/settings.h"
-#include "betdata/bet_file_paths.h"
+#include "base/notifier.h"
+#include "base/profile_store.h"
+#include "base/settings.h"
+#include "base/next_bet_file.h"
 #include "betdata/bet_list_context.h"
-#include "betdata/bet_list_edit.h"
+#include "base/bet_list_edit.h"
 #include "betdata/bet_list_state.h"
 #include "betdata/bet_status.h"
 #include "betdata/unmovable_bet_files.h"
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 #include "platform/wintypes.h"
 
 namespace betdata {
@@ -32,31 +32,31 @@ struct BetListWindows {
 struct BetDataContext {
     BetListWindows windows;
     BetListState& state;
-    clientdata::VotingTerms& terms;
-    app::Settings& settings;
-    app::ProfileStore& profile;
-    app::Notifier& notifier;
-    CurrentBetFile& betFile;
+    base::VotingTerms& terms;
+    base::Settings& settings;
+    base::ProfileStore& profile;
+    base::Notifier& notifier;
+    base::CurrentBetFile& betFile;
     UnmovableBetFiles& unmovableFiles;
     const std::atomic<std::int64_t>& clock;  // the program clock
     const std::atomic<int>& autoMode;
     // The client steps: ConnectClient (none: nothing to connect, the step
     // succeeds) and RefreshVotingTerms (empty: nothing to do).
-    TermsConnector* connector = nullptr;
+    base::TermsConnector* connector = nullptr;
     std::function<void()> refreshVotingTerms;
     // RefreshVoteLog with the main window's vote-log context.
     std::function<void()> refreshVoteLog;
 
     // The bet list as the grammar sees it.
-    EditBetList listText{0};
+    base::EditBetList listText{0};
 
     BetListContext listContext() {
-        listText = EditBetList(windows.betList);
+        listText = base::EditBetList(windows.betList);
         return BetListContext{listText, state, terms, notifier, connector};
     }
     void showStatus() { ShowBetStatus(windows.status, state, terms); }
     // ConnectClient with mode 0: true when the day's terms are ready.
-    bool connectTerms() { return connector == nullptr || connector->connectClient(kConnectTermsOnly) == 0; }
+    bool connectTerms() { return connector == nullptr || connector->connectClient(base::kConnectTermsOnly) == 0; }
 };
 
 }  // namespace betdata

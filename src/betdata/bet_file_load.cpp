@@ -73,7 +73,7 @@ bool LoadBetFile(BetDataContext& c, const std::string& path) {
     SetCaretToStart(c.windows.betList);
     plat::postMessage(c.windows.main, kMsgReparseRequest, 0, 0);
     if (c.refreshVoteLog) c.refreshVoteLog();
-    NextBetFilePath(c.betFile, c.settings.betFileDir, std::nullopt);
+    base::NextBetFilePath(c.betFile, c.settings.betFileDir, std::nullopt);
     return true;
 }
 

@@ -3,22 +3,22 @@
 #include <array>
 #include <string_view>
 
-#include "app/strings.h"
-#include "betdata/bet_kind.h"
+#include "base/strings.h"
+#include "base/bet_kind.h"
 #include "betdata/bet_list_render.h"
-#include "betdata/venue.h"
+#include "base/venue.h"
 
 namespace betdata {
 
 namespace {
 
-using clientdata::RaceTerms;
-using clientdata::VotingTerms;
+using base::RaceTerms;
+using base::VotingTerms;
 
 constexpr std::string_view kDelimiters = " ,\t\n";
 constexpr char kKindUnset = '?';
-constexpr int kMaxHorse = clientdata::kMaxHorses;   // numbers 1..18 are horses or brackets
-constexpr int kMaxBracket = clientdata::kBrackets;  // 枠連 numbers are 1..8
+constexpr int kMaxHorse = base::kMaxHorses;   // numbers 1..18 are horses or brackets
+constexpr int kMaxBracket = base::kBrackets;  // 枠連 numbers are 1..8
 constexpr int kFirstAmount = 100;  // 100 or more (or 0) is an amount in yen; 19..99 mean nothing
 // Digit runs are read up to this value; anything larger is certainly an
 // amount above the field's limit, so it need not be exact.
@@ -38,13 +38,13 @@ int readDigits(std::string_view text, std::size_t& at) {
 
 // The terms of a race of a meeting slot, or nullptr outside the record.
 const RaceTerms* raceTerms(const VotingTerms& terms, int slot, int race) {
-    if (slot < 0 || slot >= clientdata::kMeetingSlots) return nullptr;
-    if (race < 1 || race > clientdata::kRaceBlocks) return nullptr;
+    if (slot < 0 || slot >= base::kMeetingSlots) return nullptr;
+    if (race < 1 || race > base::kRaceBlocks) return nullptr;
     return &terms.meetings[slot].races[race - 1];
 }
 
-bool validSlot(int slot) { return slot >= 0 && slot < clientdata::kMeetingSlots; }
-bool validRace(int race) { return race >= 1 && race <= clientdata::kRacesPerDay; }
+bool validSlot(int slot) { return slot >= 0 && slot < base::kMeetingSlots; }
+bool validRace(int race) { return race >= 1 && race <= base::kRacesPerDay; }
 
 // Horses, brackets and the three markers of a line's number part.
 class NumberBuffer {
@@ -67,7 +67,7 @@ public:
     bool startsWithMarker() const { return size_ > 0 && !isNumber(items_[0]); }
 
 private:
-    std::array<int, kLineBufferBytes> items_{};
+    std::array<int, base::kLineBufferBytes> items_{};
     std::size_t size_ = 0;
 };
 
@@ -116,20 +116,20 @@ private:
                 }
                 continue;  // a race, or a line number
             }
-            if (int venue = VenueFromToken(token)) {
+            if (int venue = base::VenueFromToken(token)) {
                 takeVenue(venue);
                 continue;
             }
             char kind = 0;
-            if (FindKindToken(token, kind)) {
+            if (base::FindKindToken(token, kind)) {
                 s_.kind = kind;
                 continue;
             }
             if (!isLetter(first)) {
-                ctx_.notifier.message(app::kMsgBadVenueOrKind);
+                ctx_.notifier.message(base::kMsgBadVenueOrKind);
                 return std::string_view::npos;
             }
-            if (isBetKind(static_cast<char>(upper(first)))) {
+            if (base::isBetKind(static_cast<char>(upper(first)))) {
                 if (token.size() == 1) {
                     s_.kind = token[0];
                 } else if (isDigit(token[1])) {
@@ -148,7 +148,7 @@ private:
         if (!validSlot(s_.slot)) return false;
         // A race the terms hold no record of (beyond race 14) is not on sale either.
         const RaceTerms* race = raceTerms(ctx_.terms, s_.slot, s_.race);
-        if (!race || race->raceSaleCode <= 0) ctx_.notifier.message(app::kMsgRaceNotOnSale);
+        if (!race || race->raceSaleCode <= 0) ctx_.notifier.message(base::kMsgRaceNotOnSale);
         return true;
     }
 
@@ -160,7 +160,7 @@ private:
         }
         s_.slot = ctx_.terms.slotOfVenue(venue);
         if (s_.slot < 0) {
-            ctx_.notifier.message(app::kMsgVenueNotHeld);
+            ctx_.notifier.message(base::kMsgVenueNotHeld);
             s_.slot = kNoMeetingSlot;
         }
     }
@@ -176,12 +176,12 @@ private:
                 if (n >= 1 && n <= kMaxHorse) {
                     numbers_.push(n);
                 } else if (n == 0 || n >= kFirstAmount) {
-                    amount_ = n / kYenPerUnit;
+                    amount_ = n / base::kYenPerUnit;
                     return;
                 }
                 continue;
             }
-            if (isBetKind(c)) s_.kind = c;
+            if (base::isBetKind(c)) s_.kind = c;
             else if (c == '-') numbers_.push(NumberBuffer::kDash);
             else if (c == ',') numbers_.push(NumberBuffer::kComma);
             else if (c == 'A') numbers_.push(NumberBuffer::kAll);
@@ -191,29 +191,29 @@ private:
 
     // The kind the shape of the numbers asks for, and the kind in force.
     void settleKind() {
-        char shape = kKindTansho;
+        char shape = base::kKindTansho;
         if (numbers_.hasDash()) {
-            shape = kKindUmaren;
+            shape = base::kKindUmaren;
             if (termsInForce()) {
                 const RaceTerms* race = raceTerms(ctx_.terms, s_.slot, s_.race);
-                shape = race && race->raceSaleCode == clientdata::kRaceQuinellaCode ? kKindUmaren
-                                                                                    : kKindWakuren;
+                shape = race && race->raceSaleCode == base::kRaceQuinellaCode ? base::kKindUmaren
+                                                                                    : base::kKindWakuren;
             }
         }
         if (s_.kind == kKindUnset) s_.kind = shape;
-        else if (shape == kKindTansho && isPairKind(s_.kind)) s_.kind = kKindTansho;
-        else if (isPairKind(shape) && isSingleKind(s_.kind)) s_.kind = shape;
+        else if (shape == base::kKindTansho && base::isPairKind(s_.kind)) s_.kind = base::kKindTansho;
+        else if (base::isPairKind(shape) && base::isSingleKind(s_.kind)) s_.kind = shape;
     }
 
     void addBets() {
         // An amount that does not fit the amount field must not wrap into a
         // different stake: the line's bets are refused (they vanish from
         // the list at the render, like any refused line).
-        if (amount_ > kMaxAmountUnits) return;
-        if (isSingleKind(s_.kind)) {
+        if (amount_ > base::kMaxAmountUnits) return;
+        if (base::isSingleKind(s_.kind)) {
             for (std::size_t i = 0; i < numbers_.size(); ++i)
                 if (NumberBuffer::isNumber(numbers_[i])) add(numbers_[i], 0);
-        } else if (isPairKind(s_.kind)) {
+        } else if (base::isPairKind(s_.kind)) {
             addPairs();
         }
     }
@@ -239,7 +239,7 @@ private:
     // How far '-A' reaches: the race's runners (馬連 with terms in force),
     // 18 horses, or the 8 brackets.
     int allLimit() const {
-        if (s_.kind == kKindWakuren) return kMaxBracket;
+        if (s_.kind == base::kKindWakuren) return kMaxBracket;
         if (termsInForce()) {
             const RaceTerms* race = raceTerms(ctx_.terms, s_.slot, s_.race);
             int runners = race ? race->runnerCount : 0;
@@ -249,7 +249,7 @@ private:
     }
 
     void add(int first, int second) {
-        BetLine bet;
+        base::BetLine bet;
         bet.venue = static_cast<std::uint8_t>(s_.venue);
         bet.race = static_cast<std::uint8_t>(s_.race);
         bet.kind = s_.kind;
@@ -266,43 +266,43 @@ private:
 };
 
 // The terms checks of one bet; true when it may be bet.
-bool passesTerms(const VotingTerms& terms, int slot, const BetLine& bet) {
+bool passesTerms(const VotingTerms& terms, int slot, const base::BetLine& bet) {
     const RaceTerms* race = raceTerms(terms, slot, bet.race);
     if (!race) return false;
     auto horseOnSale = [&](int horse) {
         return horse >= 1 && horse <= kMaxHorse &&
-               race->horseSaleCodes[horse - 1] == clientdata::kHorseOnSale;
+               race->horseSaleCodes[horse - 1] == base::kHorseOnSale;
     };
     switch (bet.kind) {
-    case kKindTansho:
-    case kKindFukusho: return horseOnSale(bet.first);
-    case kKindUmaren: return bet.first != bet.second && horseOnSale(bet.first) && horseOnSale(bet.second);
-    case kKindWakuren:
+    case base::kKindTansho:
+    case base::kKindFukusho: return horseOnSale(bet.first);
+    case base::kKindUmaren: return bet.first != bet.second && horseOnSale(bet.first) && horseOnSale(bet.second);
+    case base::kKindWakuren:
         if (bet.first == bet.second)
-            return race->sameBracketSaleCodes[bet.first - 1] == clientdata::kSameBracketOnSale;
-        return race->bracketSaleCodes[bet.first - 1] >= clientdata::kBracketOnSale &&
-               race->bracketSaleCodes[bet.second - 1] >= clientdata::kBracketOnSale;
+            return race->sameBracketSaleCodes[bet.first - 1] == base::kSameBracketOnSale;
+        return race->bracketSaleCodes[bet.first - 1] >= base::kBracketOnSale &&
+               race->bracketSaleCodes[bet.second - 1] >= base::kBracketOnSale;
     default: return false;
     }
 }
 
-bool validBrackets(const BetLine& bet) {
+bool validBrackets(const base::BetLine& bet) {
     return bet.first >= 1 && bet.first <= kMaxBracket && bet.second >= 1 && bet.second <= kMaxBracket;
 }
 
 }  // namespace
 
-int AddBet(BetListContext& ctx, int meetingSlot, BetLine bet) {
+int AddBet(BetListContext& ctx, int meetingSlot, base::BetLine bet) {
     // Brackets run from 1 to 8: a 枠連 bet on any other number does not
     // exist, whether or not the terms are checked.
-    if (bet.kind == kKindWakuren && !validBrackets(bet)) return -1;
+    if (bet.kind == base::kKindWakuren && !validBrackets(bet)) return -1;
     if (ctx.terms.inForce() && !passesTerms(ctx.terms, meetingSlot, bet)) return -1;
-    if (isSingleKind(bet.kind)) bet.second = 0;
+    if (base::isSingleKind(bet.kind)) bet.second = 0;
     else if (bet.second < bet.first) std::swap(bet.first, bet.second);
 
     BetTable& table = ctx.state.table;
     if (table.full()) {
-        ctx.notifier.message(app::kMsgTooManyBets);
+        ctx.notifier.message(base::kMsgTooManyBets);
         return -1;
     }
     table.entries[table.count++] = bet;
@@ -311,14 +311,14 @@ int AddBet(BetListContext& ctx, int meetingSlot, BetLine bet) {
 
 void ParseBetList(BetListContext& ctx, bool skipTermsCheck, PostStep postStep) {
     if (!skipTermsCheck && ctx.connector &&
-        ctx.connector->connectClient(kConnectTermsOnly) == -1)
+        ctx.connector->connectClient(base::kConnectTermsOnly) == -1)
         return;
 
     BetTable& table = ctx.state.table;
     table.clear();
     ParseState state;
     const int lines = ctx.list.lineCount();
-    char buffer[kLineBufferBytes];
+    char buffer[base::kLineBufferBytes];
     for (int i = 0; i < lines; ++i) {
         std::size_t length = ctx.list.readLine(i, buffer, sizeof buffer);
         LineParser(ctx, state).parse(std::string_view(buffer, length));

@@ -3,7 +3,7 @@
 // the list is rewritten in canonical form.
 #pragma once
 
-#include "betdata/bet_line.h"
+#include "base/bet_line.h"
 #include "betdata/bet_list_context.h"
 
 namespace betdata {
@@ -24,6 +24,6 @@ void ParseBetList(BetListContext& ctx, bool skipTermsCheck, PostStep postStep = 
 // -1 when refused (silently by the checks, with message 8001 when the table
 // is full).  Pair numbers are put in ascending order; single kinds get
 // second = 0.
-int AddBet(BetListContext& ctx, int meetingSlot, BetLine bet);
+int AddBet(BetListContext& ctx, int meetingSlot, base::BetLine bet);
 
 }  // namespace betdata

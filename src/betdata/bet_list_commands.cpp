@@ -64,7 +64,7 @@ void BetListCommands::merge() {
 }
 
 void BetListCommands::clear() {
-    EditBetList(c_.windows.betList).clear();
+    base::EditBetList(c_.windows.betList).clear();
     c_.state.listCount = 0;
     c_.state.listTotal = 0;
     c_.showStatus();

@@ -3,31 +3,20 @@
 // connection that makes sure the terms are loaded.
 #pragma once
 
-#include "app/notifier.h"
+#include "base/notifier.h"
+#include "base/terms_connector.h"
 #include "betdata/bet_list_state.h"
-#include "betdata/bet_list_text.h"
-#include "clientdata/voting_terms.h"
+#include "base/bet_list_text.h"
+#include "base/voting_terms.h"
 
 namespace betdata {
 
-// The client connection as parsing needs it.  The driver implements it with
-// its ConnectClient: 0 when the client is ready (or there is nothing to do),
-// -1 when it failed (the user has been told).
-class TermsConnector {
-public:
-    virtual ~TermsConnector() = default;
-    virtual int connectClient(int mode) = 0;
-};
-
-// ConnectClient mode that only makes sure the day's voting terms are loaded.
-constexpr int kConnectTermsOnly = 0;
-
 struct BetListContext {
-    BetListText& list;
+    base::BetListText& list;
     BetListState& state;
-    const clientdata::VotingTerms& terms;
-    app::Notifier& notifier;
-    TermsConnector* connector = nullptr;  // none: the terms step does nothing
+    const base::VotingTerms& terms;
+    base::Notifier& notifier;
+    base::TermsConnector* connector = nullptr;  // none: the terms step does nothing
 };
 
 }  // namespace betdata

@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "betdata/bet_list_text.h"
+#include "base/bet_list_text.h"
 
 namespace betdata {
 
-class MemoryBetList : public BetListText {
+class MemoryBetList : public base::BetListText {
 public:
     MemoryBetList() = default;
     explicit MemoryBetList(std::string text) : text_(std::move(text)) {}

@@ -2,25 +2,22 @@
 // shown in the status box and the importers' header state.
 #pragma once
 
-#include <atomic>
-
+#include "base/list_counters.h"
 #include "betdata/bet_table.h"
+#include "betdata/unmovable_bet_files.h"
 
 namespace betdata {
 
-struct BetListState {
+struct BetListState : base::ListCounters {
     // Rebuilt from the bet list text by every parse; the text is authoritative.
     BetTable table;
-    // Bet lines in the list and their sum in yen.  Rendering and the
-    // importers set them on the window thread; the BetRunner thread
-    // recomputes them per batch while a run lasts.
-    std::atomic<int> listCount{0};
-    std::atomic<int> listTotal{0};
     // Month and day of the last import header.
     int headerMonth = 0;
     int headerDay = 0;
     // Set when the user answered No to an import's date or meeting question.
     bool importCancelled = false;
+    // Loaded bet files that could be neither renamed nor removed.
+    UnmovableBetFiles unmovableFiles;
 };
 
 }  // namespace betdata

@@ -12,8 +12,8 @@ constexpr std::size_t kPasteLineBytes = 2047;
 
 }  // namespace
 
-bool BetLogEntry::open(const CurrentBetFile& betFile, std::int64_t clock) {
-    const std::string path = BetLogPath(betFile, clock);
+bool BetLogEntry::open(const base::CurrentBetFile& betFile, std::int64_t clock) {
+    const std::string path = base::BetLogPath(betFile, clock);
     return !path.empty() && file_.open(path, plat::TextFile::Mode::Append);
 }
 
@@ -21,7 +21,7 @@ void BetLogEntry::writeHeader(Kind kind, std::int64_t clock) {
     file_.write(plat::formatTime(clock, kind == Kind::Load ? kLoadHeader : kPasteHeader));
 }
 
-void WritePasteEntry(const CurrentBetFile& betFile, std::int64_t clock,
+void WritePasteEntry(const base::CurrentBetFile& betFile, std::int64_t clock,
                      std::span<const std::string> stagedLines) {
     BetLogEntry log;
     if (!log.open(betFile, clock)) return;

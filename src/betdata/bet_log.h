@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "betdata/bet_file_paths.h"
+#include "base/next_bet_file.h"
 #include "platform/files.h"
 
 namespace betdata {
@@ -18,7 +18,7 @@ public:
 
     // Opens the day's log (date of clock) for append; false when it cannot
     // be opened.
-    bool open(const CurrentBetFile& betFile, std::int64_t clock);
+    bool open(const base::CurrentBetFile& betFile, std::int64_t clock);
     // "\nLOAD BET FILE %y/%m/%d %H:%M:%S\n" or "\nPASTE BET DATA …\n".
     void writeHeader(Kind kind, std::int64_t clock);
     // Text exactly as given (a loaded file's line keeps its own "\n").
@@ -33,7 +33,7 @@ private:
 // stands after the import (lines without their line breaks; the empty line
 // after a final line break is no line of text), each cut at its first CR
 // and ended with "\n".  A log that cannot be opened is skipped silently.
-void WritePasteEntry(const CurrentBetFile& betFile, std::int64_t clock,
+void WritePasteEntry(const base::CurrentBetFile& betFile, std::int64_t clock,
                      std::span<const std::string> stagedLines);
 
 }  // namespace betdata

@@ -22,13 +22,13 @@ constexpr int kRaceCardDayDivisor = 100;  // raceCardDate is month * 100 + day
 
 }  // namespace
 
-std::string FormatBetStatus(int listCount, int listTotalYen, const clientdata::VotingTerms& t) {
+std::string FormatBetStatus(int listCount, int listTotalYen, const base::VotingTerms& t) {
     char text[kStatusBytes];
     int used = 0;
     if (listCount > 0) used = std::snprintf(text, sizeof text, kListLineFormat, listTotalYen, listCount);
     if (used < 0) used = 0;
     std::snprintf(text + used, sizeof text - static_cast<std::size_t>(used), kTermsLinesFormat,
-                  t.todayPurchase, clientdata::kBetsPerDay - t.betsRemaining, t.availableAmount,
+                  t.todayPurchase, base::kBetsPerDay - t.betsRemaining, t.availableAmount,
                   t.betsRemaining, t.periodPayout, t.periodPurchase, t.todayPayout, t.todayPurchase,
                   t.prevDayPayout, t.prevDayPurchase, t.purchaseLimit, t.accountBalance,
                   t.termsMonth, t.termsDay, t.raceCardDate / kRaceCardDayDivisor,

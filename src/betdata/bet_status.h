@@ -4,17 +4,17 @@
 #include <string>
 
 #include "betdata/bet_list_state.h"
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 #include "platform/wintypes.h"
 
 namespace betdata {
 
 // The status text: the bet list's total line (only while the list holds
 // bets), then the purchase, balance and date lines.
-std::string FormatBetStatus(int listCount, int listTotalYen, const clientdata::VotingTerms& terms);
+std::string FormatBetStatus(int listCount, int listTotalYen, const base::VotingTerms& terms);
 
 // Writes the status text into the status box (an edit control) and clears
 // the terms' request for a redraw.
-void ShowBetStatus(plat::Hwnd statusBox, const BetListState& state, clientdata::VotingTerms& terms);
+void ShowBetStatus(plat::Hwnd statusBox, const BetListState& state, base::VotingTerms& terms);
 
 }  // namespace betdata

@@ -4,7 +4,7 @@
 
 namespace betdata {
 
-void ShowBetStatus(plat::Hwnd statusBox, const BetListState& state, clientdata::VotingTerms& terms) {
+void ShowBetStatus(plat::Hwnd statusBox, const BetListState& state, base::VotingTerms& terms) {
     plat::setWindowText(statusBox, FormatBetStatus(state.listCount, state.listTotal, terms));
     terms.statusDirty = 0;
 }

@@ -3,19 +3,19 @@
 
 #include <array>
 
-#include "betdata/bet_line.h"
+#include "base/bet_line.h"
 
 namespace betdata {
 
 constexpr int kMaxBets = 300;
 
 struct BetTable {
-    std::array<BetLine, kMaxBets> entries{};
+    std::array<base::BetLine, kMaxBets> entries{};
     int count = 0;
     int totalYen = 0;  // sum of the amounts x 100, set by rendering
 
     void clear() {
-        entries.fill(BetLine{});
+        entries.fill(base::BetLine{});
         count = 0;
         totalYen = 0;
     }

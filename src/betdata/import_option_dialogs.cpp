@@ -1,62 +1,47 @@
 #include "betdata/import_option_dialogs.h"
 
-#include "app/settings_write_sets.h"
+#include "base/dialog_parts.h"
+#include "base/settings_write_sets.h"
 #include "platform/dialog.h"
 
 namespace betdata {
 
 namespace {
 
-using plat::DialogItem;
+using namespace base::dlg;
 
-constexpr const char* kDialogFont = "ＭＳ ゴシック";
-constexpr int kNoId = -1;  // labels
-constexpr plat::Dword kCheckStyle = plat::BS_AUTOCHECKBOX | plat::WS_TABSTOP;
-constexpr plat::Dword kAmountStyle = plat::ES_NUMBER | plat::WS_BORDER | plat::WS_TABSTOP;
-constexpr plat::Dword kOkStyle = plat::BS_DEFPUSHBUTTON | plat::WS_TABSTOP;
-constexpr plat::Dword kCancelStyle = plat::BS_PUSHBUTTON | plat::WS_TABSTOP;
-constexpr const char* kOkCaption = "OK";
-constexpr const char* kCancelCaption = "ｷｬﾝｾﾙ";
 constexpr const char* kYen = "円";
 
 plat::DialogTemplate fhwarsTemplate() {
-    plat::DialogTemplate t;
-    t.caption = kFhwarsDialogCaption;
-    t.cx = 190;
-    t.cy = 86;
-    t.fontName = kDialogFont;
+    plat::DialogTemplate t = DialogFrame(kFhwarsDialogCaption, 190, 86);
     t.items = {
         {kNoId, "Static", "購入金額", plat::SS_LEFT, 112, 6, 40, 8},
         {kIdFhwarsTan, "Button", "・単勝・・・・・・・・・・・・・", kCheckStyle, 8, 18, 100, 10},
-        {kIdFhwarsTanAmount, "Edit", "", kAmountStyle, 112, 17, 50, 12},
+        {kIdFhwarsTanAmount, "Edit", "", kNumberFieldStyle, 112, 17, 50, 12},
         {kNoId, "Static", kYen, plat::SS_LEFT, 166, 19, 12, 8},
         {kIdFhwarsFuku, "Button", "・単勝を複勝として・・・", kCheckStyle, 8, 34, 100, 10},
-        {kIdFhwarsFukuAmount, "Edit", "", kAmountStyle, 112, 33, 50, 12},
+        {kIdFhwarsFukuAmount, "Edit", "", kNumberFieldStyle, 112, 33, 50, 12},
         {kNoId, "Static", kYen, plat::SS_LEFT, 166, 35, 12, 8},
         {kIdFhwarsRen, "Button", "・連勝・・・・・・・・・・・・・", kCheckStyle, 8, 50, 100, 10},
-        {kIdFhwarsRenAmount, "Edit", "", kAmountStyle, 112, 49, 50, 12},
+        {kIdFhwarsRenAmount, "Edit", "", kNumberFieldStyle, 112, 49, 50, 12},
         {kNoId, "Static", kYen, plat::SS_LEFT, 166, 51, 12, 8},
-        {plat::IDOK, "Button", kOkCaption, kOkStyle, 48, 66, 44, 14},
-        {plat::IDCANCEL, "Button", kCancelCaption, kCancelStyle, 100, 66, 44, 14},
+        {plat::IDOK, "Button", kOkCaption, kDefaultButtonStyle, 48, 66, 44, 14},
+        {plat::IDCANCEL, "Button", kCancelCaption, kButtonStyle, 100, 66, 44, 14},
     };
     return t;
 }
 
 plat::DialogTemplate dbmnTemplate() {
-    plat::DialogTemplate t;
-    t.caption = kDbmnDialogCaption;
-    t.cx = 170;
-    t.cy = 62;
-    t.fontName = kDialogFont;
+    plat::DialogTemplate t = DialogFrame(kDbmnDialogCaption, 170, 62);
     t.items = {
         {kNoId, "Static", "ダブリ数", plat::SS_LEFT, 8, 8, 40, 8},
-        {kIdDbmnSoft, "Edit", "", kAmountStyle, 50, 6, 36, 12},
+        {kIdDbmnSoft, "Edit", "", kNumberFieldStyle, 50, 6, 36, 12},
         {kNoId, "Static", "ソフト以上を取り込む", plat::SS_LEFT, 90, 8, 76, 8},
         {kNoId, "Static", "購入金額", plat::SS_LEFT, 8, 24, 40, 8},
-        {kIdDbmnAmount, "Edit", "", kAmountStyle, 50, 22, 50, 12},
+        {kIdDbmnAmount, "Edit", "", kNumberFieldStyle, 50, 22, 50, 12},
         {kNoId, "Static", kYen, plat::SS_LEFT, 104, 24, 12, 8},
-        {plat::IDOK, "Button", kOkCaption, kOkStyle, 34, 42, 44, 14},
-        {plat::IDCANCEL, "Button", kCancelCaption, kCancelStyle, 86, 42, 44, 14},
+        {plat::IDOK, "Button", kOkCaption, kDefaultButtonStyle, 34, 42, 44, 14},
+        {plat::IDCANCEL, "Button", kCancelCaption, kButtonStyle, 86, 42, 44, 14},
     };
     return t;
 }
@@ -101,7 +86,7 @@ void exchangeDbmn(plat::DataExchange& dx, DbmnOptions& o) {
 
 }  // namespace
 
-bool EditFhwarsOptions(plat::Hwnd owner, app::Settings& settings, app::ProfileStore& profile,
+bool EditFhwarsOptions(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
                        FhwarsOptions& chosen) {
     const FhwarsOptions current{.takePairs = settings.fhwarsRen,
                                 .takeWin = settings.fhwarsTan,
@@ -117,18 +102,18 @@ bool EditFhwarsOptions(plat::Hwnd owner, app::Settings& settings, app::ProfileSt
     settings.fhwarsKingaku = chosen.pairAmount;
     settings.fhwarsTanKingaku = chosen.winAmount;
     settings.fhwarsFukuKingaku = chosen.placeAmount;
-    app::WriteFhwarsSettings(profile, settings);
+    base::WriteFhwarsSettings(profile, settings);
     return true;
 }
 
-bool EditDbmnOptions(plat::Hwnd owner, app::Settings& settings, app::ProfileStore& profile,
+bool EditDbmnOptions(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
                      DbmnOptions& chosen) {
     const DbmnOptions current{.minAgreement = settings.dbmnSoft, .amount = settings.dbmnKingaku};
     OptionsDialog<DbmnOptions> dialog(dbmnTemplate(), current, exchangeDbmn);
     if (!dialog.run(owner, chosen)) return false;
     settings.dbmnSoft = chosen.minAgreement;
     settings.dbmnKingaku = chosen.amount;
-    app::WriteDbmnSettings(profile, settings);
+    base::WriteDbmnSettings(profile, settings);
     return true;
 }
 

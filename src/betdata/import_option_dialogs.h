@@ -3,8 +3,8 @@
 // profile) and hands the chosen options to the import.
 #pragma once
 
-#include "app/profile_store.h"
-#include "app/settings.h"
+#include "base/profile_store.h"
+#include "base/settings.h"
 #include "betdata/importers/dbmn_importer.h"
 #include "betdata/importers/fhwars_importer.h"
 #include "platform/wintypes.h"
@@ -32,10 +32,10 @@ constexpr int kDbmnSoftMin = 1;
 constexpr int kDbmnSoftMax = 9999;
 
 // True on OK, with the six FHWARS settings stored and copied to chosen.
-bool EditFhwarsOptions(plat::Hwnd owner, app::Settings& settings, app::ProfileStore& profile,
+bool EditFhwarsOptions(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
                        FhwarsOptions& chosen);
 // True on OK, with "Dbmn Soft" and "Dbmn Kingaku" stored and copied to chosen.
-bool EditDbmnOptions(plat::Hwnd owner, app::Settings& settings, app::ProfileStore& profile,
+bool EditDbmnOptions(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
                      DbmnOptions& chosen);
 
 }  // namespace betdata

@@ -16,7 +16,7 @@ class EditImportHost : public StagedImportHost {
 public:
     explicit EditImportHost(BetDataContext& context) : c_(context) {}
 
-    const clientdata::VotingTerms& terms() const override { return c_.terms; }
+    const base::VotingTerms& terms() const override { return c_.terms; }
     bool askYesNo(int messageId) override {
         return c_.notifier.message(messageId, plat::MB_YESNO) == plat::IDYES;
     }

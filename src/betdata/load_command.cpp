@@ -21,11 +21,11 @@ std::string ExpectedBetFileToLoad(const BetDataContext& c) {
     const std::string& path = c.betFile.path;
     if (path.empty()) return {};
     std::string upper = path;
-    UpperCase(upper);
+    base::UpperCase(upper);
     bool pending = false;
     for (const char* extension : kPendingExtensions)
         pending = pending || sjis::find(upper, extension, 0, true) != std::string::npos;
-    if (!pending || !FileHasData(path) || c.unmovableFiles.contains(path)) return {};
+    if (!pending || !base::FileHasData(path) || c.unmovableFiles.contains(path)) return {};
     return path;
 }
 
@@ -34,18 +34,18 @@ void RunLoadCommand(BetDataContext& c, BetListCommands& commands) {
     if (c.refreshVotingTerms) c.refreshVotingTerms();
     if (!c.connectTerms()) return;
     ClearEdit(c.windows.staging);
-    NextBetFilePath(c.betFile, c.settings.betFileDir, std::nullopt);
+    base::NextBetFilePath(c.betFile, c.settings.betFileDir, std::nullopt);
 
     if (const std::string expected = ExpectedBetFileToLoad(c); !expected.empty()) {
         LoadBetFile(c, expected);
-        NextBetFilePath(c.betFile, c.settings.betFileDir, std::nullopt);
+        base::NextBetFilePath(c.betFile, c.settings.betFileDir, std::nullopt);
         return;
     }
     plat::OpenFileRequest request;
     request.filter = kBetFileFilter;
     request.defaultExtension = kDialogExtension;
     request.fileName = c.settings.betFileDir;
-    ReplacePathPart(request.fileName, kDialogPattern);
+    base::ReplacePathPart(request.fileName, kDialogPattern);
     request.hideReadOnly = true;
     plat::setForegroundWindow(c.windows.main);
     if (!plat::openFileDialog(c.windows.main, request)) return;

@@ -1,6 +1,6 @@
 #include "betdata/settle_bet_file.h"
 
-#include "betdata/bet_file_paths.h"
+#include "base/next_bet_file.h"
 #include "platform/files.h"
 #include "platform/sjis.h"
 
@@ -13,12 +13,12 @@ constexpr const char* kRenamedExtension = ".Sav";
 
 bool isLoadedName(const std::string& path) {
     std::string extension = sjis::splitPath(path).extension;
-    return UpperCase(extension) == kLoadedExtension;
+    return base::UpperCase(extension) == kLoadedExtension;
 }
 
 std::string renamedPath(const std::string& path) {
     std::string renamed = path;
-    if (!ReplacePathPart(renamed, nullptr, kRenamedExtension)) return {};
+    if (!base::ReplacePathPart(renamed, nullptr, kRenamedExtension)) return {};
     return renamed;
 }
 
@@ -33,13 +33,13 @@ SettleOutcome SettleLoadedBetFile(const std::string& path, bool renameSav) {
         if (isLoadedName(path)) return SettleOutcome::Untouched;
         const std::string renamed = renamedPath(path);
         // An older file of the same name was loaded before: this one replaces it.
-        if (!renamed.empty() && FileHasData(renamed)) plat::removeFile(renamed);
-        if (!FileHasData(path)) return SettleOutcome::Untouched;
+        if (!renamed.empty() && base::FileHasData(renamed)) plat::removeFile(renamed);
+        if (!base::FileHasData(path)) return SettleOutcome::Untouched;
         if (renameTo(path, renamed)) return SettleOutcome::Renamed;
         if (plat::removeFile(path)) return SettleOutcome::Removed;
         return SettleOutcome::Unmovable;
     }
-    if (!FileHasData(path)) return SettleOutcome::Untouched;
+    if (!base::FileHasData(path)) return SettleOutcome::Untouched;
     if (plat::removeFile(path)) return SettleOutcome::Removed;
     if (!isLoadedName(path) && renameTo(path, renamedPath(path))) return SettleOutcome::Renamed;
     return SettleOutcome::Unmovable;

@@ -16,7 +16,7 @@ constexpr int kNoReceipt = -1;
 
 }  // namespace
 
-std::string SaveCurrentInfo(const VotingTerms& t) {
+std::string SaveCurrentInfo(const base::VotingTerms& t) {
     char line[256];
     std::snprintf(line, sizeof line, kWriteFormat, t.termsYear, t.termsMonth, t.termsDay, t.todayPurchase,
                   t.todayPayout, t.prevDayPurchase, t.prevDayPayout, t.purchaseLimit, t.accountBalance,
@@ -24,7 +24,7 @@ std::string SaveCurrentInfo(const VotingTerms& t) {
     return line;
 }
 
-void LoadCurrentInfo(VotingTerms& t, const std::string& line) {
+void LoadCurrentInfo(base::VotingTerms& t, const std::string& line) {
     const int parsed = std::sscanf(line.c_str(), kReadFormat, &t.totalsYear, &t.totalsMonth, &t.totalsDay,
                                    &t.todayPurchase, &t.todayPayout, &t.prevDayPurchase, &t.prevDayPayout,
                                    &t.purchaseLimit, &t.accountBalance, &t.availableAmount, &t.betsRemaining,

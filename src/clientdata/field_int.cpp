@@ -1,12 +1,12 @@
 #include "clientdata/field_int.h"
 
-#include "betdata/bet_file_paths.h"
+#include "base/path_helpers.h"
 
 namespace clientdata {
 
 int FieldInt(std::string_view line, std::size_t column, std::size_t width) {
     if (column >= line.size()) return 0;
-    return betdata::NumberAt(line.substr(column), width);
+    return base::NumberAt(line.substr(column), width);
 }
 
 }  // namespace clientdata

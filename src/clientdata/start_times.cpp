@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "betdata/bet_file_paths.h"
-#include "betdata/venue.h"
+#include "base/path_helpers.h"
+#include "base/venue.h"
 #include "platform/files.h"
 
 namespace clientdata {
@@ -33,18 +33,18 @@ std::string AllVenuesStartTimeFile(int year, int month, int day) {
 
 std::string VenueStartTimeFile(int year, int month, int day, int venueCode) {
     // The venue's one-character name (中京 is "名" because "中" is 中山).
-    if (venueCode < 1 || venueCode > betdata::kVenueCount) return {};
-    return format(kVenueName, year, month, day, betdata::kVenues[venueCode - 1].oneKanji);
+    if (venueCode < 1 || venueCode > base::kVenueCount) return {};
+    return format(kVenueName, year, month, day, base::kVenues[venueCode - 1].oneKanji);
 }
 
-void TakeStartTime(MeetingTerms& slot, const RaceCardLine& line) {
+void TakeStartTime(base::MeetingTerms& slot, const RaceCardLine& line) {
     if (line.venueCode != slot.venueCode) return;
-    if (line.race < 1 || line.race > kRacesPerDay) return;
+    if (line.race < 1 || line.race > base::kRacesPerDay) return;
     slot.races[line.race - 1].startTime = static_cast<std::int16_t>(line.startTime);
 }
 
-bool LookUpStartTimes(VotingTerms& terms, int slot, const std::string& raceCardSetting) {
-    MeetingTerms& meeting = terms.meetings[slot];
+bool LookUpStartTimes(base::VotingTerms& terms, int slot, const std::string& raceCardSetting) {
+    base::MeetingTerms& meeting = terms.meetings[slot];
     plat::TextFile file;
     std::string name;
     for (const std::string& candidate :
@@ -52,7 +52,7 @@ bool LookUpStartTimes(VotingTerms& terms, int slot, const std::string& raceCardS
           VenueStartTimeFile(terms.termsYear, terms.termsMonth, terms.termsDay, meeting.venueCode)}) {
         if (candidate.empty()) continue;
         std::string path = raceCardSetting;
-        if (!betdata::ReplacePathPart(path, candidate.c_str())) continue;
+        if (!base::ReplacePathPart(path, candidate.c_str())) continue;
         if (file.open(path, plat::TextFile::Mode::Read)) {
             name = candidate;
             break;
@@ -62,7 +62,7 @@ bool LookUpStartTimes(VotingTerms& terms, int slot, const std::string& raceCardS
 
     if (terms.raceCardDate == 0)
         terms.raceCardDate =
-            static_cast<std::int16_t>(betdata::NumberAt(std::string_view(name).substr(kCardDateAt), kCardDateWidth));
+            static_cast<std::int16_t>(base::NumberAt(std::string_view(name).substr(kCardDateAt), kCardDateWidth));
     std::string line;
     bool continuation = false;
     while (file.getLine(line, kLineBuffer)) {

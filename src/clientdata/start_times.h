@@ -5,7 +5,7 @@
 #include <string>
 
 #include "clientdata/race_card_line.h"
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 
 namespace clientdata {
 
@@ -16,12 +16,12 @@ std::string AllVenuesStartTimeFile(int year, int month, int day);
 std::string VenueStartTimeFile(int year, int month, int day, int venueCode);
 
 // Takes the start time of a race-card line for the slot's venue, races 1..12.
-void TakeStartTime(MeetingTerms& slot, const RaceCardLine& line);
+void TakeStartTime(base::MeetingTerms& slot, const RaceCardLine& line);
 
 // Looks up the start times of meeting slot `slot` for the terms date in the
 // directory of raceCardSetting (Settings "Target Dir"), and sets raceCardDate
 // from the file name when it is still 0.  Returns false when neither file
 // could be opened (nothing changes then).
-bool LookUpStartTimes(VotingTerms& terms, int slot, const std::string& raceCardSetting);
+bool LookUpStartTimes(base::VotingTerms& terms, int slot, const std::string& raceCardSetting);
 
 }  // namespace clientdata

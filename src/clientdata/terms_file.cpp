@@ -44,25 +44,25 @@ TermsHeader ParseTermsHeader(std::string_view line) {
     return h;
 }
 
-void ParseMeeting(std::string_view line, const TermsHeader& header, MeetingTerms& slot) {
+void ParseMeeting(std::string_view line, const TermsHeader& header, base::MeetingTerms& slot) {
     slot.year = static_cast<std::int16_t>(header.year);
     slot.month = static_cast<std::uint8_t>(header.month);
     slot.day = static_cast<std::uint8_t>(header.day);
     slot.venueCode = static_cast<std::uint8_t>(FieldInt(line, kVenue));
     slot.kai = static_cast<std::uint8_t>(FieldInt(line, kKai));
     slot.nichime = static_cast<std::uint8_t>(FieldInt(line, kNichime));
-    for (int k = 0; k < kRaceBlocks; ++k) {
-        RaceTerms& race = slot.races[k];
+    for (int k = 0; k < base::kRaceBlocks; ++k) {
+        base::RaceTerms& race = slot.races[k];
         race.raceSaleCode =
             static_cast<std::int8_t>(FieldInt(line, kRaceSaleColumn + kRaceSaleWidth * k, kRaceSaleWidth));
         const int block = kRaceBlockColumn + kRaceBlockWidth * k;
         int runners = 0;
-        for (int j = 0; j < kMaxHorses; ++j) {
+        for (int j = 0; j < base::kMaxHorses; ++j) {
             race.horseSaleCodes[j] = static_cast<std::uint8_t>(FieldInt(line, block + j, kCodeWidth));
             if (race.horseSaleCodes[j] != 0) ++runners;
         }
         race.runnerCount = static_cast<std::uint8_t>(runners);
-        for (int j = 0; j < kBrackets; ++j) {
+        for (int j = 0; j < base::kBrackets; ++j) {
             race.bracketSaleCodes[j] =
                 static_cast<std::uint8_t>(FieldInt(line, block + kBracketOffset + j, kCodeWidth));
             race.sameBracketSaleCodes[j] =
@@ -71,7 +71,7 @@ void ParseMeeting(std::string_view line, const TermsHeader& header, MeetingTerms
     }
 }
 
-void TakeTermsHeader(VotingTerms& terms, const TermsHeader& header) {
+void TakeTermsHeader(base::VotingTerms& terms, const TermsHeader& header) {
     terms.termsYear = header.year;
     terms.termsMonth = header.month;
     terms.termsDay = header.day;
@@ -93,7 +93,7 @@ void TakeTermsHeader(VotingTerms& terms, const TermsHeader& header) {
         terms.totalsDay = terms.termsDay;
         terms.periodPayout = terms.prevDayPayout;
         terms.periodPurchase = terms.prevDayPurchase;
-        terms.betsRemaining = kBetsPerDay;
+        terms.betsRemaining = base::kBetsPerDay;
     }
 }
 

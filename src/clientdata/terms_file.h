@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 
 namespace clientdata {
 
@@ -23,11 +23,11 @@ TermsHeader ParseTermsHeader(std::string_view line);
 // Fills the meeting slot from the line: date, venue, 回, 日目 and the sale
 // codes and runner counts of the 14 race blocks.  Start times are left as
 // they are (the start-time lookup sets them).
-void ParseMeeting(std::string_view line, const TermsHeader& header, MeetingTerms& slot);
+void ParseMeeting(std::string_view line, const TermsHeader& header, base::MeetingTerms& slot);
 
 // Takes the header into the terms: the date and the account figures, with
 // the purchase limit as the amount available.  When the date differs from
 // the date of the running totals, the totals roll over to the new date.
-void TakeTermsHeader(VotingTerms& terms, const TermsHeader& header);
+void TakeTermsHeader(base::VotingTerms& terms, const TermsHeader& header);
 
 }  // namespace clientdata

@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "app/strings.h"
+#include "base/next_bet_file.h"
+#include "base/strings.h"
 #include "clientdata/start_times.h"
 #include "clientdata/terms_file.h"
 #include "platform/clock.h"
@@ -12,13 +13,13 @@ namespace clientdata {
 
 namespace {
 
-constexpr std::array<const char*, kMeetingSlots> kTermsFiles = {"Uy-a.Jra", "Uy-b.Jra", "Uy-c.Jra"};
+constexpr std::array<const char*, base::kMeetingSlots> kTermsFiles = {"Uy-a.Jra", "Uy-b.Jra", "Uy-c.Jra"};
 constexpr std::size_t kTermsLineBuffer = 1024;  // only the first line is read
 constexpr int kSalesEndHour = 17;
 
 std::string besideExecutable(const std::string& clientExePath, const char* name) {
     std::string path = clientExePath;
-    if (!betdata::ReplacePathPart(path, name)) return {};
+    if (!base::ReplacePathPart(path, name)) return {};
     return path;
 }
 
@@ -34,11 +35,11 @@ bool ReadTermsFile(TermsContext& context, const std::string& path, int slot) {
     std::string line;
     if (!file.getLine(line, kTermsLineBuffer)) return true;  // empty: found, nothing changes
 
-    VotingTerms& terms = context.terms;
+    base::VotingTerms& terms = context.terms;
     const TermsHeader header = ParseTermsHeader(line);
     TakeTermsHeader(terms, header);
-    betdata::NextBetFilePath(context.betFile, context.betFileSetting,
-                             betdata::BetFileDate{terms.termsYear % 100, terms.termsMonth, terms.termsDay});
+    base::NextBetFilePath(context.betFile, context.betFileSetting,
+                             base::BetFileDate{terms.termsYear % 100, terms.termsMonth, terms.termsDay});
     ParseMeeting(line, header, terms.meetings[slot]);
     LookUpStartTimes(terms, slot, context.raceCardSetting);
     terms.statusDirty = 1;
@@ -47,12 +48,12 @@ bool ReadTermsFile(TermsContext& context, const std::string& path, int slot) {
 
 void LoadVotingTerms(TermsContext& context, const std::string& clientExePath, const ShowMessage& show) {
     bool anyFound = false;
-    for (int slot = 0; slot < kMeetingSlots; ++slot)
+    for (int slot = 0; slot < base::kMeetingSlots; ++slot)
         anyFound |= ReadTermsFile(context, besideExecutable(clientExePath, kTermsFiles[slot]), slot);
-    if (!anyFound && show) show(app::kTextTermsFilesMissing);
+    if (!anyFound && show) show(base::kTextTermsFilesMissing);
 }
 
-bool TermsFileIsToday(const VotingTerms& terms, const std::string& clientExePath, std::int64_t clock) {
+bool TermsFileIsToday(const base::VotingTerms& terms, const std::string& clientExePath, std::int64_t clock) {
     const plat::LocalTime today = plat::localTime(clock);
     if (sameDate(terms.termsYear, terms.termsMonth, terms.termsDay, today)) return true;
     plat::TextFile file;
@@ -64,7 +65,7 @@ bool TermsFileIsToday(const VotingTerms& terms, const std::string& clientExePath
     return sameDate(header.year, header.month, header.day, today);
 }
 
-bool AreTermsCurrent(const VotingTerms& terms, std::int64_t now) {
+bool AreTermsCurrent(const base::VotingTerms& terms, std::int64_t now) {
     const plat::LocalTime t = plat::localTime(now);
     return sameDate(terms.termsYear, terms.termsMonth, terms.termsDay, t) && t.hour < kSalesEndHour;
 }

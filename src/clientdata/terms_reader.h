@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "betdata/bet_file_paths.h"
-#include "clientdata/voting_terms.h"
+#include "base/path_helpers.h"
+#include "base/voting_terms.h"
 
 namespace clientdata {
 
@@ -18,8 +18,8 @@ using ShowMessage = std::function<void(const std::string& text)>;
 
 // What a terms read updates besides the terms, and where it looks.
 struct TermsContext {
-    VotingTerms& terms;
-    betdata::CurrentBetFile& betFile;  // re-chosen for the terms date
+    base::VotingTerms& terms;
+    base::CurrentBetFile& betFile;  // re-chosen for the terms date
     std::string betFileSetting;        // Settings "Bet File Dir"
     std::string raceCardSetting;       // Settings "Target Dir"
 };
@@ -35,16 +35,16 @@ bool ReadTermsFile(TermsContext& context, const std::string& path, int slot);
 // Reads the three terms files next to the client's executable into slots
 // 0, 1 and 2.  Slots of missing files keep their contents; the date and the
 // account figures come from the last file that exists.  When none of them
-// opens, shows app::kTextTermsFilesMissing.
+// opens, shows kTextTermsFilesMissing.
 void LoadVotingTerms(TermsContext& context, const std::string& clientExePath, const ShowMessage& show);
 
 // True when the terms in memory, or else the first line of Uy-a.Jra, carry
 // the local date of clock (the program clock).
-bool TermsFileIsToday(const VotingTerms& terms, const std::string& clientExePath, std::int64_t clock);
+bool TermsFileIsToday(const base::VotingTerms& terms, const std::string& clientExePath, std::int64_t clock);
 
 // True when the terms in memory carry the local date of now (the program
 // clock) and its local hour is before 17:00, after which the day's sales are
 // over.
-bool AreTermsCurrent(const VotingTerms& terms, std::int64_t now);
+bool AreTermsCurrent(const base::VotingTerms& terms, std::int64_t now);
 
 }  // namespace clientdata

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "clientdata/current_info.h"
 #include "clientdata/vote_log_echo.h"
 #include "clientdata/yen_math.h"
@@ -43,15 +43,15 @@ std::optional<int> NextVoteLogNumber(const std::string& path) {
     std::string_view name = std::string_view(path).substr(sep == std::string::npos ? 0 : sep + 1);
     std::size_t at = sjis::find(name, kVoteLogExtension, 0, true);
     if (at == std::string_view::npos) return std::nullopt;
-    int number = at >= kNumberBytes ? betdata::NumberAt(name.substr(at - kNumberBytes), kNumberBytes) : 0;
+    int number = at >= kNumberBytes ? base::NumberAt(name.substr(at - kNumberBytes), kNumberBytes) : 0;
     return ((number + 1) % kVoteLogCycle + kVoteLogCycle) % kVoteLogCycle;
 }
 
 std::string CaptionWithFigures(const std::string& caption, int availableYen, int betsRemaining, int receiptNo) {
     std::string result = caption;
-    std::size_t at = sjis::find(result, app::kProgramCaption, 0, true);
+    std::size_t at = sjis::find(result, base::kProgramCaption, 0, true);
     if (at != std::string::npos) {
-        std::size_t keep = at + std::strlen(app::kProgramCaption) + 1;  // the name and the character after it
+        std::size_t keep = at + std::strlen(base::kProgramCaption) + 1;  // the name and the character after it
         if (keep < result.size()) result.resize(keep);
     }
     char figures[64];
@@ -59,7 +59,7 @@ std::string CaptionWithFigures(const std::string& caption, int availableYen, int
     return result + figures;
 }
 
-void CountVote(VotingTerms& t, const VoteLogRecord& record) {
+void CountVote(base::VotingTerms& t, const VoteLogRecord& record) {
     t.betsRemaining = record.betsRemaining;
     t.availableAmount = UnitsToYen(record.availableUnits);
     t.todayPurchase = AddYen(t.todayPurchase, UnitsToYen(record.purchaseUnits));
@@ -69,12 +69,12 @@ void CountVote(VotingTerms& t, const VoteLogRecord& record) {
 }
 
 int LoadVoteLog(VoteLogContext& context, std::string& path, std::int64_t clock) {
-    VotingTerms& terms = context.terms;
+    base::VotingTerms& terms = context.terms;
     plat::FileInfo info;
     if (!plat::fileStatus(path, info) || info.lastWrite <= context.state.lastLogTime) return 0;
 
     plat::TextFile betLog, voteLog;
-    const std::string betLogPath = betdata::BetLogPath(context.betFile, clock);
+    const std::string betLogPath = base::BetLogPath(context.betFile, clock);
     if (betLogPath.empty() || !betLog.open(betLogPath, plat::TextFile::Mode::Append)) return 0;
     if (!voteLog.open(path, plat::TextFile::Mode::Read)) return 0;
 
@@ -98,14 +98,14 @@ int LoadVoteLog(VoteLogContext& context, std::string& path, std::int64_t clock) 
         for (const VoteLogEntry& entry : record.entries) betLog.write(VoteLogEntryLine(entry));
     }
 
-    if (std::optional<int> next = NextVoteLogNumber(path)) betdata::ReplacePathPart(path, voteLogName(*next).c_str());
+    if (std::optional<int> next = NextVoteLogNumber(path)) base::ReplacePathPart(path, voteLogName(*next).c_str());
     return UnitsToYen(record.purchaseUnits);
 }
 
 void RefreshVoteLog(VoteLogContext& context, std::int64_t clock) {
     std::string newest = context.clientExePath;
     int next = 0;
-    if (betdata::ReplacePathPart(newest, kVoteLogPattern) && betdata::NewestMatch(newest)) {
+    if (base::ReplacePathPart(newest, kVoteLogPattern) && base::NewestMatch(newest)) {
         plat::FileInfo info;
         if (context.state.nextLogPath.empty() && plat::fileStatus(newest, info) &&
             sameLocalDate(info.lastWrite, clock)) {
@@ -116,7 +116,7 @@ void RefreshVoteLog(VoteLogContext& context, std::int64_t clock) {
         next = NextVoteLogNumber(newest).value_or(0);
     }
     std::string nextPath = context.clientExePath;
-    if (betdata::ReplacePathPart(nextPath, voteLogName(next).c_str())) context.state.nextLogPath = nextPath;
+    if (base::ReplacePathPart(nextPath, voteLogName(next).c_str())) context.state.nextLogPath = nextPath;
     context.state.lastLogTime = plat::now();
 }
 

@@ -7,9 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "betdata/bet_file_paths.h"
+#include "base/path_helpers.h"
+#include "clientdata/totals_host.h"
 #include "clientdata/vote_log_record.h"
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 
 namespace clientdata {
 
@@ -22,19 +23,16 @@ struct VoteLogState {
 };
 
 // What the vote-log reader needs of the main window and the settings.
-class VoteLogHost {
+class VoteLogHost : public TotalsHost {
 public:
-    virtual ~VoteLogHost() = default;
     virtual std::string mainCaption() = 0;
     virtual void setMainCaption(const std::string& caption) = 0;
-    virtual void showBetStatus() = 0;                             // redraw the status box
-    virtual void storeCurrentInfo(const std::string& line) = 0;  // write "Current Info"
 };
 
 struct VoteLogContext {
-    VotingTerms& terms;
+    base::VotingTerms& terms;
     VoteLogState& state;
-    const betdata::CurrentBetFile& betFile;  // the day's bet log is in its directory
+    const base::CurrentBetFile& betFile;  // the day's bet log is in its directory
     std::string clientExePath;               // Settings "Pat95 Dir"
     VoteLogHost& host;
 };
@@ -55,7 +53,7 @@ void RefreshVoteLog(VoteLogContext& context, std::int64_t clock);
 int LoadVoteLog(VoteLogContext& context, std::string& path, std::int64_t clock);
 
 // Counts a vote into the running totals (receipt number 1 or more).
-void CountVote(VotingTerms& terms, const VoteLogRecord& record);
+void CountVote(base::VotingTerms& terms, const VoteLogRecord& record);
 
 // The caption with the figures: whatever followed the program name (after
 // one character) is replaced by " available / bets #receipt".

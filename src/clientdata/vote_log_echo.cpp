@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdio>
 
-#include "betdata/bet_kind.h"
-#include "betdata/venue.h"
+#include "base/bet_kind.h"
+#include "base/venue.h"
 #include "clientdata/yen_math.h"
 #include "platform/clock.h"
 
@@ -19,8 +19,8 @@ constexpr const char* kSingleLine = "%2d %d %4s %2dR %4s    %02d %6d %2s %d\n"; 
 constexpr const char* kPairLine = "%2d %d %4s %2dR %4s %02d-%02d %6d %2s %d\n";  // 枠連, 馬連
 
 // Bet kinds of the vote log, 1..4 (BetKind order).
-constexpr std::array<const char*, 5> kKindNames = {"", betdata::kKindNameTansho, betdata::kKindNameFukusho,
-                                                   betdata::kKindNameWakuren, betdata::kKindNameUmaren};
+constexpr std::array<const char*, 5> kKindNames = {"", base::kKindNameTansho, base::kKindNameFukusho,
+                                                   base::kKindNameWakuren, base::kKindNameUmaren};
 constexpr int kTanshou = 1, kFukushou = 2, kWakuren = 3, kUmaren = 4;
 // Acceptance status texts; values above 7 show as 7.
 constexpr std::array<const char*, 8> kStatusTexts = {"受", "未", "？", "〆", "４", "５", "６", "７"};
@@ -41,10 +41,10 @@ std::string VoteLogEntryLine(const VoteLogEntry& e) {
     const int yen = UnitsToYen(e.amountUnits);
     char line[128];
     if (e.kind == kTanshou || e.kind == kFukushou) {
-        std::snprintf(line, sizeof line, kSingleLine, e.lineNo, e.digit3, betdata::VenueName(e.venueCode), e.race,
+        std::snprintf(line, sizeof line, kSingleLine, e.lineNo, e.digit3, base::VenueName(e.venueCode), e.race,
                       kKindNames[e.kind], e.second, yen, status, e.digit18);
     } else if (e.kind == kWakuren || e.kind == kUmaren) {
-        std::snprintf(line, sizeof line, kPairLine, e.lineNo, e.digit3, betdata::VenueName(e.venueCode), e.race,
+        std::snprintf(line, sizeof line, kPairLine, e.lineNo, e.digit3, base::VenueName(e.venueCode), e.race,
                       kKindNames[e.kind], e.first, e.second, yen, status, e.digit18);
     } else {
         return {};

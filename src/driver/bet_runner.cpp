@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "betdata/bet_list_edit.h"
+#include "base/bet_list_edit.h"
 #include "driver/bet_runner_line.h"
 #include "driver/connect_client.h"
 #include "driver/driver_settings.h"
@@ -17,18 +17,18 @@ namespace driver {
 namespace {
 
 // 2 unless a stop was requested before the thread got going.
-void markRunning(RunState& runState) {
+void markRunning(base::RunState& runState) {
     std::int16_t current = runState.load();
-    while (current != kRunStopRequested && !runState.compare_exchange_weak(current, kRunRunning)) {
+    while (current != base::kRunStopRequested && !runState.compare_exchange_weak(current, base::kRunRunning)) {
     }
 }
 
-bool stopRequested(const BetRun& run) { return run.runState.load() == kRunStopRequested; }
+bool stopRequested(const BetRun& run) { return run.runState.load() == base::kRunStopRequested; }
 
 // Ends the run early: the groups before groupStart went through.
 void endEarly(BetRun& run, plat::Hwnd listEdit, int groupStart) {
     RemoveLeadingLines(listEdit, groupStart);
-    run.runState.store(kRunFailed);
+    run.runState.store(base::kRunFailed);
 }
 
 void countEntered(BetRun& run, int count, int totalYen) {
@@ -53,10 +53,10 @@ void BetRunner(BetRun& run, plat::Hwnd listEdit) {
     LoadDriverSettings(driver.settings, driver.state);
     SetRunFlags(driver.state, driver.settings, run.control.timerBetRun(), driver.settings.skipAnn);
     if (ConnectClient(driver, kConnectForBetting) != 0) {
-        run.runState.store(kRunFailed);
+        run.runState.store(base::kRunFailed);
         return;
     }
-    betdata::EditBetList list(listEdit);
+    base::EditBetList list(listEdit);
     // The list ends with a line break: its last line is empty.
     const int lineCount = list.lineCount() - 1;
     // The group size is read once, at the start: the settings are plain
@@ -96,7 +96,7 @@ void BetRunner(BetRun& run, plat::Hwnd listEdit) {
         failed = !SubmitGroup(driver, total);
     }
     if (failed) return endEarly(run, listEdit, groupStart);
-    run.runState.store(kRunFinished);
+    run.runState.store(base::kRunFinished);
 }
 
 plat::ThreadId StartBetRunner(BetRun& run, plat::Hwnd listEdit) {

@@ -14,9 +14,9 @@
 
 #include <cstddef>
 
-#include "app/run_control.h"
-#include "betdata/bet_list_state.h"
-#include "driver/bet_runner_state.h"
+#include "base/run_control.h"
+#include "base/list_counters.h"
+#include "base/run_state.h"
 #include "driver/pat_driver.h"
 #include "platform/clock.h"
 #include "platform/wintypes.h"
@@ -29,9 +29,9 @@ constexpr std::size_t kRunnerLineBytes = 256;
 // What a run works with.  It outlives the thread (the application owns it).
 struct BetRun {
     PatDriver& driver;
-    const app::RunControl& control;  // a timer-bet run forces the driver flags
-    RunState& runState;
-    betdata::BetListState& list; // list count and total, rebuilt per group
+    const base::RunControl& control;  // a timer-bet run forces the driver flags
+    base::RunState& runState;
+    base::ListCounters& list; // list count and total, rebuilt per group
 };
 
 // The thread procedure: the list edit is its only argument.

@@ -2,13 +2,13 @@
 // operated: message 8141, then failure.
 #pragma once
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "driver/pat_driver.h"
 
 namespace driver {
 
 inline bool ClientStepFailed(PatDriver& driver) {
-    FailWith(driver, app::kMsgClientFailed);
+    FailWith(driver, base::kMsgClientFailed);
     return false;
 }
 

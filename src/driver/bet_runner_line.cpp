@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "betdata/bet_kind.h"
-#include "betdata/bet_line.h"
+#include "base/bet_kind.h"
+#include "base/bet_line.h"
 
 namespace driver {
 
@@ -19,9 +19,9 @@ constexpr int kSingleFields = 5;
 static_assert(kReadBackWordBytes == 16, "the formats' widths are kReadBackWordBytes - 1");
 
 char kindLetter(const char* name) {
-    for (const char letter : {betdata::kKindTansho, betdata::kKindFukusho, betdata::kKindWakuren,
-                              betdata::kKindUmaren}) {
-        if (std::strcmp(name, betdata::KindName(letter)) == 0) return letter;
+    for (const char letter : {base::kKindTansho, base::kKindFukusho, base::kKindWakuren,
+                              base::kKindUmaren}) {
+        if (std::strcmp(name, base::KindName(letter)) == 0) return letter;
     }
     return 0;
 }
@@ -35,7 +35,7 @@ bool ReadBackLine(const char* line, ReadBackBet& bet) {
     if (kind == 0) return false;
     ReadBackBet read;
     read.kind = kind;
-    if (betdata::isPairKind(kind)) {
+    if (base::isPairKind(kind)) {
         if (std::sscanf(line, kPairFormat, read.venue, &read.race, kindName, &read.first, &read.second,
                         &read.amountYen) != kPairFields)
             return false;

@@ -2,12 +2,12 @@
 // sure the day's voting terms are loaded before bets are checked.
 #pragma once
 
-#include "betdata/bet_list_context.h"
+#include "base/terms_connector.h"
 #include "driver/pat_driver.h"
 
 namespace driver {
 
-class ClientConnector : public betdata::TermsConnector {
+class ClientConnector : public base::TermsConnector {
 public:
     explicit ClientConnector(PatDriver& driver) : driver_(driver) {}
     int connectClient(int mode) override;

@@ -1,6 +1,6 @@
 #include "driver/close_client.h"
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "driver/client_box.h"
 #include "driver/client_forms.h"
 #include "driver/driver_waits.h"
@@ -36,7 +36,7 @@ int CloseClient(PatDriver& driver) {
     const Waits waits = CurrentWaits(state);
     const plat::Hwnd menu = WaitForm(state, kMenuForm, Times(4, waits.action));
     if (menu == 0) return 0;
-    if (plat::isIconic(menu) && !RestoreIfMinimized(state, menu)) return FailWith(driver, app::kMsgClientFailed);
+    if (plat::isIconic(menu) && !RestoreIfMinimized(state, menu)) return FailWith(driver, base::kMsgClientFailed);
 
     bool asked = false;
     for (int press = 0; press < kExitPresses && !asked; ++press) {
@@ -45,13 +45,13 @@ int CloseClient(PatDriver& driver) {
         plat::sleep(Times(2, waits.action));
         asked = confirmationShows();
     }
-    if (!asked) return FailWith(driver, app::kMsgClientFailed);
+    if (!asked) return FailWith(driver, base::kMsgClientFailed);
 
     for (int press = 0; press < kConfirmPresses; ++press) {
         AnswerClientBox(state, kExitConfirmYes);
         if (menuFormGone(waits)) return 0;
     }
-    return FailWith(driver, app::kMsgClientFailed);
+    return FailWith(driver, base::kMsgClientFailed);
 }
 
 }  // namespace driver

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "clientdata/terms_reader.h"
 #include "driver/client_forms.h"
 #include "driver/driver_message.h"
@@ -41,12 +41,12 @@ enum class Next {
     ChooseVenue  // open the vote form from the venue guide
 };
 
-int failed(PatDriver& driver) { return FailWith(driver, app::kMsgClientFailed); }
+int failed(PatDriver& driver) { return FailWith(driver, base::kMsgClientFailed); }
 
 // The terms are read unless they are in memory; terms that are not
 // today's switch the bet checks off.
 int loadTerms(PatDriver& driver) {
-    clientdata::VotingTerms& terms = driver.terms;
+    base::VotingTerms& terms = driver.terms;
     if (terms.termsDay != 0) return 0;
     clientdata::TermsContext context{terms, driver.betFile, driver.settings.betFileDir,
                                      driver.settings.targetDir};
@@ -54,7 +54,7 @@ int loadTerms(PatDriver& driver) {
                                 [&driver](const std::string& text) { driver.notifier.text(text); });
     terms.termsChecked = clientdata::AreTermsCurrent(terms, driver.programClock.load()) ? 1 : 0;
     if (terms.termsChecked == 0)
-        ShowDriverMessage(driver.notifier, driver.mainWindow.load(), app::kMsgTermsUnchecked);
+        ShowDriverMessage(driver.notifier, driver.mainWindow.load(), base::kMsgTermsUnchecked);
     return 0;
 }
 
@@ -123,7 +123,7 @@ bool logIn(PatDriver& driver, const Waits& waits) {
     return false;
 }
 
-void clearTerms(clientdata::VotingTerms& terms) {
+void clearTerms(base::VotingTerms& terms) {
     terms.meetings = {};
     terms.termsYear = terms.termsMonth = terms.termsDay = 0;
 }
@@ -187,7 +187,7 @@ bool decideTermsFetch(PatDriver& driver, const Waits& waits) {
         clientdata::TermsFileIsToday(driver.terms, driver.state.clientPath, driver.programClock.load());
     const bool wanted = !today && driver.state.flags.skipAnn.load() == 0;
     if (wanted && InBettingHours(hour)) return fetchTerms(driver, waits);
-    if (wanted) ShowDriverMessage(driver.notifier, driver.mainWindow.load(), app::kMsgOutsideHours);
+    if (wanted) ShowDriverMessage(driver.notifier, driver.mainWindow.load(), base::kMsgOutsideHours);
     return skipTerms(driver, waits);
 }
 
@@ -223,7 +223,7 @@ Next lookAtClient(PatDriver& driver, int mode, const Waits& waits) {
 int ConnectClient(PatDriver& driver, int mode) {
     DriverState& state = driver.state;
     if (state.userId.empty() || state.password.empty() || state.clientPath.empty()) {
-        driver.notifier.message(app::kMsgSettingsIncomplete, plat::MB_OK);
+        driver.notifier.message(base::kMsgSettingsIncomplete, plat::MB_OK);
         return -1;
     }
     const Waits waits = CurrentWaits(state);

@@ -2,7 +2,7 @@
 // terms fetched and read.
 #pragma once
 
-#include "betdata/bet_list_context.h"
+#include "base/terms_connector.h"
 #include "driver/pat_driver.h"
 
 namespace driver {
@@ -10,7 +10,7 @@ namespace driver {
 // Modes of ConnectClient: no bit (the bet list, loading and importing, the
 // client command, the terms refresh) makes sure the terms are loaded,
 // starting the client within the reception hours; the bits add:
-constexpr int kConnectTermsOnly = betdata::kConnectTermsOnly;
+constexpr int kConnectTermsOnly = base::kConnectTermsOnly;
 constexpr int kConnectOpenVoteForm = 1;  // from the menu form, open the vote form
 constexpr int kConnectUseVoteForm = 2;   // restore the vote form and calibrate to it
 // Bet entry and the information screen.

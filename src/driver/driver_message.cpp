@@ -5,7 +5,7 @@
 
 namespace driver {
 
-int ShowDriverMessage(app::Notifier& notifier, plat::Hwnd mainWindow, int messageId) {
+int ShowDriverMessage(base::Notifier& notifier, plat::Hwnd mainWindow, int messageId) {
     plat::sleep(kDriverMessagePauseMs);
     if (mainWindow != 0) plat::setForegroundWindow(mainWindow);
     return notifier.message(messageId, plat::MB_OK);

@@ -1,7 +1,7 @@
 // How the driver tells the user that an operation on the client failed.
 #pragma once
 
-#include "app/notifier.h"
+#include "base/notifier.h"
 #include "platform/wintypes.h"
 
 namespace driver {
@@ -12,6 +12,6 @@ constexpr unsigned kDriverMessagePauseMs = 500;
 // Sleeps kDriverMessagePauseMs, brings the program's main window (when
 // there is one) to the foreground and shows the string-table message in an
 // OK box.  Returns the box's result.
-int ShowDriverMessage(app::Notifier& notifier, plat::Hwnd mainWindow, int messageId);
+int ShowDriverMessage(base::Notifier& notifier, plat::Hwnd mainWindow, int messageId);
 
 }  // namespace driver

@@ -25,7 +25,7 @@ std::uint64_t nonNegative(int v) { return v < 0 ? 0 : static_cast<std::uint64_t>
 
 }  // namespace
 
-void LoadDriverSettings(const app::Settings& settings, DriverState& driver) {
+void LoadDriverSettings(const base::Settings& settings, DriverState& driver) {
     driver.clientPath = settings.pat95Dir;
     driver.userId = settings.userId;
     driver.password = settings.password;
@@ -41,7 +41,7 @@ void SetDriverFlags(DriverState& driver, int accInp, int autoPat, int skipAnn, i
     driver.flags.forceMode = forceMode;
 }
 
-void SetRunFlags(DriverState& driver, const app::Settings& settings, bool timerBetRun, int skipAnn) {
+void SetRunFlags(DriverState& driver, const base::Settings& settings, bool timerBetRun, int skipAnn) {
     if (timerBetRun) {
         SetDriverFlags(driver, kTimerBetAccInp, kTimerBetAutoPat, kTimerBetSkipAnn, kTimerBetForceMode);
     } else {

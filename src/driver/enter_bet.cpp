@@ -1,6 +1,6 @@
 #include "driver/enter_bet.h"
 
-#include "betdata/bet_line.h"
+#include "base/bet_line.h"
 #include "driver/bet_runner_failure.h"
 #include "driver/driver_waits.h"
 #include "driver/form_actions.h"
@@ -17,18 +17,18 @@ namespace {
 // entry check at "Ｏ　Ｋ".
 bool enterKindAndNumbers(DriverState& state, const ReadBackBet& bet) {
     switch (bet.kind) {
-    case betdata::kKindTansho:
-    case betdata::kKindFukusho:
-        SelectKind(state, bet.kind == betdata::kKindTansho ? kKindIndexTansho : kKindIndexFukusho);
+    case base::kKindTansho:
+    case base::kKindFukusho:
+        SelectKind(state, bet.kind == base::kKindTansho ? kKindIndexTansho : kKindIndexFukusho);
         if (!ClickNumberCell(state, bet.first)) return false;
         plat::sleep(CurrentWaits(state).message);
         return true;
-    case betdata::kKindWakuren:
+    case base::kKindWakuren:
         SelectKind(state, kKindIndexWakuren);
         SelectMethod(state);
         return ClickBracketCell(state, bet.first) &&
                ClickBracketCell(state, bet.second == bet.first ? kSameBracketCell : bet.second);
-    case betdata::kKindUmaren:
+    case base::kKindUmaren:
         SelectKind(state, kKindIndexUmaren);
         SelectMethod(state);
         return ClickNumberCell(state, bet.first) && ClickNumberCell(state, bet.second);

@@ -2,7 +2,7 @@
 // would: day, racecourse, race, kind, numbers, amount, "Ｏ　Ｋ".
 #pragma once
 
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 #include "driver/bet_runner_line.h"
 #include "driver/pat_driver.h"
 
@@ -15,7 +15,7 @@ constexpr int kDayToday = 0;
 // an amount of at least 100 yen, today, race 1..12, first number 1..18, a
 // racecourse of the day whose race is on sale, and the numbers on sale for
 // the kind.
-bool BetAllowedByTerms(const clientdata::VotingTerms& terms, int day, const ReadBackBet& bet);
+bool BetAllowedByTerms(const base::VotingTerms& terms, int day, const ReadBackBet& bet);
 
 // Enters the bet and adds its amount to enteredTotal.  A bet the terms do
 // not sell is skipped: true, nothing entered.  False when the client could

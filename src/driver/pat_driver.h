@@ -11,10 +11,10 @@
 #include <atomic>
 #include <cstdint>
 
-#include "app/notifier.h"
-#include "app/settings.h"
-#include "betdata/bet_file_paths.h"
-#include "clientdata/voting_terms.h"
+#include "base/notifier.h"
+#include "base/settings.h"
+#include "base/path_helpers.h"
+#include "base/voting_terms.h"
 #include "driver/driver_state.h"
 #include "platform/wintypes.h"
 
@@ -22,10 +22,10 @@ namespace driver {
 
 struct PatDriver {
     DriverState& state;
-    clientdata::VotingTerms& terms;
-    betdata::CurrentBetFile& betFile;   // re-chosen when the terms are read
-    const app::Settings& settings;
-    app::Notifier& notifier;
+    base::VotingTerms& terms;
+    base::CurrentBetFile& betFile;   // re-chosen when the terms are read
+    const base::Settings& settings;
+    base::Notifier& notifier;
     // The program clock (seconds since 1970): the application's stored
     // current time, from which every hour test of the driver is taken.
     const std::atomic<std::int64_t>& programClock;

@@ -1,6 +1,6 @@
 #include "driver/refresh_voting_terms.h"
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "clientdata/terms_reader.h"
 #include "driver/client_forms.h"
 #include "driver/close_client.h"
@@ -25,13 +25,13 @@ bool clientRunning(const DriverState& state, unsigned timeoutMs) {
 // A fetching connection always fetches the terms.
 constexpr int kFetchSkipAnn = 0;
 
-void setFetchFlags(PatDriver& driver, const app::RunControl& run) {
+void setFetchFlags(PatDriver& driver, const base::RunControl& run) {
     SetRunFlags(driver.state, driver.settings, run.timerBetRun(), kFetchSkipAnn);
 }
 
 }  // namespace
 
-int RefreshVotingTerms(PatDriver& driver, const app::RunControl& run) {
+int RefreshVotingTerms(PatDriver& driver, const base::RunControl& run) {
     DriverState& state = driver.state;
     if (!InBettingHours(ProgramHour(driver))) return 0;
     if (run.timerBetRun() && !clientRunning(state, kClientRunningWaitMs)) {
@@ -40,8 +40,8 @@ int RefreshVotingTerms(PatDriver& driver, const app::RunControl& run) {
     }
     if (clientdata::TermsFileIsToday(driver.terms, state.clientPath, driver.programClock.load())) return 0;
     if (!clientRunning(state, kClientRunningWaitMs)) return 0;
-    if (run.runSource.load() != app::kRunSourceTimerBet &&
-        driver.notifier.message(app::kMsgTermsNotToday, plat::MB_YESNO) == plat::IDNO)
+    if (run.runSource.load() != base::kRunSourceTimerBet &&
+        driver.notifier.message(base::kMsgTermsNotToday, plat::MB_YESNO) == plat::IDNO)
         return 0;
 
     CloseClient(driver);

@@ -2,7 +2,7 @@
 // restarting it to fetch them when its terms file is of another day.
 #pragma once
 
-#include "app/run_control.h"
+#include "base/run_control.h"
 #include "driver/pat_driver.h"
 
 namespace driver {
@@ -12,6 +12,6 @@ namespace driver {
 // client and connects again with the fetch switched on.  In a timer-bet run
 // a client that is not running is started first.  0 when done or nothing
 // was to be done; -1 when the connection failed (the user has been told).
-int RefreshVotingTerms(PatDriver& driver, const app::RunControl& run);
+int RefreshVotingTerms(PatDriver& driver, const base::RunControl& run);
 
 }  // namespace driver

@@ -1,6 +1,6 @@
 #include "driver/start_client.h"
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "driver/client_forms.h"
 #include "driver/driver_waits.h"
 #include "driver/form_actions.h"
@@ -70,13 +70,13 @@ int PrepareMenuForm(PatDriver& driver) {
     // A form coming back from the task bar is laid out again: wait for its
     // buttons before anything is pressed.
     if (plat::isIconic(menu)) {
-        if (!RestoreIfMinimized(state, menu)) return FailWith(driver, app::kMsgClientFailed);
+        if (!RestoreIfMinimized(state, menu)) return FailWith(driver, base::kMsgClientFailed);
         bool ready = false;
         for (int check = 0; check < kMenuButtonChecks && !ready; ++check) {
             ready = menuButtonsShow(state);
             if (!ready) plat::sleep(waits.action);
         }
-        if (!ready) return FailWith(driver, app::kMsgClientFailed);
+        if (!ready) return FailWith(driver, base::kMsgClientFailed);
     }
     CalibrateTo(state, kMenuForm);
     return 0;

@@ -1,6 +1,6 @@
 #include "driver/submit_group.h"
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "driver/bet_runner_failure.h"
 #include "driver/driver_waits.h"
 #include "driver/form_actions.h"
@@ -40,7 +40,7 @@ bool SubmitGroup(PatDriver& driver, int totalYen) {
     // Nothing can be sent outside the reception hours: the group stays
     // unsubmitted and the run ends as failed, keeping its lines.
     if (!InBettingHours(ProgramHour(driver))) {
-        FailWith(driver, app::kMsgOutsideHours);
+        FailWith(driver, base::kMsgOutsideHours);
         return false;
     }
     plat::sleep(Times(kBeforeVoteActionWaits, CurrentWaits(state).action));

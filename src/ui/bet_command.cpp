@@ -2,9 +2,9 @@
 
 #include <initializer_list>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "betdata/amount_limits.h"
-#include "betdata/bet_list_edit.h"
+#include "base/bet_list_edit.h"
 #include "platform/window.h"
 #include "ui/main_window_layout.h"
 
@@ -24,13 +24,13 @@ void enable(const BetCommand& command, std::initializer_list<int> ids, bool on) 
 
 bool listIsEmpty(plat::Hwnd list) {
     char first[kFirstLineBytes];
-    return betdata::EditBetList(list).readLine(0, first, sizeof first) == 0;
+    return base::EditBetList(list).readLine(0, first, sizeof first) == 0;
 }
 
 void startRun(BetCommand& command) {
     driver::PatDriver& driver = command.run.driver;
     command.host.reparseRequest(false);
-    if (betdata::CheckAmountLimits(command.run.list.table, driver.settings, driver.notifier) ==
+    if (betdata::CheckAmountLimits(command.table, driver.settings, driver.notifier) ==
         betdata::LimitDecision::Abort)
         return;
     const plat::Hwnd list = item(command, kIdBetList);
@@ -39,7 +39,7 @@ void startRun(BetCommand& command) {
         command.host.focusBetList();
         return;
     }
-    command.run.runState.store(driver::kRunRunning);
+    command.run.runState.store(base::kRunRunning);
     driver.notifier.beep(plat::MB_OK);
     plat::enableWindow(list, false);
     const plat::Hwnd bet = item(command, kIdBet);
@@ -53,15 +53,15 @@ void startRun(BetCommand& command) {
 }  // namespace
 
 void OnBet(BetCommand& command) {
-    driver::RunState& runState = command.run.runState;
+    base::RunState& runState = command.run.runState;
     switch (runState.load()) {
-    case driver::kRunIdle: startRun(command); return;
-    case driver::kRunRunning: {
+    case base::kRunIdle: startRun(command); return;
+    case base::kRunRunning: {
         // Only a running run is asked to stop: the thread may have ended
         // (1 or -1) since the value was read, and overwriting its end with
         // -3 would leave the run waiting for a FinishRun that never comes.
-        std::int16_t running = driver::kRunRunning;
-        if (runState.compare_exchange_strong(running, driver::kRunStopRequested))
+        std::int16_t running = base::kRunRunning;
+        if (runState.compare_exchange_strong(running, base::kRunStopRequested))
             command.run.driver.notifier.beep(plat::MB_ICONASTERISK);
         return;
     }
@@ -71,14 +71,14 @@ void OnBet(BetCommand& command) {
     }
 }
 
-bool RunHasEnded(const driver::RunState& runState) {
+bool RunHasEnded(const base::RunState& runState) {
     const std::int16_t state = runState.load();
-    return state == driver::kRunFinished || state == driver::kRunFailed;
+    return state == base::kRunFinished || state == base::kRunFailed;
 }
 
 void FinishRun(BetCommand& command) {
-    driver::RunState& runState = command.run.runState;
-    if (runState.load() == driver::kRunFinished) {
+    base::RunState& runState = command.run.runState;
+    if (runState.load() == base::kRunFinished) {
         command.host.loadNewVoteLog();
         command.host.clearCommand();
     }
@@ -88,13 +88,13 @@ void FinishRun(BetCommand& command) {
     enable(command, {kIdAutoMode}, true);
     if (command.autoMode.load() != 0) {
         enable(command, {kIdBet}, false);
-        if (runState.load() == driver::kRunFailed) {
-            if (command.run.driver.notifier.message(app::kMsgManualModeQuestion, plat::MB_YESNO) == plat::IDYES) {
+        if (runState.load() == base::kRunFailed) {
+            if (command.run.driver.notifier.message(base::kMsgManualModeQuestion, plat::MB_YESNO) == plat::IDYES) {
                 // Manual mode: the lines left stay for a manual run.
                 command.host.autoToggle();
             } else {
                 command.host.clearCommand();
-                runState.store(driver::kRunIdle);
+                runState.store(base::kRunIdle);
             }
         }
     }
@@ -102,13 +102,13 @@ void FinishRun(BetCommand& command) {
         enable(command, {kIdLoad, kIdClear, kIdMerge, kIdBetList}, true);
         command.host.focusBetList();
     }
-    if (runState.load() == driver::kRunFailed) {
+    if (runState.load() == base::kRunFailed) {
         // The list holds the bets that were not placed: parse it again from
         // its start, without the terms step.
         plat::sendMessage(list, plat::EM_SETSEL, 0, 0);
         command.host.reparseRequest(true);
     }
-    runState.store(driver::kRunIdle);
+    runState.store(base::kRunIdle);
 }
 
 }  // namespace ui

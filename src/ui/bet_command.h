@@ -8,6 +8,7 @@
 
 #include <atomic>
 
+#include "betdata/bet_table.h"
 #include "driver/bet_runner.h"
 #include "platform/wintypes.h"
 
@@ -34,7 +35,8 @@ public:
 struct BetCommand {
     plat::Hwnd window;              // the main window (a dialog holding the controls)
     BetCommandHost& host;
-    driver::BetRun& run;            // driver, RunState, bet-list state
+    driver::BetRun& run;            // driver, RunState, list counters
+    const betdata::BetTable& table; // the parsed bet list, for the amount limits
     const std::atomic<int>& autoMode;
 };
 
@@ -42,7 +44,7 @@ struct BetCommand {
 void OnBet(BetCommand& command);
 
 // Whether the run has ended and waits for FinishRun.
-bool RunHasEnded(const driver::RunState& runState);
+bool RunHasEnded(const base::RunState& runState);
 
 // Completes an ended run: after a finished one the list is cleared; after
 // a stopped or failed one it holds the bets that were not placed and is

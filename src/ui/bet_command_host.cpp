@@ -1,12 +1,12 @@
 #include "ui/bet_command_host.h"
 
-#include "betdata/bet_file_paths.h"
+#include "base/next_bet_file.h"
 #include "clientdata/vote_log.h"
 #include "ui/main_window_layout.h"
 
 namespace ui {
 
-BetCommand BetCommandBinding::command() { return {window_.hwnd(), *this, *model_.betRun, model_.run.autoMode}; }
+BetCommand BetCommandBinding::command() { return {window_.hwnd(), *this, *model_.betRun, model_.betList.table, model_.run.autoMode}; }
 
 void BetCommandBinding::onBet() {
     if (model_.betRun == nullptr) return;
@@ -32,7 +32,7 @@ void BetCommandBinding::autoToggle() { window_.runCommand(kIdAutoMode); }
 
 void BetCommandBinding::loadNewVoteLog() {
     clientdata::VoteLogState& voteLog = model_.voteLog;
-    if (!betdata::FileHasData(voteLog.nextLogPath)) return;
+    if (!base::FileHasData(voteLog.nextLogPath)) return;
     clientdata::VoteLogContext context{model_.terms, voteLog, model_.betFile, model_.settings.pat95Dir,
                                        window_.voteLogHost()};
     if (clientdata::LoadVoteLog(context, voteLog.nextLogPath, model_.run.programClock.load()) > 0)

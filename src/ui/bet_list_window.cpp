@@ -1,6 +1,6 @@
 #include "ui/bet_list_window.h"
 
-#include "app/settings_keys.h"
+#include "base/settings_keys.h"
 #include "betdata/load_command.h"
 #include "platform/window.h"
 #include "ui/main_window_layout.h"
@@ -17,7 +17,7 @@ BetListWindow::BetListWindow(MainWindowModel& model)
                .profile = model.profile,
                .notifier = model.notifier,
                .betFile = model.betFile,
-               .unmovableFiles = model.run.unmovableBetFiles,
+               .unmovableFiles = model.betList.unmovableFiles,
                .clock = model.run.programClock,
                .autoMode = model.run.autoMode,
                .connector = model.connector,
@@ -98,7 +98,7 @@ void BetListWindow::setMainCaption(const std::string& caption) { plat::setWindow
 void BetListWindow::showBetStatus() { betData_.showStatus(); }
 void BetListWindow::storeCurrentInfo(const std::string& line) {
     model_.settings.currentInfo = line;
-    model_.profile.writeString(app::kSectionDefine, app::keys::kCurrentInfo, line);
+    model_.profile.writeString(base::kSectionDefine, base::keys::kCurrentInfo, line);
 }
 
 }  // namespace ui

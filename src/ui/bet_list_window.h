@@ -11,15 +11,15 @@
 #include <functional>
 #include <map>
 
-#include "app/notifier.h"
-#include "app/profile_store.h"
-#include "app/run_control.h"
-#include "app/settings.h"
+#include "base/notifier.h"
+#include "base/profile_store.h"
+#include "base/run_control.h"
+#include "base/settings.h"
 #include "betdata/bet_data_context.h"
 #include "betdata/bet_list_commands.h"
 #include "betdata/list_edit_proc.h"
 #include "clientdata/vote_log.h"
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 #include "driver/bet_runner.h"
 #include "platform/dialog.h"
 
@@ -27,17 +27,17 @@ namespace ui {
 
 // What the main window works on; the application object owns it all.
 struct MainWindowModel {
-    app::Settings& settings;
-    app::ProfileStore& profile;
-    app::Notifier& notifier;
-    clientdata::VotingTerms& terms;
+    base::Settings& settings;
+    base::ProfileStore& profile;
+    base::Notifier& notifier;
+    base::VotingTerms& terms;
     clientdata::VoteLogState& voteLog;
     betdata::BetListState& betList;
-    betdata::CurrentBetFile& betFile;
-    app::RunControl& run;
+    base::CurrentBetFile& betFile;
+    base::RunControl& run;
     // The client connection (filled in by the driver); none: the connect
     // step succeeds without a client.
-    betdata::TermsConnector* connector = nullptr;
+    base::TermsConnector* connector = nullptr;
     // The bet run the 投票 command starts (filled in by the application);
     // none: 投票 does nothing.
     driver::BetRun* betRun = nullptr;

@@ -16,8 +16,8 @@ BetListWindowTest::BetListWindowTest()
     desktop_.setUser(&user_);
     std::filesystem::create_directories(betDir());
     settings_.betFileDir = betDir();
-    profile_ = std::make_unique<app::FileProfileStore>(dir_.file("ornel.ini"));
-    terms_.betsRemaining = clientdata::kBetsPerDay;
+    profile_ = std::make_unique<base::FileProfileStore>(dir_.file("ornel.ini"));
+    terms_.betsRemaining = base::kBetsPerDay;
     terms_.termsYear = 1998;
     terms_.termsMonth = 12;
     terms_.termsDay = 5;

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/message_box_notifier.h"
-#include "app/profile_store.h"
-#include "app/settings.h"
+#include "base/message_box_notifier.h"
+#include "base/profile_store.h"
+#include "base/settings.h"
 #include "betdata/bet_list_context.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/scripted_user.h"
@@ -21,7 +21,7 @@ namespace listwindow_test {
 // Saturday 5 December 1998, 10:00 (Asia/Tokyo).
 constexpr std::int64_t kRaceDay = 912819600;
 
-class CountingConnector : public betdata::TermsConnector {
+class CountingConnector : public base::TermsConnector {
 public:
     int connectClient(int) override {
         ++calls;
@@ -59,14 +59,14 @@ protected:
     testsupport::TempDir dir_;
     sim::Desktop desktop_;
     sim::ScriptedUser user_;
-    app::Settings settings_;
-    std::unique_ptr<app::FileProfileStore> profile_;
-    app::MessageBoxNotifier notifier_;
-    clientdata::VotingTerms terms_;
+    base::Settings settings_;
+    std::unique_ptr<base::FileProfileStore> profile_;
+    base::MessageBoxNotifier notifier_;
+    base::VotingTerms terms_;
     clientdata::VoteLogState voteLog_;
     betdata::BetListState betList_;
-    betdata::CurrentBetFile betFile_;
-    app::RunControl run_;
+    base::CurrentBetFile betFile_;
+    base::RunControl run_;
     CountingConnector connector_;
     std::unique_ptr<ui::MainWindowModel> model_;
     std::unique_ptr<ui::BetListWindow> window_;

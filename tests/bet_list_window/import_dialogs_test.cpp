@@ -1,6 +1,6 @@
 // The FHWARS and Dbmn option dialogs as the user meets them during a paste:
 // filled from the settings, validated, stored on OK, nothing on Cancel.
-#include "app/settings_keys.h"
+#include "base/settings_keys.h"
 #include "bet_list_window_fixture.h"
 #include "betdata/import_option_dialogs.h"
 #include "platform/window.h"
@@ -44,9 +44,9 @@ TEST_F(BetListWindowTest, FhwarsOptionsChosenInTheDialogAreUsedAndStored) {
               u8(listText()));
     EXPECT_EQ(1, settings_.fhwarsTan);
     EXPECT_EQ(300, settings_.fhwarsTanKingaku);
-    EXPECT_EQ(1, profile_->getInt(app::kSectionDefine, app::keys::kFhwarsTan, 0));
-    EXPECT_EQ(300, profile_->getInt(app::kSectionDefine, app::keys::kFhwarsTanKingaku, 0));
-    EXPECT_EQ(200, profile_->getInt(app::kSectionDefine, app::keys::kFhwarsKingaku, 0));
+    EXPECT_EQ(1, profile_->getInt(base::kSectionDefine, base::keys::kFhwarsTan, 0));
+    EXPECT_EQ(300, profile_->getInt(base::kSectionDefine, base::keys::kFhwarsTanKingaku, 0));
+    EXPECT_EQ(200, profile_->getInt(base::kSectionDefine, base::keys::kFhwarsKingaku, 0));
     // The import's connect step, then the re-parses after the import and
     // after the paste.
     EXPECT_EQ(3, connector_.calls);
@@ -64,7 +64,7 @@ TEST_F(BetListWindowTest, DbmnDialogRefusesAnAmountOutOfRangeAndCancelTakesNothi
     EXPECT_NE(std::string::npos, boxesShown()[0].find("100"));  // the range message
     EXPECT_EQ("", listText());
     EXPECT_EQ(100, settings_.dbmnKingaku);
-    EXPECT_EQ(-1, profile_->getInt(app::kSectionDefine, app::keys::kDbmnKingaku, -1));
+    EXPECT_EQ(-1, profile_->getInt(base::kSectionDefine, base::keys::kDbmnKingaku, -1));
 }
 
 TEST_F(BetListWindowTest, DbmnDialogConfirmedTakesPairsChosenOftenEnough) {
@@ -72,7 +72,7 @@ TEST_F(BetListWindowTest, DbmnDialogConfirmedTakesPairsChosenOftenEnough) {
     start();
     pasteIntoList(kDbmn);  // the dialog is confirmed as it is
     EXPECT_EQ(u8("001: 東京 11R 馬連 03-05      100\r\n"), u8(listText()));
-    EXPECT_EQ(10, profile_->getInt(app::kSectionDefine, app::keys::kDbmnSoft, 0));
+    EXPECT_EQ(10, profile_->getInt(base::kSectionDefine, base::keys::kDbmnSoft, 0));
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST_F(LoginTest, FetchingTermsWritesTheDaysFilesAndOpensTheVenueGuide) {
         EXPECT_EQ(header.day, 5);
         EXPECT_EQ(header.purchaseLimit, 10000);
         EXPECT_EQ(header.accountBalance, 52000);
-        clientdata::MeetingTerms meeting;
+        base::MeetingTerms meeting;
         clientdata::ParseMeeting(line, header, meeting);
         EXPECT_EQ(meeting.venueCode, venues[slot]) << "slot " << slot;
         if (slot == 0) {

@@ -2,7 +2,7 @@
 // without the voting terms in force.
 #include <gtest/gtest.h>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "bet_list_fixture.h"
 
 using namespace betdata_test;
@@ -140,7 +140,7 @@ TEST_F(Grammar, LetterTokens) {
 
 TEST_F(Grammar, WordsThatAreNeitherVenueNorKindRefuseTheLineWith8005) {
     EXPECT_EQ(bets(lines({"東京 1R 3", "東京 1R ★ 4", "5"})), "5/1/T/3-0/1 5/1/T/5-0/1");
-    EXPECT_EQ(w.notifier.boxIds(), vector<int>{app::kMsgBadVenueOrKind});
+    EXPECT_EQ(w.notifier.boxIds(), vector<int>{base::kMsgBadVenueOrKind});
 }
 
 TEST_F(Grammar, LineNumbersAreSkipped) {
@@ -157,17 +157,17 @@ TEST_F(Grammar, VenuesNotHeldShow8002AndRefuseTheirLines) {
     w.terms = tokyoTerms();
     EXPECT_EQ(bets(lines({"中山 1R 3", "4", "東京 1R 5"})), "5/1/T/5-0/1");
     // One box for the venue; the dependent race word ends the second line.
-    EXPECT_EQ(w.notifier.boxIds(), vector<int>{app::kMsgVenueNotHeld});
+    EXPECT_EQ(w.notifier.boxIds(), vector<int>{base::kMsgVenueNotHeld});
     w.notifier.clear();
     EXPECT_EQ(bets(lines({"中山 1R 3", "2R 4"})), "");
-    EXPECT_EQ(w.notifier.boxIds(), vector<int>{app::kMsgVenueNotHeld});
+    EXPECT_EQ(w.notifier.boxIds(), vector<int>{base::kMsgVenueNotHeld});
 }
 
 TEST_F(Grammar, RacesNotOnSaleShow8003AndStillMeetTheBetChecks) {
     w.terms = tokyoTerms();
     w.terms.meetings[0].races[4].raceSaleCode = 0;
     EXPECT_EQ(bets(lines({"東京 5R 3", "東京 5R 4"})), "5/5/T/3-0/1 5/5/T/4-0/1");
-    EXPECT_EQ(w.notifier.boxIds(), (vector<int>{app::kMsgRaceNotOnSale, app::kMsgRaceNotOnSale}));
+    EXPECT_EQ(w.notifier.boxIds(), (vector<int>{base::kMsgRaceNotOnSale, base::kMsgRaceNotOnSale}));
 }
 
 TEST_F(Grammar, BetsAreCheckedAgainstTheSaleCodes) {
@@ -197,7 +197,7 @@ TEST_F(Grammar, TheTableHoldsThreeHundredBets) {
     w.parse(lines(ls));
     EXPECT_EQ(w.table().count, 300);
     EXPECT_EQ(w.bet(299).first, 1);
-    EXPECT_EQ(w.notifier.boxIds(), (vector<int>{app::kMsgTooManyBets, app::kMsgTooManyBets}));
+    EXPECT_EQ(w.notifier.boxIds(), (vector<int>{base::kMsgTooManyBets, base::kMsgTooManyBets}));
     EXPECT_EQ(w.state.listCount, 300);
     const std::string last = "300: 東京  1R 単勝    01      100\r\n";
     EXPECT_EQ(w.list.text().substr(w.list.text().size() - last.size()), last);
@@ -206,7 +206,7 @@ TEST_F(Grammar, TheTableHoldsThreeHundredBets) {
 TEST_F(Grammar, TheTermsStepRunsFirstUnlessSkipped) {
     w.list.setText("東京 1R 3");
     betdata::ParseBetList(w.ctx, false);
-    EXPECT_EQ(w.connector.modes, vector<int>{betdata::kConnectTermsOnly});
+    EXPECT_EQ(w.connector.modes, vector<int>{base::kConnectTermsOnly});
     EXPECT_EQ(describe(w.table()), "5/1/T/3-0/1");
 
     // A failed connection leaves list and table as they were.

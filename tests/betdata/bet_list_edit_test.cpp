@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "app/message_box_notifier.h"
-#include "app/strings.h"
+#include "base/message_box_notifier.h"
+#include "base/strings.h"
 #include "betdata/bet_grammar.h"
-#include "betdata/bet_list_edit.h"
+#include "base/bet_list_edit.h"
 #include "betdata/bet_status.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/scripted_user.h"
@@ -53,9 +53,9 @@ TEST_F(BetListEdit, LinesAreReadThroughTheSizeWordAndCut) {
         p.style = WS_POPUP | ES_MULTILINE;
         const Hwnd edit = createWindow(p);
         setWindowText(edit, std::string(200, '7') + "\r\n\r\nabc");
-        betdata::EditBetList list(edit);
+        base::EditBetList list(edit);
         EXPECT_EQ(list.lineCount(), 3);
-        char buffer[betdata::kLineBufferBytes];
+        char buffer[base::kLineBufferBytes];
         std::memset(buffer, 'x', sizeof buffer);
         EXPECT_EQ(list.readLine(0, buffer, sizeof buffer), 127u);
         EXPECT_EQ(std::string(buffer), std::string(127, '7'));
@@ -70,16 +70,16 @@ TEST_F(BetListEdit, LinesAreReadThroughTheSizeWordAndCut) {
 TEST_F(BetListEdit, ParsingRewritesTheEditAndShowsMessagesAsBoxes) {
     std::string text, status;
     Dword selectionEnd = 0;
-    clientdata::VotingTerms terms;
+    base::VotingTerms terms;
     terms.statusDirty = 1;
     onOrnel([&] {
         const Hwnd main = makeWindow();
         const Hwnd edit = makeEdit(main, ES_UPPERCASE);
         const Hwnd statusBox = makeEdit(main, ES_READONLY);
         setWindowText(edit, "東京 11R 馬連 3-5 1000\r\n★\r\n中山 1R 7 500");
-        app::MessageBoxNotifier notifier;
+        base::MessageBoxNotifier notifier;
         notifier.setOwner(main);
-        betdata::EditBetList list(edit);
+        base::EditBetList list(edit);
         betdata::BetListState state;
         betdata::BetListContext ctx{list, state, terms, notifier, nullptr};
         betdata::ParseBetList(ctx, true);
@@ -96,9 +96,9 @@ TEST_F(BetListEdit, ParsingRewritesTheEditAndShowsMessagesAsBoxes) {
 
     auto boxes = user_.seenFrom("Ornel");
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].info.helpId, static_cast<Uint>(app::kMsgBadVenueOrKind));
+    EXPECT_EQ(boxes[0].info.helpId, static_cast<Uint>(base::kMsgBadVenueOrKind));
     EXPECT_EQ(boxes[0].info.caption, "Ornel");
-    EXPECT_EQ(boxes[0].info.text, app::messageText(app::kMsgBadVenueOrKind));
+    EXPECT_EQ(boxes[0].info.text, base::messageText(base::kMsgBadVenueOrKind));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/recording_notifier.h"
+#include "base/recording_notifier.h"
 #include "betdata/bet_grammar.h"
 #include "betdata/bet_list_memory.h"
 
@@ -22,21 +22,21 @@ inline std::string lines(const std::vector<std::string>& ls) {
 
 // Terms of one meeting at 東京 (slot 0) where everything is on sale: races
 // of sale code 15, 16 runners, brackets on sale, same brackets on sale.
-inline clientdata::VotingTerms tokyoTerms() {
-    clientdata::VotingTerms t;
+inline base::VotingTerms tokyoTerms() {
+    base::VotingTerms t;
     t.termsChecked = 1;
     t.meetings[0].venueCode = 5;
     for (auto& race : t.meetings[0].races) {
-        race.raceSaleCode = clientdata::kRaceQuinellaCode;
+        race.raceSaleCode = base::kRaceQuinellaCode;
         race.runnerCount = 16;
-        for (int h = 0; h < 16; ++h) race.horseSaleCodes[h] = clientdata::kHorseOnSale;
-        race.bracketSaleCodes.fill(clientdata::kBracketOnSale);
-        race.sameBracketSaleCodes.fill(clientdata::kSameBracketOnSale);
+        for (int h = 0; h < 16; ++h) race.horseSaleCodes[h] = base::kHorseOnSale;
+        race.bracketSaleCodes.fill(base::kBracketOnSale);
+        race.sameBracketSaleCodes.fill(base::kSameBracketOnSale);
     }
     return t;
 }
 
-class FakeConnector : public betdata::TermsConnector {
+class FakeConnector : public base::TermsConnector {
 public:
     int result = 0;
     std::vector<int> modes;
@@ -49,8 +49,8 @@ public:
 struct BetListWorld {
     betdata::MemoryBetList list;
     betdata::BetListState state;
-    clientdata::VotingTerms terms;
-    app::RecordingNotifier notifier;
+    base::VotingTerms terms;
+    base::RecordingNotifier notifier;
     FakeConnector connector;
     betdata::BetListContext ctx{list, state, terms, notifier, &connector};
 
@@ -61,7 +61,7 @@ struct BetListWorld {
         return list.text();
     }
     const betdata::BetTable& table() const { return state.table; }
-    const betdata::BetLine& bet(int i) const { return state.table.entries[i]; }
+    const base::BetLine& bet(int i) const { return state.table.entries[i]; }
 };
 
 }  // namespace betdata_test
@@ -72,7 +72,7 @@ namespace betdata_test {
 inline std::string describe(const betdata::BetTable& table) {
     std::string out;
     for (int i = 0; i < table.count; ++i) {
-        const betdata::BetLine& b = table.entries[i];
+        const base::BetLine& b = table.entries[i];
         if (i) out += ' ';
         out += std::to_string(b.venue) + '/' + std::to_string(b.race) + '/' + b.kind + '/' +
                std::to_string(b.first) + '-' + std::to_string(b.second) + '/' +

@@ -2,7 +2,7 @@
 // command's sort-and-merge step.
 #include <gtest/gtest.h>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "bet_list_fixture.h"
 #include "betdata/amount_limits.h"
 #include "betdata/bet_status.h"
@@ -15,7 +15,7 @@ using std::vector;
 namespace {
 
 TEST(BetStatus, TotalsLineOnlyWhileTheListHoldsBets) {
-    clientdata::VotingTerms t;
+    base::VotingTerms t;
     t.todayPurchase = 12300;
     t.betsRemaining = 290;
     t.availableAmount = 87700;
@@ -41,7 +41,7 @@ TEST(BetStatus, TotalsLineOnlyWhileTheListHoldsBets) {
     EXPECT_EQ(betdata::FormatBetStatus(0, 0, t), terms);
     EXPECT_EQ(betdata::FormatBetStatus(3, 1500, t), "ベット計     1500/   3 Bet\r\n" + terms);
 
-    clientdata::VotingTerms empty;
+    base::VotingTerms empty;
     EXPECT_EQ(betdata::FormatBetStatus(0, 0, empty).substr(0, 26), "投票合計        0/ 300 Bet");
     EXPECT_NE(betdata::FormatBetStatus(0, 0, empty).find("発走時刻 00/00"), std::string::npos);
 }
@@ -49,7 +49,7 @@ TEST(BetStatus, TotalsLineOnlyWhileTheListHoldsBets) {
 class Limits : public ::testing::Test {
 protected:
     BetListWorld w;
-    app::Settings settings;  // 5000 yen per race and per vote
+    base::Settings settings;  // 5000 yen per race and per vote
     LimitDecision check(const std::string& text) {
         w.parse(text);
         return betdata::CheckAmountLimits(w.table(), settings, w.notifier);
@@ -76,7 +76,7 @@ TEST_F(Limits, OneQuestionForTheFirstRaceOverTheLimit) {
     EXPECT_EQ(w.notifier.events()[1].type & plat::MB_TYPEMASK, plat::MB_YESNO);
 
     w.notifier.clear();
-    w.notifier.answerId(app::kMsgRaceLimitExceeded, plat::IDNO);
+    w.notifier.answerId(base::kMsgRaceLimitExceeded, plat::IDNO);
     EXPECT_EQ(check("東京 1R 3,4 3000"), LimitDecision::Abort);
 }
 
@@ -87,7 +87,7 @@ TEST_F(Limits, TheVoteTotalIsAskedAfterTheRaces) {
 
     // Both limits: both questions, and either No aborts.
     w.notifier.clear();
-    w.notifier.answerId(app::kMsgVoteLimitExceeded, plat::IDNO);
+    w.notifier.answerId(base::kMsgVoteLimitExceeded, plat::IDNO);
     EXPECT_EQ(check(lines({"東京 1R 3 9000"})), LimitDecision::Abort);
     EXPECT_EQ(shown(), (vector<std::string>{"beep", "8139", "beep", "8140"}));
 }

@@ -15,19 +15,19 @@ std::vector<std::string> stagedLines(const std::string& text) {
     }
 }
 
-void setTermsDate(clientdata::VotingTerms& terms, int year, int month, int day) {
+void setTermsDate(base::VotingTerms& terms, int year, int month, int day) {
     terms.termsYear = year;
     terms.termsMonth = month;
     terms.termsDay = day;
 }
 
-void addMeeting(clientdata::VotingTerms& terms, int slot, int venue, int kai, int nichime,
+void addMeeting(base::VotingTerms& terms, int slot, int venue, int kai, int nichime,
                 int raceSaleCode) {
-    clientdata::MeetingTerms& m = terms.meetings[slot];
+    base::MeetingTerms& m = terms.meetings[slot];
     m.venueCode = static_cast<std::uint8_t>(venue);
     m.kai = static_cast<std::uint8_t>(kai);
     m.nichime = static_cast<std::uint8_t>(nichime);
-    for (clientdata::RaceTerms& race : m.races) race.raceSaleCode = static_cast<std::int8_t>(raceSaleCode);
+    for (base::RaceTerms& race : m.races) race.raceSaleCode = static_cast<std::int8_t>(raceSaleCode);
     terms.termsChecked = 1;
 }
 

@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "betdata/import_staged.h"
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 
 namespace importtest {
 
 class RecordingImportHost : public betdata::StagedImportHost {
 public:
-    RecordingImportHost() { terms_.betsRemaining = clientdata::kBetsPerDay; }
+    RecordingImportHost() { terms_.betsRemaining = base::kBetsPerDay; }
 
-    clientdata::VotingTerms& mutableTerms() { return terms_; }
-    const clientdata::VotingTerms& terms() const override { return terms_; }
+    base::VotingTerms& mutableTerms() { return terms_; }
+    const base::VotingTerms& terms() const override { return terms_; }
 
     // Answers to the Yes/No questions in order; Yes when the script runs out.
     std::deque<bool> answers;
@@ -75,16 +75,16 @@ public:
     void setImportCancelled() override { cancelled = true; }
 
 private:
-    clientdata::VotingTerms terms_;
+    base::VotingTerms terms_;
 };
 
 // Splits a sample text into staged lines (the edit's lines, without CR LF).
 std::vector<std::string> stagedLines(const std::string& text);
 
-void setTermsDate(clientdata::VotingTerms& terms, int year, int month, int day);
+void setTermsDate(base::VotingTerms& terms, int year, int month, int day);
 // Puts a meeting into a slot and the terms in force; every race on sale
 // with the given race sale code.
-void addMeeting(clientdata::VotingTerms& terms, int slot, int venue, int kai, int nichime,
-                int raceSaleCode = clientdata::kRaceQuinellaCode);
+void addMeeting(base::VotingTerms& terms, int slot, int venue, int kai, int nichime,
+                int raceSaleCode = base::kRaceQuinellaCode);
 
 }  // namespace importtest

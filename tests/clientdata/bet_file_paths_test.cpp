@@ -1,17 +1,17 @@
 // The expected bet file and the path helpers, on real files.
 #include <gtest/gtest.h>
 
-#include "betdata/bet_file_paths.h"
+#include "base/next_bet_file.h"
 #include "support/support.h"
 
-namespace betdata {
+namespace base {
 namespace {
 
 using testsupport::TempDir;
 using testsupport::setMtime;
 using testsupport::writeBytes;
 
-constexpr BetFileDate kDec5{1998, 12, 5};
+constexpr base::BetFileDate kDec5{1998, 12, 5};
 constexpr std::int64_t kNoon = 912826800;  // 1998-12-05 12:00 JST
 
 class NextBetFile : public ::testing::Test {
@@ -20,12 +20,12 @@ protected:
         writeBytes(dir.file(name), bytes);
         setMtime(dir.file(name), mtime);
     }
-    std::string next(std::optional<BetFileDate> date = kDec5) {
+    std::string next(std::optional<base::BetFileDate> date = kDec5) {
         EXPECT_TRUE(NextBetFilePath(current, dir.path(), date));
         return current.path.substr(dir.path().size());
     }
     TempDir dir;
-    CurrentBetFile current;
+    base::CurrentBetFile current;
 };
 
 TEST_F(NextBetFile, FirstOfTheDayWhenNothingIsThere) {
@@ -33,7 +33,7 @@ TEST_F(NextBetFile, FirstOfTheDayWhenNothingIsThere) {
     put("98120401.BET", kNoon);  // another day's file is not this day's
     put("98120409.SAV", kNoon);
     EXPECT_EQ(next(), "98120501.Bet");
-    EXPECT_EQ(next(BetFileDate{2024, 6, 15}), "24061501.Bet");
+    EXPECT_EQ(next(base::BetFileDate{2024, 6, 15}), "24061501.Bet");
 }
 
 TEST_F(NextBetFile, NewestPendingBetFileFirst) {
@@ -89,14 +89,14 @@ TEST(NewestMatch, LatestTimeWinsAndFirstListedOnTies) {
         setMtime(dir.file(name), kNoon);
     }
     std::string pattern = dir.file("*.jra");
-    ASSERT_TRUE(NewestMatch(pattern));
+    ASSERT_TRUE(base::NewestMatch(pattern));
     EXPECT_EQ(pattern, dir.file("a.jra"));
     setMtime(dir.file("b.jra"), kNoon + 1);
     pattern = dir.file("?.JRA");
-    ASSERT_TRUE(NewestMatch(pattern));
+    ASSERT_TRUE(base::NewestMatch(pattern));
     EXPECT_EQ(pattern, dir.file("b.jra"));
     pattern = dir.file("*.none");
-    EXPECT_FALSE(NewestMatch(pattern));
+    EXPECT_FALSE(base::NewestMatch(pattern));
     EXPECT_EQ(pattern, dir.file("*.none"));
 }
 
@@ -104,58 +104,58 @@ TEST(FileHasData, ExistingAndNotEmpty) {
     TempDir dir;
     writeBytes(dir.file("full.BET"), "1");
     writeBytes(dir.file("empty.BET"), "");
-    EXPECT_TRUE(FileHasData(dir.file("full.BET")));
-    EXPECT_TRUE(FileHasData(dir.file("FULL.bet")));
-    EXPECT_FALSE(FileHasData(dir.file("empty.BET")));
-    EXPECT_FALSE(FileHasData(dir.file("missing.BET")));
-    EXPECT_TRUE(FileHasData(dir.file("f*.BET")));
+    EXPECT_TRUE(base::FileHasData(dir.file("full.BET")));
+    EXPECT_TRUE(base::FileHasData(dir.file("FULL.bet")));
+    EXPECT_FALSE(base::FileHasData(dir.file("empty.BET")));
+    EXPECT_FALSE(base::FileHasData(dir.file("missing.BET")));
+    EXPECT_TRUE(base::FileHasData(dir.file("f*.BET")));
 }
 
 TEST(ReplacePathPart, NameExtensionOrDirectoryOnly) {
     std::string p = "C:\\BET\\98120501.BET";
-    ASSERT_TRUE(ReplacePathPart(p, nullptr, ".Sav"));
+    ASSERT_TRUE(base::ReplacePathPart(p, nullptr, ".Sav"));
     EXPECT_EQ(p, "C:\\BET\\98120501.Sav");
-    ASSERT_TRUE(ReplacePathPart(p, "BT981205.LOG"));
+    ASSERT_TRUE(base::ReplacePathPart(p, "BT981205.LOG"));
     EXPECT_EQ(p, "C:\\BET\\BT981205.LOG");
-    ASSERT_TRUE(ReplacePathPart(p, nullptr, "TGP"));
+    ASSERT_TRUE(base::ReplacePathPart(p, nullptr, "TGP"));
     EXPECT_EQ(p, "C:\\BET\\BT981205.TGP");
-    ASSERT_TRUE(ReplacePathPart(p, nullptr, nullptr));
+    ASSERT_TRUE(base::ReplacePathPart(p, nullptr, nullptr));
     EXPECT_EQ(p, "C:\\BET\\");
     p = "Pat95.exe";
-    ASSERT_TRUE(ReplacePathPart(p, "Uy-a.Jra"));
+    ASSERT_TRUE(base::ReplacePathPart(p, "Uy-a.Jra"));
     EXPECT_EQ(p, "Uy-a.Jra");
     p = "/home/pat/Pat95.exe";
-    ASSERT_TRUE(ReplacePathPart(p, "Lg-??.jra"));
+    ASSERT_TRUE(base::ReplacePathPart(p, "Lg-??.jra"));
     EXPECT_EQ(p, "/home/pat/Lg-??.jra");
 }
 
 TEST(ReplacePathPart, DoubleByteCharactersEndingInBackslashStayWhole) {
     // "表" and "ソ" end in the byte 0x5C, which is '\'.
     std::string p = "C:\\予定表\\ソ\\98120501.BET";
-    ASSERT_TRUE(ReplacePathPart(p, "BT981205.LOG"));
+    ASSERT_TRUE(base::ReplacePathPart(p, "BT981205.LOG"));
     EXPECT_EQ(testsupport::u8(p), testsupport::u8("C:\\予定表\\ソ\\BT981205.LOG"));
     p = "/work/表/ソ.BET";
-    ASSERT_TRUE(ReplacePathPart(p, nullptr, ".Sav"));
+    ASSERT_TRUE(base::ReplacePathPart(p, nullptr, ".Sav"));
     EXPECT_EQ(testsupport::u8(p), testsupport::u8("/work/表/ソ.Sav"));
     p = "C:\\予定表";  // no separator after 表: it is the file name
-    ASSERT_TRUE(ReplacePathPart(p, nullptr, nullptr));
+    ASSERT_TRUE(base::ReplacePathPart(p, nullptr, nullptr));
     EXPECT_EQ(p, "C:\\");
 }
 
 TEST(ReplacePathPart, RefusesAnOverlongResult) {
     std::string dir = "/" + std::string(250, 'd') + "/";
     std::string p = dir + "a.BET";
-    EXPECT_FALSE(ReplacePathPart(p, "a-much-longer-name.LOG"));
+    EXPECT_FALSE(base::ReplacePathPart(p, "a-much-longer-name.LOG"));
     EXPECT_EQ(p, dir + "a.BET");
-    CurrentBetFile current{"kept"};
+    base::CurrentBetFile current{"kept"};
     EXPECT_FALSE(NextBetFilePath(current, dir + std::string(10, 'e') + "/", kDec5));
     EXPECT_EQ(current.path, "kept");
 }
 
 TEST(UpperCase, AsciiOnlyTrailBytesUntouched) {
     std::string s = "ab.sav ヂ";  // ヂ is 0x83 0x61: its trail byte is 'a'
-    EXPECT_EQ(testsupport::u8(UpperCase(s)), testsupport::u8("AB.SAV ヂ"));
+    EXPECT_EQ(testsupport::u8(base::UpperCase(s)), testsupport::u8("AB.SAV ヂ"));
 }
 
 }  // namespace
-}  // namespace betdata
+}  // namespace base

@@ -50,12 +50,12 @@ TEST(TermsLine, FourteenRaceBlocksAtTheirColumns) {
         line.number(block + 26 + (7 - k % 8), 1, 7);                            // one same-bracket pair
     }
     line.number(572, 1, 9);
-    MeetingTerms slot;
+    base::MeetingTerms slot;
     slot.races[3].startTime = 1525;  // start times are not the terms file's business
     ParseMeeting(line.str(), ParseTermsHeader(line.str()), slot);
     for (int k = 0; k < 14; ++k) {
         SCOPED_TRACE(k);
-        const RaceTerms& r = slot.races[k];
+        const base::RaceTerms& r = slot.races[k];
         EXPECT_EQ(r.raceSaleCode, k + 1);
         EXPECT_EQ(r.runnerCount, k + 1);
         EXPECT_EQ(r.horseSaleCodes[k], 7);
@@ -72,7 +72,7 @@ TEST(TermsLine, FourteenRaceBlocksAtTheirColumns) {
 TEST(TermsLine, ShortLineLeavesTheMissingBlocksZero) {
     testsupport::TermsValues values;
     std::string line = testsupport::termsLine(values).str().substr(0, 97 + 34);  // race 1's block only
-    MeetingTerms slot;
+    base::MeetingTerms slot;
     slot.races[5].runnerCount = 9;
     ParseMeeting(line, ParseTermsHeader(line), slot);
     EXPECT_EQ(slot.races[0].runnerCount, 9);  // 8 + 1 % 7

@@ -29,8 +29,8 @@ protected:
             .number(8, 4, 615).number(13, 4, startTime);
     }
 
-    VotingTerms terms;
-    betdata::CurrentBetFile betFile;
+    base::VotingTerms terms;
+    base::CurrentBetFile betFile;
     TermsContext context{terms, betFile, betDir(), cardDir() + "any.den"};
     std::vector<std::string> messages;
 };
@@ -95,7 +95,7 @@ TEST_F(TermsReaderTest, StartTimesFromTheAllVenuesFile) {
                   {cardLine(5, 1, 1000), cardLine(8, 2, 1035), cardLine(5, 11, 1540), cardLine(5, 13, 1700),
                    cardLine(5, 0, 905), cardLine(5, 1, 1005)});
     load();
-    const MeetingTerms& m = terms.meetings[0];
+    const base::MeetingTerms& m = terms.meetings[0];
     EXPECT_EQ(m.races[0].startTime, 1005);  // a later line for the race wins
     EXPECT_EQ(m.races[1].startTime, 0);     // venue 8's line is not this meeting's
     EXPECT_EQ(m.races[10].startTime, 1540);
@@ -132,7 +132,7 @@ TEST_F(TermsReaderTest, TermsFileIsToday) {
     EXPECT_TRUE(TermsFileIsToday(terms, clientExe(), june15));
     EXPECT_FALSE(TermsFileIsToday(terms, clientExe(), at(2024, 6, 16)));
     // Terms in memory of that day answer without the file.
-    VotingTerms loaded;
+    base::VotingTerms loaded;
     loaded.termsYear = 2024, loaded.termsMonth = 6, loaded.termsDay = 16;
     EXPECT_TRUE(TermsFileIsToday(loaded, clientExe(), at(2024, 6, 16)));
 }
@@ -143,7 +143,7 @@ TEST_F(TermsReaderTest, TermsAreCurrentUntilFivePm) {
     EXPECT_TRUE(AreTermsCurrent(terms, at(2024, 6, 15, 16, 59)));
     EXPECT_FALSE(AreTermsCurrent(terms, at(2024, 6, 15, 17, 0)));
     EXPECT_FALSE(AreTermsCurrent(terms, at(2024, 6, 16, 10, 0)));
-    EXPECT_FALSE(AreTermsCurrent(VotingTerms{}, at(2024, 6, 15, 10, 0)));
+    EXPECT_FALSE(AreTermsCurrent(base::VotingTerms{}, at(2024, 6, 15, 10, 0)));
 }
 
 }  // namespace

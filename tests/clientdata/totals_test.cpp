@@ -10,8 +10,8 @@
 namespace clientdata {
 namespace {
 
-VotingTerms termsWithTotals() {
-    VotingTerms t;
+base::VotingTerms termsWithTotals() {
+    base::VotingTerms t;
     t.termsYear = 2024, t.termsMonth = 6, t.termsDay = 15;
     t.totalsYear = 2024, t.totalsMonth = 6, t.totalsDay = 15;
     t.purchaseLimit = 100000;
@@ -32,7 +32,7 @@ TermsHeader header(int year, int month, int day) {
 }
 
 TEST(RollOver, NewDateStartsTheTotalsAfresh) {
-    VotingTerms t = termsWithTotals();
+    base::VotingTerms t = termsWithTotals();
     TakeTermsHeader(t, header(2024, 6, 16));
     EXPECT_EQ(t.termsDay, 16);
     EXPECT_EQ(t.totalsYear, 2024);
@@ -50,7 +50,7 @@ TEST(RollOver, NewDateStartsTheTotalsAfresh) {
 }
 
 TEST(RollOver, SameDateKeepsTheTotals) {
-    VotingTerms t = termsWithTotals();
+    base::VotingTerms t = termsWithTotals();
     TakeTermsHeader(t, header(2024, 6, 15));
     EXPECT_EQ(t.todayPurchase, 5000);
     EXPECT_EQ(t.todayPayout, 25000);
@@ -61,7 +61,7 @@ TEST(RollOver, SameDateKeepsTheTotals) {
 }
 
 TEST(RollOver, AnotherYearOrMonthIsANewDate) {
-    VotingTerms t = termsWithTotals();
+    base::VotingTerms t = termsWithTotals();
     TakeTermsHeader(t, header(2025, 6, 15));
     EXPECT_EQ(t.todayPurchase, 0);
     t = termsWithTotals();
@@ -70,20 +70,20 @@ TEST(RollOver, AnotherYearOrMonthIsANewDate) {
 }
 
 TEST(CountVote, HugeAvailableAmountSaturates) {
-    VotingTerms t;
+    base::VotingTerms t;
     CountVote(t, VoteLogRecord{1, 0, 0, 0, 999999999, {}});
     EXPECT_EQ(t.availableAmount, 2147483647);
 }
 
 TEST(CurrentInfo, WrittenLineAndRoundTrip) {
-    VotingTerms t = termsWithTotals();
+    base::VotingTerms t = termsWithTotals();
     t.accountBalance = 250000;
     const std::string line = SaveCurrentInfo(t);
     EXPECT_EQ(line,
               "2024/06/15 /      5000 /     25000 /      3000 /      1200 /    100000 /    250000 /    120000 / "
               "280 /   12");
 
-    VotingTerms back;
+    base::VotingTerms back;
     LoadCurrentInfo(back, line);
     EXPECT_EQ(back.totalsYear, 2024);
     EXPECT_EQ(back.totalsMonth, 6);
@@ -106,7 +106,7 @@ TEST(CurrentInfo, FewerThanTwelveValuesReset) {
     for (const char* stored : {"", "2024/06/15 / 5000 / 25000", "garbage",
                                "2024/06/15 / 1 / 2 / 3 / 4 / 5 / 6 / 7 / 8 /"}) {
         SCOPED_TRACE(stored);
-        VotingTerms t = termsWithTotals();
+        base::VotingTerms t = termsWithTotals();
         t.accountBalance = 250000;
         LoadCurrentInfo(t, stored);
         EXPECT_EQ(t.totalsYear, 0);

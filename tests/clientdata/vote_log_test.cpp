@@ -50,9 +50,9 @@ protected:
 
     const std::int64_t clock = at(2024, 6, 15, 10, 30);
     std::unique_ptr<sim::Desktop> desktop;
-    VotingTerms terms;
+    base::VotingTerms terms;
     VoteLogState state;
-    betdata::CurrentBetFile betFile;
+    base::CurrentBetFile betFile;
     FakeHost host;
     VoteLogContext context{terms, state, betFile, clientExe(), host};
 };

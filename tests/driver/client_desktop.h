@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "app/message_box_notifier.h"
-#include "app/settings.h"
-#include "betdata/bet_file_paths.h"
-#include "clientdata/voting_terms.h"
+#include "base/message_box_notifier.h"
+#include "base/settings.h"
+#include "base/next_bet_file.h"
+#include "base/voting_terms.h"
 #include "driver/connect_client.h"
 #include "driver/pat_driver.h"
 #include "platform/sim/desktop.h"
@@ -70,11 +70,11 @@ protected:
     std::size_t boxesForgotten = 0;
 
     // Ornel's side.
-    app::Settings settings;
+    base::Settings settings;
     driver::DriverState state;
-    clientdata::VotingTerms terms;
-    betdata::CurrentBetFile betFile;
-    app::MessageBoxNotifier notifier;
+    base::VotingTerms terms;
+    base::CurrentBetFile betFile;
+    base::MessageBoxNotifier notifier;
     std::atomic<std::int64_t> clock;
     driver::PatDriver pat;
 };

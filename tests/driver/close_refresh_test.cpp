@@ -1,8 +1,8 @@
 // Quitting the client, and restarting it for today's voting terms.
 #include <memory>
 
-#include "app/run_control.h"
-#include "app/strings.h"
+#include "base/run_control.h"
+#include "base/strings.h"
 #include "client_desktop.h"
 #include "driver/close_client.h"
 #include "driver/driver_settings.h"
@@ -13,8 +13,8 @@ namespace drivertest {
 namespace {
 
 // Run control of a run started by `source` with AUTO mode as given.
-std::unique_ptr<app::RunControl> runOf(bool autoMode, int source) {
-    auto run = std::make_unique<app::RunControl>();
+std::unique_ptr<base::RunControl> runOf(bool autoMode, int source) {
+    auto run = std::make_unique<base::RunControl>();
     run->autoMode = autoMode ? 1 : 0;
     run->runSource = source;
     return run;
@@ -48,7 +48,7 @@ TEST_F(CloseTest, AConfirmationThatNeverComesEndsAfterSixPressesWith8141) {
     asOrnel([&] { result = CloseClient(pat); });
     EXPECT_EQ(result, -1);
     EXPECT_EQ(pressesOf("終　了"), 6u);
-    EXPECT_EQ(boxIds(), std::vector<int>{app::kMsgClientFailed});
+    EXPECT_EQ(boxIds(), std::vector<int>{base::kMsgClientFailed});
     // Found at once (100), six presses of 200 + 1000, the message's 500.
     EXPECT_EQ(lastMs, 100 + 6 * 1200 + 500);
     EXPECT_TRUE(clientShows("JRA PAT for Win95"));
@@ -57,7 +57,7 @@ TEST_F(CloseTest, AConfirmationThatNeverComesEndsAfterSixPressesWith8141) {
 TEST_F(RefreshTest, AClientThatIsNotRunningIsLeftAloneOutsideATimerBetRun) {
     install();
     int result = 1;
-    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(true, app::kRunSourceBetFile)); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(true, base::kRunSourceBetFile)); });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(clientStarts(), 0u);
     EXPECT_TRUE(boxIds().empty());
@@ -68,7 +68,7 @@ TEST_F(RefreshTest, ATimerBetRunStartsTheClientAndFetchesWhateverTheSettingsSay)
     writeYesterdaysTerms();
     SetDriverFlags(state, 0, 0, 1, 0);
     int result = 1;
-    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(true, app::kRunSourceTimerBet)); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(true, base::kRunSourceTimerBet)); });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(clientStarts(), 1u);
     EXPECT_EQ(terms.termsDay, 5) << "fetched";
@@ -82,17 +82,17 @@ TEST_F(RefreshTest, ATimerBetRunStartsTheClientAndFetchesWhateverTheSettingsSay)
 
 TEST_F(RefreshTest, StaleTermsAskBeforeTheClientIsRestarted) {
     startWithYesterdaysTerms();
-    user.answerId(app::kMsgTermsNotToday, plat::IDNO);
+    user.answerId(base::kMsgTermsNotToday, plat::IDNO);
     int result = 1;
-    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(false, app::kRunSourceUser)); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(false, base::kRunSourceUser)); });
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(boxIds(), std::vector<int>{app::kMsgTermsNotToday});
+    EXPECT_EQ(boxIds(), std::vector<int>{base::kMsgTermsNotToday});
     EXPECT_TRUE(posts().empty()) << "No: the client is not touched";
 
-    user.answerId(app::kMsgTermsNotToday, plat::IDYES);
+    user.answerId(base::kMsgTermsNotToday, plat::IDYES);
     settings.accInp = 0;
     settings.forceMode = 1;
-    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(false, app::kRunSourceUser)); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(false, base::kRunSourceUser)); });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(pressesOf("終　了"), 1u);
     EXPECT_EQ(clientStarts(), 1u) << "started again after it had closed";
@@ -106,7 +106,7 @@ TEST_F(RefreshTest, StaleTermsAskBeforeTheClientIsRestarted) {
 
     // Today's terms now: nothing to do.
     desktop.clearTrace();
-    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(false, app::kRunSourceUser)); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(false, base::kRunSourceUser)); });
     EXPECT_EQ(result, 0);
     EXPECT_TRUE(posts().empty());
     EXPECT_EQ(lastMs, 0);
@@ -115,7 +115,7 @@ TEST_F(RefreshTest, StaleTermsAskBeforeTheClientIsRestarted) {
 TEST_F(EarlyRefreshTest, NothingHappensOutsideTheReceptionHours) {
     install();
     int result = 1;
-    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(true, app::kRunSourceTimerBet)); });
+    asOrnel([&] { result = RefreshVotingTerms(pat, *runOf(true, base::kRunSourceTimerBet)); });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(clientStarts(), 0u);
     EXPECT_EQ(lastMs, 0);

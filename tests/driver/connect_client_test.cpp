@@ -1,7 +1,7 @@
 // ConnectClient against the replacement client: from each state the client
 // can be in, both mode bits, the reception hours of the program clock, and
 // the terms check at the end.
-#include "app/strings.h"
+#include "base/strings.h"
 #include "client_desktop.h"
 #include "driver/driver_settings.h"
 #include "platform/clock.h"
@@ -61,7 +61,7 @@ TEST_F(EarlyConnectTest, BeforeNineModeZeroOnlyChecksTheTerms) {
     EXPECT_TRUE(posts().empty());
     EXPECT_EQ(terms.termsDay, 4) << "yesterday's terms, read as they are";
     EXPECT_EQ(terms.termsChecked, 0);
-    EXPECT_EQ(boxIds(), std::vector<int>{app::kMsgTermsUnchecked});
+    EXPECT_EQ(boxIds(), std::vector<int>{base::kMsgTermsUnchecked});
     EXPECT_EQ(lastMs, 500) << "no window was waited for; the message pauses 500 ms";
 }
 
@@ -71,7 +71,7 @@ TEST_F(EarlyConnectTest, BeforeNineBetEntryLogsInWithoutFetchingAndSaysWhy) {
     ASSERT_EQ(connect(kConnectForBetting), 0);
     EXPECT_EQ(clientStarts(), 1u);
     EXPECT_TRUE(clientShows("投票"));
-    EXPECT_EQ(boxIds(), (std::vector<int>{app::kMsgOutsideHours, app::kMsgTermsUnchecked}));
+    EXPECT_EQ(boxIds(), (std::vector<int>{base::kMsgOutsideHours, base::kMsgTermsUnchecked}));
     EXPECT_EQ(terms.termsDay, 4) << "取得しない: the files stay as they were";
 }
 
@@ -81,7 +81,7 @@ TEST_F(ConnectTest, SkipAnnLogsInWithoutFetchingAndWithoutAMessage) {
     SetDriverFlags(state, 1, 1, 1, 0);
     ASSERT_EQ(connect(kConnectTermsOnly), 0);
     EXPECT_TRUE(clientShows("投票"));
-    EXPECT_EQ(boxIds(), std::vector<int>{app::kMsgTermsUnchecked}) << "only the terms check speaks";
+    EXPECT_EQ(boxIds(), std::vector<int>{base::kMsgTermsUnchecked}) << "only the terms check speaks";
     EXPECT_EQ(terms.termsDay, 4);
 }
 
@@ -122,7 +122,7 @@ TEST_F(ConnectTest, MissingSettingsAreReportedBeforeAnyWindowIsTouched) {
     install();
     state.password.clear();
     EXPECT_EQ(connect(kConnectForBetting), -1);
-    EXPECT_EQ(boxIds(), std::vector<int>{app::kMsgSettingsIncomplete});
+    EXPECT_EQ(boxIds(), std::vector<int>{base::kMsgSettingsIncomplete});
     EXPECT_EQ(clientStarts(), 0u);
     EXPECT_EQ(lastMs, 0);
 }
@@ -131,7 +131,7 @@ TEST_F(ConnectTest, AnErrorBoxDuringTheFetchEndsWith8141AndLeavesTheClientAsItIs
     install({"transfer-error"});
     writeYesterdaysTerms();
     EXPECT_EQ(connect(kConnectTermsOnly), -1);
-    EXPECT_EQ(boxIds(), std::vector<int>{app::kMsgClientFailed});
+    EXPECT_EQ(boxIds(), std::vector<int>{base::kMsgClientFailed});
     EXPECT_NE(plat::findWindow("#32770", "ｴﾗｰﾒｯｾｰｼﾞ"), 0u) << "the client's box is left for the user";
     EXPECT_EQ(terms.termsDay, 0) << "cleared for the fetch, not read";
 }
@@ -140,7 +140,7 @@ TEST_F(ConnectTest, AHungTransferIsGivenUpAfterFiveMinutes) {
     install({"transfer-hang"});
     writeYesterdaysTerms();
     EXPECT_EQ(connect(kConnectTermsOnly), -1);
-    EXPECT_EQ(boxIds(), std::vector<int>{app::kMsgClientFailed});
+    EXPECT_EQ(boxIds(), std::vector<int>{base::kMsgClientFailed});
     EXPECT_TRUE(clientShows("通信"));
     EXPECT_GT(lastMs, static_cast<std::int64_t>(kTermsTransferLimitMs));
     EXPECT_LT(lastMs, static_cast<std::int64_t>(kTermsTransferLimitMs) + 60'000);
@@ -169,7 +169,7 @@ TEST_F(ConnectTest, AMinimizedMenuFormIsRestoredBeforeItsVoteButtonIsPressed) {
     std::size_t restores = 0;
     for (const auto& e : posts(plat::WM_SYSCOMMAND)) restores += e.wParam == plat::SC_RESTORE;
     EXPECT_EQ(restores, 1u);
-    EXPECT_EQ(boxIds(), std::vector<int>{app::kMsgTermsUnchecked}) << "only the first connection's";
+    EXPECT_EQ(boxIds(), std::vector<int>{base::kMsgTermsUnchecked}) << "only the first connection's";
 }
 
 TEST_F(ConnectTest, ADisabledVoteFormFails) {
@@ -178,7 +178,7 @@ TEST_F(ConnectTest, ADisabledVoteFormFails) {
     SetDriverFlags(state, 1, 1, 1, 0);
     EXPECT_EQ(connect(kConnectTermsOnly), 0) << "the venue's press opens it; mode 0 stops there";
     EXPECT_EQ(connect(kConnectForBetting), -1);
-    EXPECT_EQ(boxIds(), (std::vector<int>{app::kMsgTermsUnchecked, app::kMsgClientFailed}));
+    EXPECT_EQ(boxIds(), (std::vector<int>{base::kMsgTermsUnchecked, base::kMsgClientFailed}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The driver's own message and the client's message boxes.
-#include "app/message_box_notifier.h"
-#include "app/strings.h"
+#include "base/message_box_notifier.h"
+#include "base/strings.h"
 #include "driver/client_box.h"
 #include "driver/driver_message.h"
 #include "form_desktop.h"
@@ -42,15 +42,15 @@ TEST_F(DriverMessageTest, PausesThenBringsTheMainWindowForwardAndShowsTheTableTe
         p.style = kFormStyle;
         p.rect = {0, 0, 300, 200};
         main = plat::createWindow(p);
-        app::MessageBoxNotifier notifier;
+        base::MessageBoxNotifier notifier;
         notifier.setOwner(main);
-        answer = ShowDriverMessage(notifier, main, app::kMsgClientFailed);
+        answer = ShowDriverMessage(notifier, main, base::kMsgClientFailed);
     });
     EXPECT_EQ(answer, plat::IDOK);
     EXPECT_EQ(watcher.foregroundAtBox, main);
     ASSERT_EQ(watcher.seen().size(), 1u);
     const sim::ModalInfo& box = watcher.seen()[0].info;
-    EXPECT_EQ(box.helpId, static_cast<plat::Uint>(app::kMsgClientFailed));
+    EXPECT_EQ(box.helpId, static_cast<plat::Uint>(base::kMsgClientFailed));
     EXPECT_EQ(box.text, "Ｐａｔ９５が正常に操作できません。\rベット内容をご確認ください。");
     EXPECT_EQ(box.type & plat::MB_TYPEMASK, plat::MB_OK);
     EXPECT_EQ(watcher.seen()[0].timeMs, start + 500);

@@ -3,8 +3,8 @@
 // the run, and the list afterwards.
 #include <algorithm>
 
-#include "app/strings.h"
-#include "app/profile_store.h"
+#include "base/strings.h"
+#include "base/profile_store.h"
 #include "frontends/cli/bet_window.h"
 #include "frontends/simhome/client_install.h"
 #include "platform/sim/scripted_user.h"
@@ -27,8 +27,8 @@ protected:
     // read) and its main window on the bet text.
     void makeWindow(const std::string& betText, int stopAfterLines) {
         asOrnel([&] {
-            profileFile = std::make_unique<app::FileProfileStore>(home.file("Ornel.INI"));
-            profile = std::make_unique<app::ReadOnlyProfileStore>(*profileFile);
+            profileFile = std::make_unique<base::FileProfileStore>(home.file("Ornel.INI"));
+            profile = std::make_unique<base::ReadOnlyProfileStore>(*profileFile);
             world = std::make_unique<cli::BetRunWorld>(*profile, clock.load());
             world->settings = settings;
             window = std::make_unique<cli::BetWindow>(*world, betText, stopAfterLines);
@@ -47,7 +47,7 @@ protected:
     }
 
     sim::ScriptedUser user;
-    std::unique_ptr<app::ProfileStore> profileFile, profile;
+    std::unique_ptr<base::ProfileStore> profileFile, profile;
     std::unique_ptr<cli::BetRunWorld> world;
     std::unique_ptr<cli::BetWindow> window;
 };
@@ -57,14 +57,14 @@ constexpr const char* kText = "東京 1R 馬連 3-5 1000\r\n阪神 2R 単勝 7,9
 TEST_F(BetCommandTest, AFinishedRunClearsTheListAndReadsTheNewVoteLog) {
     install();
     runWindow(kText);
-    EXPECT_EQ(window->runResult(), driver::kRunFinished);
+    EXPECT_EQ(window->runResult(), base::kRunFinished);
     EXPECT_EQ(ledgerText(), canonical({{"東京", 1, "馬連", {3, 5}, 1000},
                                        {"阪神", 2, "単勝", {7}, 500},
                                        {"阪神", 2, "単勝", {9}, 500},
                                        {"東京", 3, "枠連", {2, 2}, 2000}}));
     EXPECT_EQ(window->listAfter(), "");
     EXPECT_EQ(world->terms.todayPurchase, 4000) << "the vote log of the run was counted";
-    EXPECT_EQ(world->run.runState.load(), driver::kRunIdle);
+    EXPECT_EQ(world->run.runState.load(), base::kRunIdle);
     // Both limits (5000 yen per race and per vote) hold: no question.
     EXPECT_TRUE(boxIds().empty());
 }
@@ -73,19 +73,19 @@ TEST_F(BetCommandTest, AStoppedRunKeepsTheRestForTheNextRunNumberedAfresh) {
     install();
     settings.betDivideUnit = 2;
     runWindow(kText, 3);
-    EXPECT_EQ(window->runResult(), driver::kRunFailed);
+    EXPECT_EQ(window->runResult(), base::kRunFailed);
     EXPECT_EQ(ledgerText(), canonical({{"東京", 1, "馬連", {3, 5}, 1000}, {"阪神", 2, "単勝", {7}, 500}}));
     EXPECT_EQ(window->listAfter(), canonical({{"阪神", 2, "単勝", {9}, 500}, {"東京", 3, "枠連", {2, 2}, 2000}}));
-    EXPECT_EQ(world->run.runState.load(), driver::kRunIdle);
+    EXPECT_EQ(world->run.runState.load(), base::kRunIdle);
 }
 
 TEST_F(BetCommandTest, TheAmountLimitsAreAskedAndNoStopsBeforeAnyRun) {
     install();
     settings.limitRace = 1000;
-    user.answerId(app::kMsgRaceLimitExceeded, plat::IDNO);
+    user.answerId(base::kMsgRaceLimitExceeded, plat::IDNO);
     runWindow(kText);
-    EXPECT_EQ(window->runResult(), driver::kRunIdle);
-    EXPECT_EQ(boxIds(), std::vector<plat::Uint>{app::kMsgRaceLimitExceeded});
+    EXPECT_EQ(window->runResult(), base::kRunIdle);
+    EXPECT_EQ(boxIds(), std::vector<plat::Uint>{base::kMsgRaceLimitExceeded});
     EXPECT_EQ(ledgerText(), "");
     const auto presses = pressed();
     EXPECT_EQ(std::count(presses.begin(), presses.end(), "Ｏ　Ｋ"), 0) << "no bet entered";
@@ -111,7 +111,7 @@ TEST_F(BetCommandTest, DuringTheRunOnlyStopCanBePressed) {
     EXPECT_EQ(caption, "STOP");
     EXPECT_EQ(enabled, (std::vector<bool>{true, false, false, false, false, false}));
     ASSERT_TRUE(desktop.runUntil([&] { return closed; }, 3'600'000));
-    EXPECT_EQ(window->runResult(), driver::kRunFinished);
+    EXPECT_EQ(window->runResult(), base::kRunFinished);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ TEST_F(EntryTest, RacesNineAndTwelveAndEveryKindArePlacedAsWritten) {
                                         {"阪神", 9, "枠連", {3, 3}, 400}});
     setList(bets);
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_EQ(ledgerText(), bets) << "3-3 is bracket 3, then the grid's same-bracket cell";
     EXPECT_EQ(pressesOf(pressed(), "通常投票"), 1);
 }
@@ -60,7 +60,7 @@ TEST_F(EntryTest, BetsTheTermsDoNotSellAreLeftOutAndTheRestIsPlaced) {
                        {"東京", 11, "単勝", {17}, 100},     // a sixteen-horse race
                        {"東京", 3, "複勝", {4}, 300}}));
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_EQ(ledgerText(), canonical({{"東京", 3, "複勝", {4}, 300}}));
 }
 
@@ -68,7 +68,7 @@ TEST_F(EntryTest, AListTheTermsRejectWhollyEntersAndSubmitsNothing) {
     install();
     setList(canonical({{"東京", 2, "馬連", {5, 5}, 1000}, {"中山", 1, "単勝", {1}, 100}}));
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(ledgerText(), "");
     EXPECT_EQ(pressesOf(pressed(), "投  票"), 0) << "a group with nothing entered is not submitted";
@@ -82,7 +82,7 @@ TEST_F(EntryTest, ACancelledSameBracketPairMakesTheGroupAForcedVote) {
     const std::string bets = canonical({{"東京", 11, "枠連", {3, 4}, 500}, {"東京", 1, "単勝", {2}, 100}});
     setList(bets);
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(ledgerText(), bets);
     const auto presses = pressed();

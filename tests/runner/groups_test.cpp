@@ -18,11 +18,11 @@ TEST_F(GroupTest, ThreeLinesInGroupsOfTwoGoAsTwoVotes) {
                                         {"東京", 4, "複勝", {12}, 300}});
     setList(bets);
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(ledgerText(), bets);
     std::string dayError;
-    const auto ledger = centre::Centre::open(client.path(), 1998, 12, 5, dayError).ledger();
+    const auto ledger = centre::Centre::open(client.path(), 1998, 12, 5, dayError).value().ledger();
     ASSERT_EQ(ledger.size(), 3u);
     EXPECT_EQ(ledger[0].receiptNo, 1);
     EXPECT_EQ(ledger[1].receiptNo, 1);
@@ -59,11 +59,11 @@ TEST_F(GroupTest, ThreeHundredBetsInGroupsOfFiftyArePlacedCompletely) {
     const std::int64_t start = desktop.virtualMs();
     ASSERT_TRUE(runBets());
     RecordProperty("virtual-ms", std::to_string(desktop.virtualMs() - start));
-    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(firstDifference(ledgerText(), bets), "") << "the ledger is the list";
     std::string dayError;
-    const auto ledger = centre::Centre::open(client.path(), 1998, 12, 5, dayError).ledger();
+    const auto ledger = centre::Centre::open(client.path(), 1998, 12, 5, dayError).value().ledger();
     ASSERT_EQ(ledger.size(), 300u);
     EXPECT_EQ(ledger.back().receiptNo, 6) << "six votes of fifty";
 }

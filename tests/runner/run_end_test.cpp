@@ -3,7 +3,7 @@
 // then holds exactly the bets that were not placed.
 #include <algorithm>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "driver/submit_group.h"
 #include "platform/dialog.h"
 #include "platform/window.h"
@@ -46,7 +46,7 @@ TEST_P(StopTest, StopInTheSecondGroupKeepsThatGroupAndWhatFollows) {
     setList(canonical(kSix));
     stopAfterLines = GetParam();
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFailed);
+    EXPECT_EQ(runState.load(), base::kRunFailed);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(linesRead, GetParam()) << "no line read after the stop";
     EXPECT_EQ(ledgerText(), canonical(rows(0, 2)));
@@ -61,7 +61,7 @@ TEST_F(RunEndTest, StopBeforeAnyGroupWasSubmittedLeavesTheListAlone) {
     setList(canonical(kSix));
     stopAfterLines = 1;
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFailed);
+    EXPECT_EQ(runState.load(), base::kRunFailed);
     EXPECT_EQ(ledgerText(), "");
     EXPECT_EQ(listText(), canonical(kSix));
 }
@@ -82,8 +82,8 @@ TEST_P(MidRunFailureTest, TheListKeepsExactlyTheUnsubmittedBets) {
     ASSERT_TRUE(desktop.runUntil([] { return plat::findWindow("ThunderRTForm", "投票結果") != 0; }, 3'600'000));
     setFaults({GetParam()});
     ASSERT_TRUE(runEnded());
-    EXPECT_EQ(runState.load(), driver::kRunFailed);
-    EXPECT_EQ(messages(), std::vector<int>{app::kMsgClientFailed});
+    EXPECT_EQ(runState.load(), base::kRunFailed);
+    EXPECT_EQ(messages(), std::vector<int>{base::kMsgClientFailed});
     EXPECT_EQ(ledgerText(), canonical(rows(0, 2))) << "each submitted bet once";
     EXPECT_EQ(listText(), linesOf(2, 6));
     std::string clipboard;
@@ -96,7 +96,7 @@ TEST_F(RunEndTest, Error10001MeansTheVoteWentThrough) {
     const std::string bets = canonical(rows(0, 3));
     setList(bets);
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(ledgerText(), bets);
 }
@@ -107,8 +107,8 @@ TEST_F(RunEndTest, Error11028WithoutForceModeFailsAndKeepsTheList) {
     const std::string bets = canonical(rows(0, 3));
     setList(bets);
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFailed);
-    EXPECT_EQ(messages(), std::vector<int>{app::kMsgClientFailed});
+    EXPECT_EQ(runState.load(), base::kRunFailed);
+    EXPECT_EQ(messages(), std::vector<int>{base::kMsgClientFailed});
     EXPECT_EQ(ledgerText(), "");
     EXPECT_EQ(listText(), bets);
 }
@@ -119,7 +119,7 @@ TEST_F(RunEndTest, Error11028WithForceModeRetypesTheTotalAndForcesTheVote) {
     const std::string bets = canonical(rows(0, 3));
     setList(bets);
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(ledgerText(), bets) << "placed once, by the forced vote";
     const auto presses = pressed();
@@ -132,7 +132,7 @@ TEST_F(RunEndTest, WithoutAutoPatTheConfirmationIsLeftToTheUser) {
     settings.autoPat = 0;
     setList(canonical(rows(0, 2)));
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_EQ(ledgerText(), "");
     EXPECT_NE(plat::findWindow("ThunderRTForm", "投票金額確認"), 0u) << "the confirmation stays open";
     EXPECT_EQ(pressesOf(pressed(), "通常投票"), 0);
@@ -144,8 +144,8 @@ TEST_F(RunEndTest, AHungTransferIsGivenUpAfterItsBound) {
     setList(bets);
     const std::int64_t start = desktop.virtualMs();
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFailed);
-    EXPECT_EQ(messages(), std::vector<int>{app::kMsgClientFailed});
+    EXPECT_EQ(runState.load(), base::kRunFailed);
+    EXPECT_EQ(messages(), std::vector<int>{base::kMsgClientFailed});
     EXPECT_GE(desktop.virtualMs() - start, static_cast<std::int64_t>(driver::kVoteTransferLimitMs));
     EXPECT_LT(desktop.virtualMs() - start, static_cast<std::int64_t>(driver::kVoteTransferLimitMs) + 120'000);
     EXPECT_EQ(listText(), bets);
@@ -161,9 +161,9 @@ TEST_F(OutsideHoursTest, NothingIsSentAndTheRunFailsWithItsLines) {
     const std::string bets = canonical(rows(0, 2));
     setList(bets);
     ASSERT_TRUE(runBets());
-    EXPECT_EQ(runState.load(), driver::kRunFailed) << "not a finished run that would clear the list";
+    EXPECT_EQ(runState.load(), base::kRunFailed) << "not a finished run that would clear the list";
     // After 17:00 the terms are no longer current (8145); the vote is not sent (8142).
-    EXPECT_EQ(messages(), (std::vector<int>{app::kMsgTermsUnchecked, app::kMsgOutsideHours}));
+    EXPECT_EQ(messages(), (std::vector<int>{base::kMsgTermsUnchecked, base::kMsgOutsideHours}));
     EXPECT_EQ(ledgerText(), "");
     EXPECT_EQ(listText(), bets);
 }

@@ -4,9 +4,9 @@
 
 #include "betclient/centre/centre.h"
 #include "betclient/faults.h"
-#include "betdata/bet_kind.h"
+#include "base/bet_kind.h"
 #include "betdata/bet_list_render.h"
-#include "betdata/venue.h"
+#include "base/venue.h"
 #include "frontends/cli/ledger_lines.h"
 #include "frontends/simhome/client_install.h"
 #include "platform/window.h"
@@ -94,8 +94,8 @@ RunnerTest::~RunnerTest() { desktop.runFor(0); }
 void RunnerTest::watchLineReads() {
     auto base = std::make_shared<plat::WndProc>();
     *base = plat::setWindowProc(edit, [this, base](plat::Hwnd w, plat::Uint m, plat::Wparam wp, plat::Lparam lp) {
-        if (m == plat::EM_GETLINE && runState.load() == driver::kRunRunning && ++linesRead == stopAfterLines)
-            runState.store(driver::kRunStopRequested);
+        if (m == plat::EM_GETLINE && runState.load() == base::kRunRunning && ++linesRead == stopAfterLines)
+            runState.store(base::kRunStopRequested);
         return plat::callWindowProc(*base, w, m, wp, lp);
     });
 }
@@ -110,9 +110,10 @@ void RunnerTest::install(const std::vector<std::string>& faults) {
     std::string dayErrorSeen;
     desktop.call("installer", [&] {
         std::string dayError;
-        centre::Centre centre = centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError);
+        const std::optional<centre::Centre> centre =
+            centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError);
         dayErrorSeen = dayError;
-        written = dayError.empty() && centre.writeTerms(kTermsFetchedAt);
+        written = centre && dayError.empty() && centre->writeTerms(kTermsFetchedAt);
     });
     ASSERT_TRUE(written) << dayErrorSeen;
     settings.userId = "11112222";
@@ -139,20 +140,19 @@ std::string RunnerTest::listText() {
 
 void RunnerTest::startBets() {
     asOrnel([&] {
-        runState.store(driver::kRunRunning);
+        runState.store(base::kRunRunning);
         driver::StartBetRunner(run, edit);
     });
 }
 
 bool RunnerTest::runEnded(std::int64_t maxMs) {
     return desktop.runUntil(
-        [&] { return runState.load() == driver::kRunFinished || runState.load() == driver::kRunFailed; }, maxMs);
+        [&] { return runState.load() == base::kRunFinished || runState.load() == base::kRunFailed; }, maxMs);
 }
 
 std::string RunnerTest::ledgerText() {
     std::string dayError;
-    const centre::Centre centre = centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError);
-    return cli::LedgerAsBetList(centre.ledger());
+    return cli::LedgerAsBetList(centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError).value().ledger());
 }
 
 std::vector<std::string> RunnerTest::pressed(std::size_t fromTrace) const {
@@ -170,14 +170,14 @@ std::string canonical(const std::vector<Row>& rows) {
     std::string text;
     int number = 0;
     for (const Row& row : rows) {
-        betdata::BetLine bet;
-        bet.venue = static_cast<std::uint8_t>(betdata::VenueFromName(row.venue));
+        base::BetLine bet;
+        bet.venue = static_cast<std::uint8_t>(base::VenueFromName(row.venue));
         bet.race = static_cast<std::uint8_t>(row.race);
         for (const char letter : {'T', 'F', 'W', 'U'})
-            if (std::string(betdata::KindName(letter)) == row.kind) bet.kind = letter;
+            if (std::string(base::KindName(letter)) == row.kind) bet.kind = letter;
         bet.first = static_cast<std::uint8_t>(row.numbers.at(0));
         bet.second = static_cast<std::uint8_t>(row.numbers.size() > 1 ? row.numbers[1] : 0);
-        bet.amount = static_cast<std::int16_t>(row.yen / betdata::kYenPerUnit);
+        bet.amount = static_cast<std::int16_t>(row.yen / base::kYenPerUnit);
         char line[betdata::kCanonicalLineBytes];
         betdata::FormatBetLine(line, sizeof line, ++number, bet);
         text += line;

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "app/recording_notifier.h"
-#include "app/settings.h"
-#include "betdata/bet_file_paths.h"
+#include "base/recording_notifier.h"
+#include "base/settings.h"
+#include "base/next_bet_file.h"
 #include "betdata/bet_list_state.h"
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 #include "driver/bet_runner.h"
 #include "driver/driver_state.h"
 #include "driver/pat_driver.h"
@@ -68,15 +68,15 @@ protected:
     testsupport::TempDir home, client;
     sim::Desktop desktop;
     std::string exe;
-    app::Settings settings;
+    base::Settings settings;
     driver::DriverState state;
-    clientdata::VotingTerms terms;
-    betdata::CurrentBetFile betFile;
-    app::RecordingNotifier notifier;
+    base::VotingTerms terms;
+    base::CurrentBetFile betFile;
+    base::RecordingNotifier notifier;
     std::atomic<std::int64_t> clock;
     driver::PatDriver driver;
-    app::RunControl control;
-    driver::RunState runState{driver::kRunIdle};
+    base::RunControl control;
+    base::RunState runState{base::kRunIdle};
     betdata::BetListState list;
     driver::BetRun run{driver, control, runState, list};
     plat::Hwnd host = 0;

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "betdata/importers/import_lines.h"
 #include "betdata/importers/import_names.h"
 #include "betdata/importers/import_scan.h"
 #include "betdata/normalize_wide_digits.h"
-#include "betdata/venue.h"
+#include "base/venue.h"
 
 namespace betdata {
 
@@ -35,12 +35,12 @@ ImportEnd readHeader(std::string line, Pass& pass, ImportHost& host) {
     const int venue = importVenue(std::string_view(line).substr(0, kVenueNameBytes));
     pass.race = 0;
     if (venue == 0) return ImportEnd::Completed;  // a name naming no venue: header refused
-    const clientdata::VotingTerms& terms = host.terms();
+    const base::VotingTerms& terms = host.terms();
     if (terms.inForce() && terms.slotOfVenue(venue) < 0) {
-        host.tell(app::kMsgVenueNotHeld);
+        host.tell(base::kMsgVenueNotHeld);
         return ImportEnd::Stopped;
     }
-    pass.venueName = VenueName(venue);
+    pass.venueName = base::VenueName(venue);
     pass.race = race;
     return ImportEnd::Completed;
 }
@@ -50,11 +50,11 @@ std::string readDataLine(const std::string& line, const Pass& pass, const DbmnOp
     int agreement = 0, first = 0, second = 0, unused = 0;
     if (std::sscanf(line.c_str(), kQuinellaLine, &agreement, &first, &second, &unused) >= 3) {
         if (agreement < options.minAgreement) return {};
-        return writer.pair(pass.venueName, pass.race, kKindUmaren, first, second, options.amount);
+        return writer.pair(pass.venueName, pass.race, base::kKindUmaren, first, second, options.amount);
     }
     if (std::sscanf(line.c_str(), kBracketLine, &agreement, &first, &unused) >= 2) {
         if (agreement < options.minAgreement) return {};
-        return writer.pair(pass.venueName, pass.race, kKindWakuren, first / kBracketDigits,
+        return writer.pair(pass.venueName, pass.race, base::kKindWakuren, first / kBracketDigits,
                            first % kBracketDigits, options.amount);
     }
     return {};

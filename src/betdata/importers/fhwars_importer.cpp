@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "betdata/importers/header_questions.h"
 #include "betdata/importers/import_lines.h"
 #include "betdata/importers/import_names.h"
 #include "betdata/importers/import_scan.h"
 #include "betdata/normalize_wide_digits.h"
-#include "betdata/venue.h"
+#include "base/venue.h"
 
 namespace betdata {
 
@@ -46,23 +46,23 @@ ImportEnd readHeader(std::string line, Pass& pass, ImportHost& host) {
         return ImportEnd::Completed;
     const int venue = importVenue(word);
     if (venue == 0) return ImportEnd::Completed;  // a word naming no venue: header refused
-    const clientdata::VotingTerms& terms = host.terms();
+    const base::VotingTerms& terms = host.terms();
     pass.slot = terms.slotOfVenue(venue);
     if (terms.inForce() && pass.slot < 0) {
-        host.tell(app::kMsgVenueNotHeld);
+        host.tell(base::kMsgVenueNotHeld);
         return ImportEnd::Stopped;
     }
-    pass.venueName = VenueName(venue);
+    pass.venueName = base::VenueName(venue);
     HeaderQuestions questions(host);
-    if (month != terms.termsMonth && !questions.acceptMismatch(app::kMsgImportDateDiffers))
+    if (month != terms.termsMonth && !questions.acceptMismatch(base::kMsgImportDateDiffers))
         return ImportEnd::Cancelled;
-    if (day != terms.termsDay && !questions.acceptMismatch(app::kMsgImportDateDiffers))
+    if (day != terms.termsDay && !questions.acceptMismatch(base::kMsgImportDateDiffers))
         return ImportEnd::Cancelled;
     if (terms.inForce() && !questions.answered()) {
-        const clientdata::MeetingTerms& meeting = terms.meetings[pass.slot];
-        if (kai != meeting.kai && !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
+        const base::MeetingTerms& meeting = terms.meetings[pass.slot];
+        if (kai != meeting.kai && !questions.acceptMismatch(base::kMsgImportMeetingDiffers))
             return ImportEnd::Cancelled;
-        if (nichime != meeting.nichime && !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
+        if (nichime != meeting.nichime && !questions.acceptMismatch(base::kMsgImportMeetingDiffers))
             return ImportEnd::Cancelled;
     }
     pass.valid = true;
@@ -72,23 +72,23 @@ ImportEnd readHeader(std::string line, Pass& pass, ImportHost& host) {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string readDataLine(const std::string& line, const Pass& pass, const FhwarsOptions& options,
-                         ImportLineWriter& writer, const clientdata::VotingTerms& terms) {
+                         ImportLineWriter& writer, const base::VotingTerms& terms) {
     if (line.size() <= kRaceMarkColumn || !isRaceMark(line[kRaceMarkColumn])) return {};
     const int race = numberAt(line, kRaceColumn, kRaceBytes);
     if (!isRace(race)) return {};
-    char pairKind = kKindUmaren;
+    char pairKind = base::kKindUmaren;
     if (terms.inForce() &&
-        terms.meetings[pass.slot].races[race - 1].raceSaleCode != clientdata::kRaceQuinellaCode)
-        pairKind = kKindWakuren;
+        terms.meetings[pass.slot].races[race - 1].raceSaleCode != base::kRaceQuinellaCode)
+        pairKind = base::kKindWakuren;
 
     std::string out;
     if (line.size() > kHorseDigitColumn && isDigit(line[kHorseDigitColumn]) &&
         (options.takeWin || options.takePlace)) {
         const int horse = numberAt(line, kHorseColumn, kHorseBytes);
         if (options.takeWin)
-            out += writer.single(pass.venueName, race, kKindTansho, horse, options.winAmount);
+            out += writer.single(pass.venueName, race, base::kKindTansho, horse, options.winAmount);
         if (options.takePlace)
-            out += writer.single(pass.venueName, race, kKindFukusho, horse, options.placeAmount);
+            out += writer.single(pass.venueName, race, base::kKindFukusho, horse, options.placeAmount);
     }
     if (!options.takePairs) return out;
     for (std::size_t column : kCellColumns) {
@@ -100,8 +100,8 @@ std::string readDataLine(const std::string& line, const Pass& pass, const Fhwars
             out += writer.pair(pass.venueName, race, pairKind, first, second, options.pairAmount);
         } else if (numbers == 1) {
             // A two-digit entry is a bracket pair; the rest of the line is 枠連.
-            pairKind = kKindWakuren;
-            out += writer.pair(pass.venueName, race, kKindWakuren, first / kBracketDigits,
+            pairKind = base::kKindWakuren;
+            out += writer.pair(pass.venueName, race, base::kKindWakuren, first / kBracketDigits,
                                first % kBracketDigits, options.pairAmount);
         }
     }

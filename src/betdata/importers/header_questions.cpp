@@ -1,6 +1,6 @@
 #include "betdata/importers/header_questions.h"
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "betdata/importers/import_names.h"
 #include "betdata/importers/import_scan.h"
 
@@ -14,16 +14,16 @@ bool HeaderQuestions::acceptMismatch(int messageId) {
 }
 
 bool HeaderQuestions::checkHeaderDate(const std::string& line) {
-    const clientdata::VotingTerms& terms = host_.terms();
+    const base::VotingTerms& terms = host_.terms();
     if (const std::size_t at = importscan::find(line, kMonthKanji); at != std::string::npos) {
         const int month = importscan::numberBefore(line, at);
         host_.setHeaderMonth(month);
-        if (month != terms.termsMonth && !acceptMismatch(app::kMsgImportDateDiffers)) return false;
+        if (month != terms.termsMonth && !acceptMismatch(base::kMsgImportDateDiffers)) return false;
     }
     if (const std::size_t at = importscan::find(line, kDayKanji); at != std::string::npos) {
         const int day = importscan::numberBefore(line, at);
         host_.setHeaderDay(day);
-        if (day != terms.termsDay && !acceptMismatch(app::kMsgImportDateDiffers)) return false;
+        if (day != terms.termsDay && !acceptMismatch(base::kMsgImportDateDiffers)) return false;
     }
     return true;
 }

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "clientdata/voting_terms.h"
+#include "base/voting_terms.h"
 
 namespace betdata {
 
@@ -23,9 +23,9 @@ class ImportHost {
 public:
     virtual ~ImportHost() = default;
 
-    virtual const clientdata::VotingTerms& terms() const = 0;
+    virtual const base::VotingTerms& terms() const = 0;
 
-    // A question of the string table (app/strings.h) with Yes and No; true
+    // A question of the string table (base/strings.h) with Yes and No; true
     // for Yes.
     virtual bool askYesNo(int messageId) = 0;
     // A message of the string table with an OK button.

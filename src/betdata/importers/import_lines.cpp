@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "betdata/bet_kind.h"
+#include "base/bet_kind.h"
 #include "betdata/importers/import_scan.h"
 
 namespace betdata {
@@ -16,8 +16,16 @@ constexpr std::size_t kLineBytes = 160;  // every field at its widest fits
 
 }  // namespace
 
+// The bets still purchasable today bound the lines once the day's terms are
+// in force.  Before that (no terms read yet, an earlier day's terms, or
+// running totals that could not be read) betsRemaining does not speak of
+// today: it is 0 until terms of a new date are read.  The day is then taken
+// whole, as it starts, so that a paste before the terms are known loses no
+// line; the list holds no more than a day's bets anyway, and the centre
+// refuses what the day no longer allows.
 bool ImportLineWriter::roomForLine() const {
-    return host_.listCount() < host_.terms().betsRemaining;
+    const base::VotingTerms& terms = host_.terms();
+    return host_.listCount() < (terms.inForce() ? terms.betsRemaining : base::kBetsPerDay);
 }
 
 std::string ImportLineWriter::single(const std::string& venueName, int race, char kind,
@@ -27,7 +35,7 @@ std::string ImportLineWriter::single(const std::string& venueName, int race, cha
     host_.setListCount(number);
     char line[kLineBytes];
     std::snprintf(line, sizeof line, kSingleLine, number, venueName.c_str(), race,
-                  KindName(kind), horse, amountYen);
+                  base::KindName(kind), horse, amountYen);
     return line;
 }
 
@@ -38,7 +46,7 @@ std::string ImportLineWriter::pair(const std::string& venueName, int race, char 
     host_.setListCount(number);
     char line[kLineBytes];
     std::snprintf(line, sizeof line, kPairLine, number, venueName.c_str(), race,
-                  KindName(kind), first, second, amountYen);
+                  base::KindName(kind), first, second, amountYen);
     return line;
 }
 

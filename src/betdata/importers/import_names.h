@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "betdata/bet_line.h"
+#include "base/bet_line.h"
 
 namespace betdata {
 

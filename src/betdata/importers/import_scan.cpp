@@ -1,6 +1,6 @@
 #include "betdata/importers/import_scan.h"
 
-#include "betdata/bet_file_paths.h"
+#include "base/next_bet_file.h"
 #include "platform/sjis.h"
 
 namespace betdata::importscan {
@@ -18,7 +18,7 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-int leadingInt(std::string_view text) { return NumberAt(text, text.size()); }
+int leadingInt(std::string_view text) { return base::NumberAt(text, text.size()); }
 
 int numberAt(std::string_view line, std::size_t from, std::size_t count) {
     if (from >= line.size()) return 0;

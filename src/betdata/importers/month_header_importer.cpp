@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "betdata/importers/header_questions.h"
 #include "betdata/importers/import_lines.h"
 #include "betdata/importers/import_names.h"
 #include "betdata/importers/import_scan.h"
-#include "betdata/venue.h"
+#include "base/venue.h"
 
 namespace betdata {
 
@@ -32,7 +32,7 @@ struct Pass {
 
 // A header: a line holding 月.
 ImportEnd readHeader(const std::string& line, Pass& pass, ImportHost& host) {
-    const clientdata::VotingTerms& terms = host.terms();
+    const base::VotingTerms& terms = host.terms();
     HeaderQuestions questions(host);
     if (!questions.checkHeaderDate(line)) return ImportEnd::Cancelled;
     const std::size_t kaiAt = find(line, kKaiKanji);
@@ -44,16 +44,16 @@ ImportEnd readHeader(const std::string& line, Pass& pass, ImportHost& host) {
     if (!terms.inForce() || questions.answered()) return ImportEnd::Completed;
     const int slot = terms.slotOfVenue(pass.venue);
     if (slot < 0) {
-        host.tell(app::kMsgImportVenueNotHeld);
+        host.tell(base::kMsgImportVenueNotHeld);
         return ImportEnd::Stopped;
     }
-    const clientdata::MeetingTerms& meeting = terms.meetings[slot];
-    if (kai > 0 && kai != meeting.kai && !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
+    const base::MeetingTerms& meeting = terms.meetings[slot];
+    if (kai > 0 && kai != meeting.kai && !questions.acceptMismatch(base::kMsgImportMeetingDiffers))
         return ImportEnd::Cancelled;
     if (const std::size_t at = find(line, kDayKanji, kaiAt + kKaiKanji.size()); at != std::string::npos) {
         // Only the single digit in front of 日 counts here.
         if (numberAt(line, at - 1, 1) != meeting.nichime &&
-            !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
+            !questions.acceptMismatch(base::kMsgImportMeetingDiffers))
             return ImportEnd::Cancelled;
     }
     return ImportEnd::Completed;
@@ -74,8 +74,8 @@ std::string readDataLine(const std::string& line, Pass& pass, ImportLineWriter& 
     const int amount = numberAt(line, kAmountColumn, line.size());
     if (numbers < 1 || amount == 0 || pass.venue == 0 || pass.race == 0 || pass.kind == kNoKind)
         return {};
-    const std::string venueName = VenueName(pass.venue);
-    if (!isPairKind(pass.kind)) return writer.single(venueName, pass.race, pass.kind, first, amount);
+    const std::string venueName = base::VenueName(pass.venue);
+    if (!base::isPairKind(pass.kind)) return writer.single(venueName, pass.race, pass.kind, first, amount);
     // A pair needs both numbers; one alone names no bet.
     if (numbers < 2) return {};
     return writer.pair(venueName, pass.race, pass.kind, first, second, amount);

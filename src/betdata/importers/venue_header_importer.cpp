@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "betdata/importers/header_questions.h"
 #include "betdata/importers/import_lines.h"
 #include "betdata/importers/import_names.h"
 #include "betdata/importers/import_scan.h"
-#include "betdata/venue.h"
+#include "base/venue.h"
 
 namespace betdata {
 
@@ -35,32 +35,32 @@ struct Pass {
 };
 
 ImportEnd readHeader(const std::string& line, int venue, Pass& pass, ImportHost& host) {
-    const clientdata::VotingTerms& terms = host.terms();
-    pass.venueName = VenueName(venue);
+    const base::VotingTerms& terms = host.terms();
+    pass.venueName = base::VenueName(venue);
     int slot = -1;
     if (terms.inForce()) {
         slot = terms.slotOfVenue(venue);
         if (slot < 0) {
-            host.tell(app::kMsgImportVenueNotHeld);
+            host.tell(base::kMsgImportVenueNotHeld);
             return ImportEnd::Stopped;
         }
     }
     HeaderQuestions questions(host);
     if (const std::size_t at = find(line, kYearKanji); at != std::string::npos) {
         if (numberBefore(line, at) != terms.termsYear % kYearModulo &&
-            !questions.acceptMismatch(app::kMsgImportDateDiffers))
+            !questions.acceptMismatch(base::kMsgImportDateDiffers))
             return ImportEnd::Cancelled;
     }
     if (!questions.checkHeaderDate(line)) return ImportEnd::Cancelled;
     if (!terms.inForce()) return ImportEnd::Completed;
-    const clientdata::MeetingTerms& meeting = terms.meetings[slot];
+    const base::MeetingTerms& meeting = terms.meetings[slot];
     const std::size_t kaiAt = find(line, kKaiKanji);
     if (kaiAt == std::string::npos) return ImportEnd::Completed;
-    if (numberBefore(line, kaiAt) != meeting.kai && !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
+    if (numberBefore(line, kaiAt) != meeting.kai && !questions.acceptMismatch(base::kMsgImportMeetingDiffers))
         return ImportEnd::Cancelled;
     if (const std::size_t at = find(line, kDayKanji, kaiAt + kKaiKanji.size()); at != std::string::npos) {
         if (numberBefore(line, at) != meeting.nichime &&
-            !questions.acceptMismatch(app::kMsgImportMeetingDiffers))
+            !questions.acceptMismatch(base::kMsgImportMeetingDiffers))
             return ImportEnd::Cancelled;
     }
     return ImportEnd::Completed;
@@ -91,12 +91,12 @@ std::size_t readBet(const std::string& line, std::size_t from, const Pass& pass,
     int first = 0, second = 0, amount = 0, used = 0;
     float odds = 0;
     bool read = false;
-    if (isPairKind(pass.kind)) {
+    if (base::isPairKind(pass.kind)) {
         read = dots == 0 ? std::sscanf(rest, kPair, &first, &second, &amount, &used) == 3
                          : std::sscanf(rest, kPairOdds, &first, &second, &odds, &amount, &used) == 4;
     } else if (dots == 0) {
         read = std::sscanf(rest, kSingle, &first, &amount, &used) == 2;
-    } else if (dots == 1 || pass.kind == kKindTansho) {
+    } else if (dots == 1 || pass.kind == base::kKindTansho) {
         read = std::sscanf(rest, kSingleOdds, &first, &odds, &amount, &used) == 3;
     } else {  // 複勝 with its two odds
         read = std::sscanf(rest, kSingleTwoOdds, &first, &odds, &amount, &used) == 3;
@@ -104,7 +104,7 @@ std::size_t readBet(const std::string& line, std::size_t from, const Pass& pass,
     if (!read) return from;
     if (amount != 0) {
         const std::string out =
-            isPairKind(pass.kind)
+            base::isPairKind(pass.kind)
                 ? writer.pair(pass.venueName, pass.race, pass.kind, first, second, amount)
                 : writer.single(pass.venueName, pass.race, pass.kind, first, amount);
         if (!out.empty()) {

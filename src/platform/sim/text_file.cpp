@@ -50,12 +50,13 @@ bool TextFile::open(const std::string& path, Mode mode) {
     return true;
 }
 
-void TextFile::close() {
-    if (!impl_->file) return;
-    std::fclose(impl_->file);
+bool TextFile::close() {
+    if (!impl_->file) return true;
+    const bool stored = std::fclose(impl_->file) == 0;
     impl_->file = nullptr;
     if (impl_->written) sim::stampWithVirtualTime(impl_->path);
     impl_->written = false;
+    return stored;
 }
 
 bool TextFile::getLine(std::string& line, std::size_t bufferSize) {

@@ -23,10 +23,11 @@ bool TextFile::open(const std::string& path, Mode mode) {
     return impl_->file != nullptr;
 }
 
-void TextFile::close() {
-    if (!impl_->file) return;
-    std::fclose(impl_->file);
+bool TextFile::close() {
+    if (!impl_->file) return true;
+    const bool stored = std::fclose(impl_->file) == 0;
     impl_->file = nullptr;
+    return stored;
 }
 
 bool TextFile::getLine(std::string& line, std::size_t bufferSize) {

@@ -5,11 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
-#include "app/credentials.h"
-#include "app/profile_store.h"
-#include "app/settings.h"
-#include "app/settings_keys.h"
+#include "base/credentials.h"
+#include "base/profile_store.h"
+#include "base/settings.h"
+#include "base/settings_keys.h"
 #include "betclient/centre/centre.h"
 #include "betclient/centre/client_registry.h"
 #include "betclient/centre/day_text.h"
@@ -106,27 +107,28 @@ struct Home {
         ASSERT_TRUE(writeFile(clientDir + centre::kDayFileName, dayText));
         ASSERT_TRUE(centre::installClientConfig(centre::ModemConfig{}));
 
-        const std::string profilePath = app::ProgramProfilePath();
+        const std::string profilePath = base::ProgramProfilePath();
         DeleteFileA(profilePath.c_str());
-        app::FileProfileStore store(profilePath);
-        app::Settings settings;
+        base::FileProfileStore store(profilePath);
+        base::Settings settings;
         settings.userId = "11112222";
         settings.password = "0123";
-        namespace keys = app::keys;
-        ASSERT_TRUE(store.writeString(app::kSectionDefine, keys::kPat95Dir, clientDir + kClientExe));
-        ASSERT_TRUE(store.writeString(app::kSectionDefine, keys::kBetFileDir, betDir));
-        ASSERT_TRUE(store.writeInt(app::kSectionDefine, keys::kSkipAnn, 0));
+        namespace keys = base::keys;
+        ASSERT_TRUE(store.writeString(base::kSectionDefine, keys::kPat95Dir, clientDir + kClientExe));
+        ASSERT_TRUE(store.writeString(base::kSectionDefine, keys::kBetFileDir, betDir));
+        ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kSkipAnn, 0));
         // The smallest waits the settings allow.
-        ASSERT_TRUE(store.writeInt(app::kSectionDefine, keys::kMessageWait, 10));
-        ASSERT_TRUE(store.writeInt(app::kSectionDefine, keys::kActionWait, 10));
-        ASSERT_TRUE(store.writeInt(app::kSectionDefine, keys::kWindowOpenWait, 1));
-        ASSERT_TRUE(app::StoreCredentials(store, settings));
+        ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kMessageWait, 10));
+        ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kActionWait, 10));
+        ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kWindowOpenWait, 1));
+        ASSERT_TRUE(base::StoreCredentials(store, settings));
     }
 
     std::string ledger() const {
-        std::string dayError;
-        const centre::Centre centre = centre::Centre::open(clientDir, today.year, today.month, today.day, dayError);
-        return cli::LedgerAsBetList(centre.ledger());
+        std::string error;
+        const std::optional<centre::Centre> centre =
+            centre::Centre::open(clientDir, today.year, today.month, today.day, error);
+        return centre ? cli::LedgerAsBetList(centre->ledger()) : "no centre: " + error;
     }
 
     // Ends the client as a user closing it would, and waits for its process.
@@ -155,7 +157,7 @@ TEST_F(BetThroughClient, ADozenBetsArePlacedOnceThroughTheClientsWindows) {
     ASSERT_NO_FATAL_FAILURE(home.install());
     ASSERT_LT(home.today.hour, 14) << "the races must still be on sale";
 
-    app::FileProfileStore profile(app::ProgramProfilePath());
+    base::FileProfileStore profile(base::ProgramProfilePath());
     cli::BetRunWorld world(profile, plat::now());
     cli::BetWindow window(world, crLf(kBets), 0);
     window.doModal(0);
