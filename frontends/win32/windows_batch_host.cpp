@@ -1,7 +1,9 @@
 // The batch commands' host on Windows: Ornel runs on the command's own
 // thread, and a thread timer of that thread plays the user.  The timer
-// fires inside the modal loops of Ornel's boxes and dialogs, so every box is
-// found once it is visible and complete, recorded and answered.
+// fires inside the modal loops of Ornel's boxes and dialogs (and of its
+// main window while a bet run shows boxes on its own thread), so every box
+// of the process is found once it is visible and complete, recorded and
+// answered.
 #include <windows.h>
 
 #include <filesystem>
@@ -54,10 +56,13 @@ public:
 
 private:
     static void CALLBACK look(HWND, UINT, UINT_PTR, DWORD) {
-        if (current != nullptr) EnumThreadWindows(GetCurrentThreadId(), answerWindow, 0);
+        if (current != nullptr) EnumWindows(answerWindow, 0);
     }
 
     static BOOL CALLBACK answerWindow(HWND window, LPARAM) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process != GetCurrentProcessId()) return TRUE;
         char className[16] = {};
         GetClassNameA(window, className, sizeof className);
         if (lstrcmpA(className, kDialogClass) != 0 || !IsWindowVisible(window)) return TRUE;

@@ -8,12 +8,10 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/portable_parts.h"
 #include "platform/sim/desktop_impl.h"
 
 namespace {
-
-// Longest formatTime result; a format that expands further yields "".
-constexpr std::size_t kMaxFormattedTime = 4096;
 
 std::atomic<plat::ThreadId> nextHostThreadId{1};
 thread_local plat::ThreadId hostThreadId = 0;
@@ -66,16 +64,7 @@ std::int64_t fromLocalTime(const LocalTime& time) {
 }
 
 std::string formatTime(std::int64_t seconds, const char* format) {
-    if (!format || !*format) return {};
-    std::tm tm = toTm(seconds);
-    // strftime reports 0 both for "too small" and for an empty result: grow
-    // the buffer up to the limit.
-    for (std::size_t size = 64; size <= kMaxFormattedTime; size *= 2) {
-        std::vector<char> buffer(size);
-        std::size_t n = std::strftime(buffer.data(), size, format, &tm);
-        if (n > 0) return std::string(buffer.data(), n);
-    }
-    return {};
+    return formatBrokenDownTime(toTm(seconds), format);
 }
 
 void sleep(std::uint32_t ms) {

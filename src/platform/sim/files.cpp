@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/portable_parts.h"
 #include "platform/sim/path_resolve.h"
 #include "platform/sim/virtual_stamp.h"
 #include "platform/sjis.h"
@@ -57,12 +58,7 @@ std::vector<FileInfo> findFiles(const std::string& pattern) {
         if (statInfo(directory + name, name, info)) found.push_back(std::move(info));
     }
     closedir(dir);
-    // Case-insensitive order, ties (names differing only in case) by bytes,
-    // so a search lists the same files in the same order every time.
-    std::sort(found.begin(), found.end(), [](const FileInfo& a, const FileInfo& b) {
-        const std::string ua = sjis::upper(a.name), ub = sjis::upper(b.name);
-        return ua != ub ? ua < ub : a.name < b.name;
-    });
+    sortListing(found);
     return found;
 }
 

@@ -1,15 +1,14 @@
 // Time, sleeping and threads on KERNEL32 and the C runtime.
 #include "platform/win32/windows_api.h"
 
+#include "platform/portable_parts.h"
+
 #include <ctime>
 #include <functional>
 #include <memory>
 #include <vector>
 
 namespace {
-
-// Longest formatTime result; a format that expands further yields "".
-constexpr std::size_t kMaxFormattedTime = 4096;
 
 // 100-nanosecond intervals from 1601 to 1970.
 constexpr std::int64_t kUnixEpochInFileTime = 116444736000000000LL;
@@ -84,14 +83,7 @@ std::string formatTime(std::int64_t seconds, const char* format) {
     tm.tm_sec = t.second;
     tm.tm_wday = t.weekday;
     tm.tm_isdst = -1;
-    // strftime reports 0 both for "too small" and for an empty result: grow
-    // the buffer up to the limit.
-    for (std::size_t size = 64; size <= kMaxFormattedTime; size *= 2) {
-        std::vector<char> buffer(size);
-        const std::size_t n = std::strftime(buffer.data(), size, format, &tm);
-        if (n > 0) return std::string(buffer.data(), n);
-    }
-    return {};
+    return formatBrokenDownTime(tm, format);
 }
 
 void sleep(std::uint32_t ms) { Sleep(ms); }

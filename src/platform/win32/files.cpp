@@ -2,8 +2,7 @@
 // to case itself.
 #include "platform/win32/windows_api.h"
 
-#include <algorithm>
-
+#include "platform/portable_parts.h"
 #include "platform/sjis.h"
 
 namespace plat {
@@ -47,11 +46,7 @@ std::vector<FileInfo> findFiles(const std::string& pattern) {
         found.push_back(infoOf(name, data.dwFileAttributes, data.ftLastWriteTime, data.nFileSizeHigh, data.nFileSizeLow));
     } while (FindNextFileA(search, &data));
     FindClose(search);
-    // Case-insensitive order, as the simulated desktop lists them.
-    std::sort(found.begin(), found.end(), [](const FileInfo& a, const FileInfo& b) {
-        const std::string ua = sjis::upper(a.name), ub = sjis::upper(b.name);
-        return ua != ub ? ua < ub : a.name < b.name;
-    });
+    sortListing(found);
     return found;
 }
 

@@ -35,11 +35,14 @@ HANDLE inheritableFile(const std::string& path) {
 }
 
 // Runs ornel.exe from the test program's directory with the arguments and
-// collects its standard output and error.
+// collects its standard output and error (in files of each run's own: a
+// file of the run before may still be held while its process winds down).
 Outcome ornel(const std::string& arguments) {
+    static int runs = 0;
     const std::string dir = plat::programDirectory();
-    const std::string outPath = dir + "ornel-out.txt";
-    const std::string errPath = dir + "ornel-err.txt";
+    const std::string stem = dir + "ornel-run" + std::to_string(++runs);
+    const std::string outPath = stem + "-out.txt";
+    const std::string errPath = stem + "-err.txt";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -49,7 +52,10 @@ Outcome ornel(const std::string& arguments) {
     std::string commandLine = "\"" + dir + "ornel.exe\" " + arguments;
     PROCESS_INFORMATION process{};
     Outcome run;
-    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, dir.c_str(), &startup,
+    if (startup.hStdOutput == INVALID_HANDLE_VALUE || startup.hStdError == INVALID_HANDLE_VALUE) {
+        ADD_FAILURE() << "cannot make " << stem;
+        run.status = 255;
+    } else if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, dir.c_str(), &startup,
                        &process)) {
         WaitForSingleObject(process.hProcess, INFINITE);
         GetExitCodeProcess(process.hProcess, &run.status);
@@ -62,6 +68,8 @@ Outcome ornel(const std::string& arguments) {
     CloseHandle(startup.hStdError);
     run.out = readFile(outPath);
     run.err = readFile(errPath);
+    DeleteFileA(outPath.c_str());
+    DeleteFileA(errPath.c_str());
     return run;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "base/credentials.h"
@@ -14,6 +15,7 @@
 #include "betclient/centre/centre.h"
 #include "betclient/centre/client_registry.h"
 #include "betclient/centre/day_text.h"
+#include "frontends/cli/batch_host.h"
 #include "frontends/cli/bet_window.h"
 #include "frontends/cli/ledger_lines.h"
 #include "platform/clock.h"
@@ -27,6 +29,10 @@ namespace {
 
 constexpr const char* kClientExe = "Pat95.exe";
 constexpr const char* kClientMainClass = "ThunderRTMain";
+
+constexpr int kMessageWaitMs = 10;
+constexpr int kActionWaitMs = 100;
+constexpr int kWindowOpenWaitS = 10;
 
 // Races start well after the test's local time (the Wine harness runs the
 // test in a zone where it is mid-morning), so every race is on sale.
@@ -117,10 +123,13 @@ struct Home {
         ASSERT_TRUE(store.writeString(base::kSectionDefine, keys::kPat95Dir, clientDir + kClientExe));
         ASSERT_TRUE(store.writeString(base::kSectionDefine, keys::kBetFileDir, betDir));
         ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kSkipAnn, 0));
-        // The smallest waits the settings allow.
-        ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kMessageWait, 10));
-        ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kActionWait, 10));
-        ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kWindowOpenWait, 1));
+        // The smallest polling step the settings allow.  Action Wait is the
+        // pause after each action and the unit of most time-outs, and
+        // Window Open Wait the time-out for the client's forms: at their
+        // smallest (10 ms, 1 s) a busy machine makes the client miss them.
+        ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kMessageWait, kMessageWaitMs));
+        ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kActionWait, kActionWaitMs));
+        ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kWindowOpenWait, kWindowOpenWaitS));
         ASSERT_TRUE(base::StoreCredentials(store, settings));
     }
 
@@ -160,9 +169,13 @@ TEST_F(BetThroughClient, ADozenBetsArePlacedOnceThroughTheClientsWindows) {
     base::FileProfileStore profile(base::ProgramProfilePath());
     cli::BetRunWorld world(profile, plat::now());
     cli::BetWindow window(world, crLf(kBets), 0);
-    window.doModal(0);
+    const std::unique_ptr<cli::BatchHost> user = cli::BatchHost::make(plat::now());
+    ASSERT_TRUE(user->ready());
+    user->runOrnel([&] { window.doModal(0); });
 
     EXPECT_EQ(window.runResult(), 1);
+    for (const cli::BatchHost::Box& box : user->boxes())
+        ADD_FAILURE() << "Ornel showed box " << box.helpId << ": " << sjis::toUtf8(box.text);
     EXPECT_EQ(window.listAfter(), "") << sjis::toUtf8(window.listAfter());
     const std::string ledger = home.ledger();
     EXPECT_EQ(ledger, kPlaced) << sjis::toUtf8(ledger);
