@@ -67,7 +67,7 @@ void refreshVoteLog(AutoMode& a) {
 
 std::string timerBetName(std::int64_t moment) {
     const plat::LocalTime t = plat::localTime(moment);
-    char name[16];
+    char name[32];
     std::snprintf(name, sizeof name, "T%X%02d%02d%02d.BET", static_cast<unsigned>(t.month), t.day, t.hour,
                   t.minute);
     return name;
