@@ -61,6 +61,7 @@ TEST_F(SimBetCommand, TheListIsPlacedOnceAndAStopKeepsWhatWasNotSubmitted) {
     ASSERT_NE(define, std::string::npos) << profile;
     writeBytes(file("WINDOWS/Ornel.INI"), profile.substr(0, define + 10) + "Bet Divide Unit=2\r\n" + profile.substr(define + 10));
     run = bet({"--stop-after-lines", "3"});
+    EXPECT_EQ(run.status, 1) << "a stopped run did not do all it was asked";
     EXPECT_EQ(run.out.substr(0, 10), "result -1\n") << u8(run.out);
     EXPECT_NE(run.out.find("\nlist\n"
                            "001: 東京  2R 単勝    01      200\r\n"
@@ -75,12 +76,30 @@ TEST_F(SimBetCommand, TheListIsPlacedOnceAndAStopKeepsWhatWasNotSubmitted) {
 
 TEST_F(SimBetCommand, AnErrorAnswerFailsWithTheDriversMessageAndKeepsTheList) {
     const auto run = bet({"--fault", "error-11028"});
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, 1) << "the run failed";
     EXPECT_EQ(run.out.substr(0, 10), "result -1\n");
     EXPECT_NE(run.out.find("\n8141 Ｐａｔ９５が正常に操作できません。\\rベット内容をご確認ください。\n"), std::string::npos)
         << u8(run.out);
     EXPECT_NE(run.out.find("\nlist\n001: 東京  1R 馬連 03-05     1000\r\n"), std::string::npos) << u8(run.out);
     EXPECT_EQ(run.out.substr(run.out.size() - 7), "ledger\n") << "nothing accepted";
+}
+
+// A UTF-8 file with a byte-order mark keeps its first bet; text after a NUL
+// byte is not placed, and standard error says so.
+TEST_F(SimBetCommand, EveryBetOfTheTextIsPlacedOrNamedAsDropped) {
+    writeBytes(home.path() + "bets.txt", "\xEF\xBB\xBF" + u8("東京 1R 馬連 3-5 1000\n東京 2R 単勝 1 200\n"));
+    auto run = bet({"--utf8"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find(u8("\nledger\n001: 東京  1R 馬連 03-05     1000\r\n002: 東京  2R 単勝    01      200\r\n")),
+              std::string::npos)
+        << run.out;
+
+    writeBytes(home.path() + "bets.txt", std::string("東京 2R 単勝 2 300\n") + '\0' + "東京 2R 単勝 3 300\n");
+    run = bet({});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "ornel sim bet: dropped 21 bytes (1 line) from line 2 on: a NUL byte ends the text\n");
+    EXPECT_EQ(run.out.substr(run.out.size() - 35), "003: 東京  2R 単勝    02      300\r\n") << u8(run.out);
 }
 
 TEST_F(SimBetCommand, UsageErrors) {
