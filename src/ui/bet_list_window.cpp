@@ -34,7 +34,8 @@ BetListWindow::BetListWindow(MainWindowModel& model)
     setCommand(kIdMerge, [this] { listCommands_.merge(); });
     setCommand(clientdata::kIdWriteTimerBetFile, [this] { RunWriteTimerBetFile(betData_); });
     setCommand(clientdata::kIdImportRaceCardFile, [this] { RunImportRaceCardFile(betData_, listCommands_); });
-    setCommand(clientdata::kIdReadClientRaceCards, [this] { RunReadClientRaceCards(betData_); });
+    setCommand(clientdata::kIdReadClientRaceCards,
+               [this] { RunReadClientRaceCards(model_.terms, model_.settings.pat95Dir); });
 }
 
 BetListWindow::~BetListWindow() = default;

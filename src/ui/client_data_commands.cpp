@@ -5,6 +5,7 @@
 #include "clientdata/client_race_cards.h"
 #include "clientdata/race_card_import.h"
 #include "clientdata/timer_bet_file.h"
+#include "driver/info_screen.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 
@@ -19,9 +20,15 @@ void RunImportRaceCardFile(betdata::BetDataContext& c, betdata::BetListCommands&
                                     .showStatus = [&] { c.showStatus(); }});
 }
 
-void RunReadClientRaceCards(betdata::BetDataContext& c) {
+void RunReadClientRaceCards(base::VotingTerms& terms, const std::string& clientExePath) {
     plat::WaitCursor wait;
-    clientdata::ReadClientRaceCards(c.terms, c.settings.pat95Dir);
+    clientdata::ReadClientRaceCards(terms, clientExePath);
+}
+
+int RunFetchRaceCards(driver::PatDriver& driver) {
+    const int result = driver::FetchRaceCards(driver);
+    RunReadClientRaceCards(driver.terms, driver.settings.pat95Dir);
+    return result;
 }
 
 void RunWriteTimerBetFile(betdata::BetDataContext& c) {
