@@ -23,12 +23,6 @@ const std::string kList =
     "003: 京都  9R 複勝    12      300\r\n"
     "004: 京都 10R 枠連 02-02      200\r\n";
 
-void retype(plat::Hwnd dialog, int id, const std::string& text) {
-    const plat::Hwnd field = plat::getDlgItem(dialog, id);
-    plat::postMessage(field, plat::EM_SETSEL, 0, -1);
-    for (char c : text) plat::postMessage(field, plat::WM_CHAR, static_cast<unsigned char>(c), 0);
-}
-
 std::string field(plat::Hwnd dialog, int id) { return plat::getWindowText(plat::getDlgItem(dialog, id)); }
 
 class TimerBetCommandTest : public BetListWindowTest {
