@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/strings.h"
+
 namespace cli {
 
 using Args = std::vector<std::string>;
@@ -42,6 +44,6 @@ int usageError(const std::string& name, const std::string& reason);
 // homes that cannot be used.
 int commandError(const std::string& name, const std::string& reason);
 
-constexpr const char* kVersionText = "Ornel Version 1.21a";
+using base::kVersionText;
 
 }  // namespace cli

@@ -3,6 +3,7 @@
 // afterwards and what the betting centre accepted.
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "base/profile_store.h"
@@ -83,9 +84,10 @@ void betOnDesktop(const BetOptions& o, const std::string& betText, BetOutcome& o
 std::string ledgerText(const simhome::SimHome& home, std::int64_t startTime) {
     const std::string clientDir = std::filesystem::path(home.clientExePath()).parent_path().string() + "/";
     const plat::LocalTime date = plat::localTime(startTime);
-    std::string dayError;
-    const centre::Centre centre = centre::Centre::open(clientDir, date.year, date.month, date.day, dayError);
-    return LedgerAsBetList(centre.ledger());
+    std::string error;
+    const std::optional<centre::Centre> centre =
+        centre::Centre::open(clientDir, date.year, date.month, date.day, error);
+    return centre ? LedgerAsBetList(centre->ledger()) : std::string();
 }
 
 int runSimBet(const Args& args) {

@@ -2,8 +2,14 @@
 // client in a simulated home, the list afterwards and the centre's ledger.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <filesystem>
 
+#include "betclient/centre/generator.h"
+#include "betclient/centre/venues.h"
 #include "run_ornel.h"
 #include "support/support.h"
 
@@ -100,6 +106,75 @@ TEST_F(SimBetCommand, EveryBetOfTheTextIsPlacedOrNamedAsDropped) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "ornel sim bet: dropped 21 bytes (1 line) from line 2 on: a NUL byte ends the text\n");
     EXPECT_EQ(run.out.substr(run.out.size() - 35), "003: 東京  2R 単勝    02      300\r\n") << u8(run.out);
+}
+
+// Two commands on one home would each start a client on the same files:
+// the second is refused while the first holds the home.
+TEST_F(SimBetCommand, AHomeIsUsedByOneCommandAtATime) {
+    ASSERT_EQ(bet({}).status, 0);
+    const int fd = open(file("home.lock").c_str(), O_RDWR);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
+    writeBytes(file("home.lock"), "4321\n");
+    auto run = bet({});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "ornel sim bet: the home " + file("") +
+                           " is in use by another ornel command (process 4321); one command at a time may use a home\n");
+    EXPECT_EQ(run.out, "");
+    close(fd);
+    run = bet({});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n008: "), std::string::npos) << "both runs in one ledger: " << u8(run.out);
+}
+
+// A stray line in the centre's state: nothing runs, nothing is written over,
+// and the message names the file and the line.
+TEST_F(SimBetCommand, AStateThatCannotBeReadStopsTheCommandAndIsKept) {
+    ASSERT_EQ(bet({}).status, 0);
+    const std::string state = readBytes(file("client/centre-state.txt")) + "stray\n";
+    writeBytes(file("client/centre-state.txt"), state);
+    const std::string log = readBytes(file("client/Lg-00.JRA"));
+    const auto run = bet({});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "ornel sim bet: " + file("client/centre-state.txt") + ", line 9: not a state record\n");
+    EXPECT_EQ(readBytes(file("client/centre-state.txt")), state);
+    EXPECT_EQ(readBytes(file("client/Lg-00.JRA")), log);
+    EXPECT_FALSE(std::filesystem::exists(file("client/Lg-01.JRA")));
+}
+
+// The profile names the client and the bet folder on the home's own drive,
+// so a copy of a home bets with its own client.
+TEST_F(SimBetCommand, ACopiedHomeUsesItsOwnClient) {
+    ASSERT_EQ(bet({}).status, 0);
+    const std::string stateBefore = readBytes(file("client/centre-state.txt"));
+    std::filesystem::copy(file(""), home.path() + "copy", std::filesystem::copy_options::recursive);
+    const auto run = runOrnel({"sim", "bet", "--home", home.path() + "copy", "--now", "2024-06-15 10:00",
+                               home.path() + "bets.txt"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n008: "), std::string::npos) << u8(run.out);
+    EXPECT_EQ(readBytes(file("client/centre-state.txt")), stateBefore) << "the original is untouched";
+    EXPECT_NE(readBytes(home.path() + "copy/bets/BT240615.LOG"), "");
+}
+
+// A later date: the client moves on to that day (its own meetings, receipts
+// from 1), the day before is kept; going back to it afterwards is refused.
+TEST_F(SimBetCommand, ALaterDayBetsIntoThatDaysLedger) {
+    ASSERT_EQ(bet({}).status, 0);
+    const centre::Day next = centre::generateDay(2024, 6, 16);
+    writeBytes(home.path() + "next.txt", std::string(centre::venueName(next.meetings[0].venue)) + " 12R 単勝 1 100\n");
+    auto run = runOrnel({"sim", "bet", "--home", file(""), "--now", "2024-06-16 10:00", home.path() + "next.txt"});
+    EXPECT_EQ(run.status, 0) << run.err << u8(run.out);
+    EXPECT_EQ(run.out.substr(run.out.find("\nledger\n")),
+              "\nledger\n001: " + std::string(centre::venueName(next.meetings[0].venue)) + " 12R 単勝    01      100\r\n")
+        << u8(run.out);
+    EXPECT_NE(readBytes(file("client/centre-state-20240615.txt")).find("bet 1 4 "), std::string::npos);
+    EXPECT_NE(readBytes(file("client/day-20240615.txt")), "");
+    EXPECT_NE(readBytes(file("bets/BT240616.LOG")), "");
+
+    run = bet({});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "ornel sim bet: the client in " + file("client/") +
+                           " is on 2024-06-16; a run on 2024-06-15 would go back in time\n");
 }
 
 TEST_F(SimBetCommand, UsageErrors) {

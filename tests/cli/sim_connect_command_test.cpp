@@ -35,7 +35,7 @@ TEST_F(SimConnectCommand, AFreshHomeConnectsWithTodaysTermsAndIsKeptForTheNextRu
     EXPECT_NE(run.out.find("\nforms 投票 | JRA PAT for Win95\nterms-checked 1\n"), std::string::npos)
         << testsupport::u8(run.out);
     const std::string profile = readBytes(file("WINDOWS/Ornel.INI"));
-    EXPECT_NE(profile.find("Pat95 Dir=" + file("client/Pat95.exe")), std::string::npos) << profile;
+    EXPECT_NE(profile.find("Pat95 Dir=C:\\client\\Pat95.exe\r\nBet File Dir=C:\\bets\\\r\n"), std::string::npos) << profile;
     EXPECT_NE(profile.find("Pat Code="), std::string::npos);
     EXPECT_NE(readBytes(file("client/Uy-a.Jra")).substr(0, 8), "");
 
