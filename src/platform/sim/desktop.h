@@ -147,6 +147,19 @@ public:
     void setUser(User* user);
     User* user() const;
 
+    // ---- the LHA library ----
+    // What the desktop's archive library reports: installed or not, its
+    // version (hundredths) and whether another program keeps it busy.  A
+    // library that is not installed reports version 0 and fails every
+    // command.
+    struct LhaLibrary {
+        bool installed = true;
+        unsigned version = 100;
+        bool busy = false;
+    };
+    void setLhaLibrary(const LhaLibrary& library);
+    const LhaLibrary& lhaLibrary() const;
+
     // ---- trace ----
     const std::vector<TraceEvent>& trace() const;
     void clearTrace();
