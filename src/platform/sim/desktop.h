@@ -95,6 +95,9 @@ public:
         bool realTime = false;
         int screenWidth = 1024;
         int screenHeight = 768;
+        // The system refuses requests to power off (as Windows does for a
+        // process without the shutdown privilege); they are still traced.
+        bool refusePowerOff = false;
     };
     explicit Desktop(Options options);
     ~Desktop();
