@@ -10,9 +10,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # tzdata: the tests set TZ=Asia/Tokyo, which without the zone files would
-# silently be UTC.  The Windows build: MinGW-w64 (posix threads) cross
-# compiles it, Wine runs its tests with the ja_JP.UTF-8 locale.
-packages=(g++ cmake ninja-build pkg-config libgtest-dev liblhasa-dev libncurses-dev tzdata)
+# silently be UTC.  jlha-utils: an LHA archiver ("lha"), so the tests can
+# read archives packed the way users' archives are.  The Windows build:
+# MinGW-w64 (posix threads) cross compiles it, Wine runs its tests with the
+# ja_JP.UTF-8 locale.
+packages=(g++ cmake ninja-build pkg-config libgtest-dev liblhasa-dev libncurses-dev tzdata jlha-utils)
 windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 locales)
 missing_from() {
   local p
