@@ -17,7 +17,8 @@ set -euo pipefail
 command=$1
 export WINEPREFIX=$2
 shift 2
-export WINEARCH=win64 WINEDEBUG=-all LC_ALL=ja_JP.UTF-8
+# WINEDEBUG may be set to trace a run; quiet otherwise.
+export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} LC_ALL=ja_JP.UTF-8
 # No Mono or Gecko: nothing here needs them, and Wine would offer to fetch them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 

@@ -30,7 +30,7 @@ namespace {
 constexpr const char* kClientExe = "Pat95.exe";
 constexpr const char* kClientMainClass = "ThunderRTMain";
 
-constexpr int kMessageWaitMs = 10;
+constexpr int kMessageWaitMs = 50;
 constexpr int kActionWaitMs = 100;
 constexpr int kWindowOpenWaitS = 10;
 
@@ -123,10 +123,10 @@ struct Home {
         ASSERT_TRUE(store.writeString(base::kSectionDefine, keys::kPat95Dir, clientDir + kClientExe));
         ASSERT_TRUE(store.writeString(base::kSectionDefine, keys::kBetFileDir, betDir));
         ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kSkipAnn, 0));
-        // The smallest polling step the settings allow.  Action Wait is the
-        // pause after each action and the unit of most time-outs, and
-        // Window Open Wait the time-out for the client's forms: at their
-        // smallest (10 ms, 1 s) a busy machine makes the client miss them.
+        // Short waits, but not the smallest the settings allow (10 ms, 10 ms,
+        // 1 s): the waits are also the units of the driver's time-outs
+        // (a combo box's selection must arrive within 30 polls), which the
+        // client under Wine misses now and then on a busy machine.
         ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kMessageWait, kMessageWaitMs));
         ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kActionWait, kActionWaitMs));
         ASSERT_TRUE(store.writeInt(base::kSectionDefine, keys::kWindowOpenWait, kWindowOpenWaitS));
