@@ -68,13 +68,10 @@ Lresult sendMessage(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
 void postQuitMessage(int exitCode) { PostQuitMessage(exitCode); }
 
 bool getMessage(Msg& msg) {
-    MSG m;
-    if (GetMessageA(&m, nullptr, 0, 0) <= 0) {
-        msg = fromNative(m);
-        return false;
-    }
+    MSG m{};
+    const BOOL got = GetMessageA(&m, nullptr, 0, 0);
     msg = fromNative(m);
-    return true;
+    return got > 0;  // 0 for WM_QUIT, -1 for an error
 }
 
 bool peekMessage(Msg& msg, bool remove) {
@@ -104,7 +101,7 @@ int runModalLoop(Hwnd window) {
         std::lock_guard lock(modalLock);
         modalLoops()[modal] = &state;
     }
-    MSG m;
+    MSG m{};
     while (!state.ended && IsWindow(modal)) {
         const BOOL got = GetMessageA(&m, nullptr, 0, 0);
         if (got <= 0) {
