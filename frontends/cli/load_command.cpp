@@ -1,17 +1,18 @@
-// `ornel load`: a bet file loaded as the program loads it (bet log, import,
-// rename to ".Sav" or removal), either the file given or the day's expected
-// bet file in the bet-file directory; the resulting list and the boxes
-// shown come out.
+// `ornel load`: 読込 pressed in the program, which loads a bet file as the
+// program does (bet log, import, rename to ".Sav" or removal): the day's
+// expected bet file when it is waiting in the bet-file directory, else the
+// file given, chosen in the open-file dialog.  The resulting list and the
+// boxes shown come out.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
-#include "betdata/bet_file_load.h"
-#include "betdata/load_command.h"
-#include "frontends/cli/batch_bet_list.h"
 #include "frontends/cli/batch_options.h"
+#include "frontends/cli/batch_program.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
-#include "platform/clock.h"
+#include "platform/sjis.h"
+#include "ui/main_window_layout.h"
 
 namespace cli {
 
@@ -24,14 +25,21 @@ int fail(const std::string& reason) {
     return 2;
 }
 
-// The day's bet file as the start-up chooses it, then the file given or the
-// expected one, loaded.  False when nothing was loaded.
-bool loadOnDesktop(ui::BetListWindow& window, const std::string& file) {
-    betdata::BetDataContext& c = window.betData();
-    const plat::LocalTime today = plat::localTime(c.clock.load());
-    base::NextBetFilePath(c.betFile, c.settings.betFileDir, base::BetFileDate{today.year, today.month, today.day});
-    const std::string path = file.empty() ? betdata::ExpectedBetFileToLoad(c) : file;
-    return !path.empty() && betdata::LoadBetFile(c, path);
+bool openFileDialogShown(const sim::ScriptedUser& user) {
+    for (const auto& seen : user.seenFrom(kOrnelProgram))
+        if (seen.info.isOpenFile) return true;
+    return false;
+}
+
+// A UTF-8 FILE is loaded as a Shift-JIS copy on the throwaway desktop,
+// under the same name; FILE itself is left as it is.
+bool shiftJisCopy(const std::string& file, const HeadlessDesktop& desk, std::string& copy, std::string& error) {
+    std::string text;
+    if (!readInput(file, text, error)) return false;
+    copy = desk.directory() + std::filesystem::path(file).filename().string();
+    if (writeFile(copy, sjis::fromUtf8(text))) return true;
+    error = "cannot write " + copy;
+    return false;
 }
 
 int runLoad(const Args& args) {
@@ -43,10 +51,24 @@ int runLoad(const Args& args) {
         if (!path.empty() && !readInput(path, unused, error)) return fail(error);
     }
 
-    // Without FILE and nothing waiting, nothing is printed.
-    return RunBatchBetList(kName, o, [&](ui::BetListWindow& w) {
-        return loadOnDesktop(w, o.file) || !o.file.empty();
+    BatchSetup setup;
+    setup.ini = o.ini;
+    setup.clientDir = o.clientDir;
+    setup.betDirectory = BetDirectory::Given;
+    setup.betDir = o.betDir;
+    bool copyFailed = false;
+    const int status = RunBatchProgram(kName, o, setup, [&](simhome::ProgramRun& run, HeadlessDesktop& desk) {
+        std::string chosen = o.file.empty() ? "" : std::filesystem::absolute(o.file).string();
+        if (!chosen.empty() && o.utf8 && !shiftJisCopy(o.file, desk, chosen, error)) {
+            copyFailed = true;
+            return false;
+        }
+        desk.user().setOpenFileAnswer(chosen);
+        run.click(ui::kIdLoad);
+        // Without FILE and nothing waiting, nothing is printed.
+        return !chosen.empty() || !openFileDialogShown(desk.user());
     });
+    return copyFailed ? fail(error) : status;
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "base/next_bet_file.h"
-#include "frontends/cli/batch_bet_list.h"
+#include "frontends/cli/batch_program.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/option_reader.h"

@@ -7,13 +7,13 @@
 
 #include "base/profile_store.h"
 #include "betclient/centre/centre.h"
-#include "frontends/cli/bet_window.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/headless_desktop.h"
 #include "frontends/cli/ledger_lines.h"
 #include "frontends/cli/option_reader.h"
 #include "frontends/cli/sim_command.h"
 #include "frontends/cli/sim_home_options.h"
+#include "frontends/simhome/program_run.h"
 #include "frontends/simhome/sim_home.h"
 #include "platform/clock.h"
 #include "platform/sjis.h"
@@ -76,24 +76,6 @@ bool parseOptions(const Args& args, BetOptions& o, std::string& error) {
     return home.complete(error);
 }
 
-struct BetOutcome {
-    std::int16_t result = 0;
-    std::int64_t virtualMs = 0;
-    std::string listAfter;
-};
-
-// Ornel's window thread: its settings from the home's profile, the main
-// window, the bet text in the list, 投票, and the run to its completion.
-void betOnDesktop(const BetOptions& o, const std::string& betText, BetOutcome& out) {
-    base::FileProfileStore profile(base::ProgramProfilePath());
-    BetRunWorld world(profile, plat::now());
-    BetWindow window(world, betText, o.stopAfterLines);
-    window.doModal(0);
-    out.result = window.runResult();
-    out.virtualMs = window.runMs();
-    out.listAfter = window.listAfter();
-}
-
 std::string ledgerText(const simhome::SimHome& home, std::int64_t startTime) {
     const std::string clientDir = std::filesystem::path(home.clientExePath()).parent_path().string() + "/";
     const plat::LocalTime date = plat::localTime(startTime);
@@ -115,8 +97,13 @@ int runSimBet(const Args& args) {
 
     simhome::SimHome home;
     if (!home.open(o.home, error)) return fail(error);
-    BetOutcome outcome;
-    if (!home.runOrnel([&] { betOnDesktop(o, betText, outcome); }, kRunLimitMs)) return fail("the run did not end");
+    // The bet text into the list and Enter on its first line, then 投票 and
+    // the run followed until the main window has completed it.
+    simhome::ProgramRun::BetOutcome outcome;
+    simhome::ProgramRun run(home.desk());
+    if (!run.start(kRunLimitMs) || !run.enterIntoList(betText) ||
+        !run.placeBets(outcome, o.stopAfterLines, kRunLimitMs) || !run.close() || !run.ended())
+        return fail("the run did not end");
 
     std::printf("result %d\n", outcome.result);
     std::fflush(stdout);

@@ -13,6 +13,7 @@ struct Run {
     std::string err;
 };
 
-Run runOrnel(const std::vector<std::string>& args, const std::string& input = "");
+// workDir: the directory the command runs in ("" the test's own).
+Run runOrnel(const std::vector<std::string>& args, const std::string& input = "", const std::string& workDir = "");
 
 }  // namespace cli_test
