@@ -1,7 +1,5 @@
 #include "frontends/cli/batch_program.h"
 
-#include <cstdio>
-
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/client_terms.h"
 #include "platform/clock.h"
@@ -41,10 +39,7 @@ bool StartBatchProgram(simhome::ProgramRun& run) {
 int RunBatchProgram(const char* name, const BatchOptions& o, const BatchSetup& setup,
                     const std::function<bool(simhome::ProgramRun&, HeadlessDesktop&)>& steps) {
     HeadlessDesktop desk(o.hasNow ? o.now : plat::now());
-    if (!desk.ready()) {
-        std::fprintf(stderr, "ornel %s: cannot make a temporary directory\n", name);
-        return 2;
-    }
+    if (!desk.ready()) return commandError(name, "cannot make a temporary directory");
     desk.user().setDefaultQuestionAnswer(o.answer);
     simhome::ProgramRun run(desk.desk(), BatchProgramOptions(setup, desk));
     bool finished = StartBatchProgram(run);
@@ -52,12 +47,11 @@ int RunBatchProgram(const char* name, const BatchOptions& o, const BatchSetup& s
     const std::string list = run.controlText(ui::kIdBetList);
     finished = finished && run.settle() && run.close() && run.ended();
     if (print) {
-        writeOut(outputText(list, o.utf8));
-        printBoxes(stderr, desk.user(), o.utf8);
+        writeOut(outputText(list, o.encoding.utf8Output()));
+        printBoxes(stderr, desk.user(), o.encoding.utf8Output());
     }
-    if (finished) return 0;
-    std::fprintf(stderr, "ornel %s: the run did not finish\n", name);
-    return 2;
+    if (finished) return kExitOk;
+    return commandError(name, "the run did not finish");
 }
 
 }  // namespace cli

@@ -11,6 +11,8 @@
 #include "frontends/cli/batch_program.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
+#include "betdata/load_command.h"
+#include "frontends/cli/list_fit.h"
 #include "platform/sjis.h"
 #include "ui/main_window_layout.h"
 
@@ -20,9 +22,14 @@ namespace {
 
 constexpr const char* kName = "load";
 
-int fail(const std::string& reason) {
-    std::fprintf(stderr, "ornel %s: %s\n", kName, reason.c_str());
-    return 2;
+// Reading a bet file stops at this byte, as text mode on Windows does.
+constexpr char kEndOfText = 0x1A;
+
+// The text of a bet file as loading stages it for the list.
+std::string stagedText(const std::string& path) {
+    std::string bytes, error;
+    if (!readInput(path, bytes, error)) return {};
+    return withCrLf(bytes.substr(0, bytes.find(kEndOfText)));
 }
 
 bool openFileDialogShown(const sim::ScriptedUser& user) {
@@ -42,13 +49,23 @@ bool shiftJisCopy(const std::string& file, const HeadlessDesktop& desk, std::str
     return false;
 }
 
+// The file 読込 will load: the day's expected bet file when one is waiting,
+// else the one chosen in the open-file dialog.
+std::string fileToLoad(simhome::ProgramRun& run, const std::string& chosen) {
+    std::string expected;
+    run.asUser([&] {
+        if (ui::MainWindow* window = run.program().window()) expected = betdata::ExpectedBetFileToLoad(window->betData());
+    });
+    return expected.empty() ? chosen : expected;
+}
+
 int runLoad(const Args& args) {
     BatchOptions o;
     std::string error;
-    if (!readBatchOptions(args, true, o, error)) return fail(error);
+    if (!readBatchOptions(args, true, o, error)) return usageError(kName, error);
     for (const std::string& path : {o.ini, o.file}) {
         std::string unused;
-        if (!path.empty() && !readInput(path, unused, error)) return fail(error);
+        if (!path.empty() && !readInput(path, unused, error)) return commandError(kName, error);
     }
 
     BatchSetup setup;
@@ -59,24 +76,41 @@ int runLoad(const Args& args) {
     bool copyFailed = false;
     const int status = RunBatchProgram(kName, o, setup, [&](simhome::ProgramRun& run, HeadlessDesktop& desk) {
         std::string chosen = o.file.empty() ? "" : std::filesystem::absolute(o.file).string();
-        if (!chosen.empty() && o.utf8 && !shiftJisCopy(o.file, desk, chosen, error)) {
+        if (!chosen.empty() && o.encoding.utf8Input() && !shiftJisCopy(o.file, desk, chosen, error)) {
             copyFailed = true;
             return false;
         }
+        if (const std::string path = fileToLoad(run, chosen); !path.empty())
+            reportDroppedInput(kName, stagedText(path), run);
         desk.user().setOpenFileAnswer(chosen);
         run.click(ui::kIdLoad);
         // Without FILE and nothing waiting, nothing is printed.
         return !chosen.empty() || !openFileDialogShown(desk.user());
     });
-    return copyFailed ? fail(error) : status;
+    return copyFailed ? commandError(kName, error) : status;
 }
 
 }  // namespace
 
 extern const Command kLoadCommand = {
     kName,
-    "load --bet-dir DIR [--now \"YYYY-MM-DD HH:MM\"] [--ini FILE] [--utf8] [--answer yes|no] "
+    "--bet-dir DIR [--now \"YYYY-MM-DD HH:MM\"] [--ini FILE] [--utf8|--sjis] [--answer yes|no] "
     "[--client-dir DIR2] [FILE]",
+    "Loads a bet file as the program does: appends it to the bet log BTyymmdd.LOG\n"
+    "of DIR, imports it as ornel import does, then renames it to .Sav or removes\n"
+    "it as \"Rename Sav\" says.  Prints the list and the boxes as ornel parse does.\n"
+    "\n"
+    "  FILE              the bet file (Shift-JIS), chosen in the open-file dialog;\n"
+    "                    when the day's expected bet file of DIR is waiting, 読込\n"
+    "                    loads that one instead\n"
+    "  --bet-dir DIR     the bet-file directory (required)\n"
+    "  --now TIME        the program clock, \"YYYY-MM-DD HH:MM\" (default: now)\n"
+    "  --ini FILE        the settings profile (only read)\n"
+    "  --utf8            the bet file is UTF-8 (the bet log gets it in Shift-JIS),\n"
+    "                    and so is the output\n"
+    "  --sjis            Shift-JIS output whatever the locale\n"
+    "  --answer yes|no   the answer to the date questions (default yes)\n"
+    "  --client-dir DIR2 check headers and bets against the voting terms in DIR2\n",
     runLoad,
 };
 

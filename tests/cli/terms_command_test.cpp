@@ -119,7 +119,7 @@ TEST_F(TermsCommand, WithoutABetDirectoryNoBetLogIsWrittenWhereTheCommandRuns) {
     ASSERT_TRUE(c.submit({{day.meetings[0].venue, 12, centre::Kind::Win, horse, 0, 3}}, 1000).saved);
     testsupport::setMtime(client.file("Lg-00.JRA"), at(10, 0));
 
-    const auto run = runOrnel({"terms", "--client-dir", clientDir(), "--now", "2024-06-15 10:30"}, "", betDir());
+    const auto run = runOrnel({"terms", "--client-dir", clientDir(), "--now", "2024-06-15 10:30"}, "", "C", betDir());
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("current-bet-file "), std::string::npos);
     std::error_code ec;
@@ -130,8 +130,11 @@ TEST_F(TermsCommand, UsageErrors) {
     EXPECT_EQ(runOrnel({"terms"}).status, 2);
     auto badTime = runOrnel({"terms", "--client-dir", clientDir(), "--now", "15 June"});
     EXPECT_EQ(badTime.status, 2);
-    EXPECT_EQ(badTime.err, "ornel terms: --now takes \"YYYY-MM-DD HH:MM\"\n");
-    EXPECT_EQ(runOrnel({"terms", "--client-dir"}).err, "ornel terms: --client-dir needs a value\n");
+    EXPECT_EQ(badTime.err,
+              "ornel terms: --now takes \"YYYY-MM-DD HH:MM\", a day and time of the calendar, not \"15 June\"; "
+              "see ornel terms --help\n");
+    EXPECT_EQ(runOrnel({"terms", "--client-dir"}).err,
+              "ornel terms: --client-dir needs a value; see ornel terms --help\n");
     EXPECT_EQ(runOrnel({"terms", "--client-dir", clientDir(), "--frobnicate"}).status, 2);
 }
 

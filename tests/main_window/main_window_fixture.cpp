@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "base/credentials.h"
 #include "base/settings.h"
@@ -50,8 +51,8 @@ void MainWindowTest::installClient(const std::vector<std::string>& defineLines) 
     bool written = false;
     desktop.call("installer", [&] {
         std::string error;
-        const centre::Centre centre = centre::Centre::open(desk.clientDir(), 1998, 12, 5, error);
-        written = error.empty() && centre.writeTerms(kTermsFetchedAt);
+        const std::optional<centre::Centre> centre = centre::Centre::open(desk.clientDir(), 1998, 12, 5, error);
+        written = centre && centre->writeTerms(kTermsFetchedAt);
     });
     ASSERT_TRUE(written);
     std::filesystem::create_directories(home.file("bets"));
@@ -102,8 +103,8 @@ std::vector<std::string> MainWindowTest::lastMenuTexts() const {
 
 std::string MainWindowTest::ledgerText() const {
     std::string error;
-    const centre::Centre centre = centre::Centre::open(desk.clientDir(), 1998, 12, 5, error);
-    return cli::LedgerAsBetList(centre.ledger());
+    const std::optional<centre::Centre> centre = centre::Centre::open(desk.clientDir(), 1998, 12, 5, error);
+    return centre ? cli::LedgerAsBetList(centre->ledger()) : std::string();
 }
 
 }  // namespace mainwindow_test

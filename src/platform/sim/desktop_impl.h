@@ -59,6 +59,11 @@ plat::Lresult callProc(Desktop::Impl& d, plat::Hwnd hwnd, plat::Uint message, pl
 void traceMessage(Desktop::Impl& d, TraceEvent::Kind kind, const SimThread& from, const Window& to,
                   plat::Uint message, plat::Wparam wParam, plat::Lparam lParam);
 
+// Queues a message the system itself sends to a window's thread (a focus
+// change reaching another thread): not traced as the caller's post.
+bool queueSystemMessage(Desktop::Impl& d, plat::Hwnd window, plat::Uint message, plat::Wparam wParam,
+                        plat::Lparam lParam);
+
 // Records a message reaching a top-level window of a watched program.
 void spyMessage(Desktop::Impl& d, const Window& to, plat::Uint message, plat::Wparam wParam, plat::Lparam lParam);
 

@@ -79,6 +79,16 @@ Retrieved retrieveMessage(Desktop::Impl& d, SimThread& thread, plat::Msg& msg, c
     }
 }
 
+bool queueSystemMessage(Desktop::Impl& d, plat::Hwnd window, plat::Uint message, plat::Wparam wParam,
+                        plat::Lparam lParam) {
+    Window* w = d.windows.find(window);
+    if (!w || window == d.windows.desktopHandle() || !w->thread) return false;
+    if (w->thread->posted.size() >= kPostedQueueLimit) return false;
+    w->thread->posted.push_back({window, message, wParam, lParam});
+    d.scheduler.wakeFromMessageWait(*w->thread);
+    return true;
+}
+
 }  // namespace sim
 
 namespace plat {
@@ -89,9 +99,7 @@ bool postMessage(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     if (!w || window == d->windows.desktopHandle() || !w->thread) return false;
     if (w->thread->posted.size() >= sim::kPostedQueueLimit) return false;
     sim::traceMessage(*d, sim::TraceEvent::Kind::Post, sim::callerThread(*d), *w, message, wParam, lParam);
-    w->thread->posted.push_back({window, message, wParam, lParam});
-    d->scheduler.wakeFromMessageWait(*w->thread);
-    return true;
+    return sim::queueSystemMessage(*d, window, message, wParam, lParam);
 }
 
 Lresult sendMessage(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {

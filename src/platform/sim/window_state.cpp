@@ -172,7 +172,7 @@ Hwnd setFocus(Hwnd window) {
     const auto tell = [d](Hwnd target, Uint message, Wparam other) {
         const sim::Window* w = d->windows.find(target);
         if (w && w->thread && w->thread != &sim::callerThread(*d) && !sim::callerThread(*d).isHarness) {
-            postMessage(target, message, other, 0);
+            sim::queueSystemMessage(*d, target, message, other, 0);
         } else {
             sendMessage(target, message, other, 0);
         }
