@@ -4,6 +4,7 @@
 #include "betdata/load_command.h"
 #include "driver/refresh_voting_terms.h"
 #include "platform/window.h"
+#include "ui/client_data_commands.h"
 #include "ui/main_commands.h"
 #include "ui/main_window_layout.h"
 
@@ -31,6 +32,9 @@ BetListWindow::BetListWindow(MainWindowModel& model)
     commands_.setAction(kIdLoad, [this] { betdata::RunLoadCommand(betData_, listCommands_); });
     commands_.setAction(kIdClear, [this] { listCommands_.clear(); });
     commands_.setAction(kIdMerge, [this] { listCommands_.merge(); });
+    commands_.setAction(kIdTimerBetFile, [this] { RunWriteTimerBetFile(betData_); });
+    commands_.setAction(kIdReadStartTimes, [this] { RunImportRaceCardFile(betData_, listCommands_); });
+    commands_.setAction(kIdReadRaceCards, [this] { RunReadClientRaceCards(model_.terms, model_.settings.pat95Dir); });
     if (model.driver != nullptr && model.refreshesVotingTerms)
         betData_.refreshVotingTerms = [this] { driver::RefreshVotingTerms(*model_.driver, model_.run); };
 }

@@ -1,8 +1,9 @@
 // The main window's dialog with its bet-list work: the status box, the
 // BetList and the six buttons; the BetList's replacement procedure, its
-// three private messages, and the commands 読込, ﾏ-ｼﾞ and ｸﾘｱ.  Every command
-// has one id and is run through the command table, whichever control or
-// menu it comes from.
+// three private messages, the commands 読込, ﾏ-ｼﾞ and ｸﾘｱ, and the commands on
+// the client's data files (start times, timer-bet file).  Every command has
+// one id and is run through the command table, whichever control or menu it
+// comes from.
 //
 // MainWindow builds the program's window on it.
 #pragma once

@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/system.h"
 #include "platform/window.h"
+#include "ui/client_data_commands.h"
 #include "ui/main_commands.h"
 #include "ui/main_menus.h"
 #include "ui/main_window_layout.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(MainWindowModel& model, MainWindowShell& shell) : BetList
     table.setAction(kIdAutoMode, [this] { onAutoToggle(); });
     table.setAction(kIdHelp, [this] { openHelp(); });
     table.setAction(kIdConnectClient, [this] { connectClient(); });
+    if (model.driver != nullptr) table.setAction(kIdFetchRaceCards, [this] { RunFetchRaceCards(*model_.driver); });
 }
 
 bool MainWindow::onInitDialog() {

@@ -33,6 +33,7 @@ struct Desktop::Impl {
     std::vector<TraceEvent> trace;
     User* user = nullptr;
     std::string clipboard;
+    LhaLibrary lha;
     plat::Hwnd focus = 0;
     plat::Hwnd foreground = 0;
     std::vector<std::string> messageWatched;  // programs whose top-level windows are spied on
