@@ -4,7 +4,6 @@
 // client's directory, and ｸﾘｱ, which redraws the status box; the status box
 // and the meetings as the program then holds them.
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -74,16 +73,7 @@ int runTerms(const Args& args) {
     TermsOptions o;
     std::string error;
     if (!parseOptions(args, o, error)) return usageError(kName, error);
-    if (!o.ini.empty()) {
-        // A missing profile is a first start: defaults.  One that exists must
-        // be readable.
-        std::error_code ec;
-        if (std::filesystem::exists(o.ini, ec)) {
-            std::string unused;
-            if (!readInput(o.ini, unused, error)) return commandError(kName, error);
-        }
-        o.ini = std::filesystem::absolute(o.ini, ec).string();
-    }
+    if (!TakeWrittenProfile(o.ini, error)) return commandError(kName, error);
 
     HeadlessDesktop desk(o.hasNow ? o.now : plat::now());
     if (!desk.ready()) return commandError(kName, "cannot make a temporary directory");
