@@ -1,7 +1,5 @@
 #include "frontends/cli/batch_program.h"
 
-#include <filesystem>
-
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/client_terms.h"
 #include "platform/clock.h"
@@ -13,17 +11,6 @@ namespace cli {
 std::string betDirectorySetting(const std::string& directory) {
     if (directory.empty() || directory.back() == '/' || directory.back() == '\\') return directory;
     return directory + '/';
-}
-
-bool TakeWrittenProfile(std::string& ini, std::string& error) {
-    if (ini.empty()) return true;
-    std::error_code ec;
-    if (std::filesystem::exists(ini, ec)) {
-        std::string unused;
-        if (!readInput(ini, unused, error)) return false;
-    }
-    ini = std::filesystem::absolute(ini, ec).string();
-    return true;
 }
 
 app::ProgramOptions BatchProgramOptions(const BatchSetup& setup, const HeadlessDesktop& desk) {

@@ -32,12 +32,6 @@ struct BatchSetup {
     std::string betDir;              // with BetDirectory::Given
 };
 
-// A profile given with --ini to a command that writes it as the program
-// writes it: named from the working directory (not the Windows directory).
-// A missing profile is a first start (defaults); one that exists must be
-// readable.  False with a one-line reason.
-bool TakeWrittenProfile(std::string& ini, std::string& error);
-
 // Program options for the setup on the desktop.
 app::ProgramOptions BatchProgramOptions(const BatchSetup& setup, const HeadlessDesktop& desk);
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "frontends/cli/batch_program.h"
+#include "frontends/cli/client_files_options.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
-#include "frontends/cli/option_reader.h"
 #include "frontends/cli/payout_output.h"
 #include "frontends/cli/terminal_encoding.h"
 #include "platform/clock.h"
@@ -20,55 +20,15 @@ namespace {
 
 constexpr const char* kName = "report";
 
-struct ReportOptions {
-    std::string betDir;
-    std::string clientDir;
-    std::string ini;  // absolute path; empty: default settings, nothing written
-    bool hasNow = false;
-    std::int64_t now = 0;
-    TerminalEncoding encoding;
-};
-
-bool parseOptions(const Args& args, ReportOptions& o, std::string& error) {
-    OptionReader options(args);
-    while (options.next()) {
-        const std::string& a = options.current();
-        if (o.encoding.take(a)) {
-            continue;
-        } else if (a == "--bet-dir") {
-            if (!options.value(o.betDir, error)) return false;
-        } else if (a == "--client-dir") {
-            if (!options.value(o.clientDir, error)) return false;
-        } else if (a == "--ini") {
-            if (!options.value(o.ini, error)) return false;
-        } else if (a == "--now") {
-            if (!options.localTimeValue(o.now, error)) return false;
-            o.hasNow = true;
-        } else {
-            error = options.notTaken();
-            return false;
-        }
-    }
-    if (o.betDir.empty()) error = missingOption("--bet-dir DIR");
-    else if (o.clientDir.empty()) error = missingOption("--client-dir DIR2");
-    return error.empty() && o.encoding.complete(error);
-}
-
 int runReport(const Args& args) {
-    ReportOptions o;
+    ClientFilesOptions o;
     std::string error;
-    if (!parseOptions(args, o, error)) return usageError(kName, error);
-    if (!TakeWrittenProfile(o.ini, error)) return commandError(kName, error);
+    if (!ReadClientFilesOptions(args, true, o, error)) return usageError(kName, error);
+    if (!ResolveWrittenProfile(o, error)) return commandError(kName, error);
 
     HeadlessDesktop desk(o.hasNow ? o.now : plat::now());
     if (!desk.ready()) return commandError(kName, "cannot make a temporary directory");
-    BatchSetup setup;
-    setup.ini = o.ini;
-    setup.readOnlyProfile = false;
-    setup.clientDir = o.clientDir;
-    setup.betDirectory = BetDirectory::Given;
-    setup.betDir = o.betDir;
-    simhome::ProgramRun run(desk.desk(), BatchProgramOptions(setup, desk));
+    simhome::ProgramRun run(desk.desk(), BatchProgramOptions(ClientFilesSetup(o), desk));
     bool finished = StartBatchProgram(run);
     const ReportBefore report = MarkPayoutReport(desk.desk(), run.program());
     finished = finished && run.chooseFromContextMenu(ui::kIdPayoutReport) && run.close() && run.ended();

@@ -68,8 +68,13 @@ void Application::bindShellCommands(ui::MainWindow& window) {
 }
 
 clientdata::PayoutContext Application::payoutContext(ui::MainWindow& window) {
-    return {terms,   payoutTables,           betFile, settings.pat95Dir, settings.haraimodoshiInfoGetTime,
-            window.voteLogHost(), notifier};
+    return {.terms = terms,
+            .tables = payoutTables,
+            .betFile = betFile,
+            .clientExePath = settings.pat95Dir,
+            .payoutFetchTime = settings.haraimodoshiInfoGetTime,
+            .host = window.voteLogHost(),
+            .notifier = notifier};
 }
 
 void Application::windowCreated(plat::Hwnd window) {
