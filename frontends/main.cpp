@@ -1,5 +1,7 @@
-// The `ornel` executable: usage, version and the batch sub-commands.
+// The `ornel` executable: usage, version and the batch sub-commands; on
+// Windows, without arguments, the program's main window.
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "frontends/cli/commands.h"
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
     cli::useBinaryStandardStreams();
     cli::Args args(argv + 1, argv + argc);
     if (args.empty()) {
+        if (const std::optional<int> status = cli::runMainWindow()) return *status;
         printUsage(stderr);
         return cli::kExitUsage;
     }

@@ -14,6 +14,7 @@ extern const Command kTermsCommand;
 extern const Command kImportCommand;
 extern const Command kLoadCommand;
 extern const Command kNextBetCommand;
+extern const Command kReportCommand;
 
 namespace {
 
@@ -31,7 +32,8 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> table = [] {
         std::vector<Command> all = {kParseCommand, kSettingsCommand};
         for (const Command& c : backendCommands()) all.push_back(c);
-        for (const Command& c : {kTermsCommand, kImportCommand, kLoadCommand, kNextBetCommand}) all.push_back(c);
+        for (const Command& c : {kTermsCommand, kImportCommand, kLoadCommand, kNextBetCommand, kReportCommand})
+            all.push_back(c);
         return all;
     }();
     return table;

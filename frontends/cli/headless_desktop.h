@@ -1,53 +1,60 @@
-// The set-up the batch commands share: Ornel on a simulated desktop without
-// a screen, in virtual time, with a scripted user answering its boxes, and
-// the report of the boxes that were shown.
+// The batch commands' host on this machine: Ornel on a simulated desktop
+// without a screen, in a fresh temporary directory (removed again at the
+// end), in virtual time, with a scripted user answering its boxes.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "frontends/cli/batch_host.h"
-#include "platform/sim/desktop.h"
-#include "platform/sim/scripted_user.h"
+#include "frontends/simhome/ornel_desktop.h"
 
 namespace cli {
 
-constexpr const char* kOrnelProgram = "Ornel";
-constexpr const char* kOrnelExeName = "Ornel.exe";
+using simhome::kOrnelProgram;
 
-// A desktop in a fresh temporary directory (removed again at the end), whose
-// clock starts at startTime (seconds since 1970): the batch commands' host
-// on this machine.
+// The files of a simulated desktop, read by a program of its own.
+class DesktopFiles : public ProgramFiles {
+public:
+    explicit DesktopFiles(simhome::OrnelDesktop& desk) : desk_(desk) {}
+    std::string text(const std::string& path) override;
+    FileMark mark(const std::string& path) override;
+
+private:
+    simhome::OrnelDesktop& desk_;
+};
+
 class HeadlessDesktop : public BatchHost {
 public:
+    // The clock starts at startTime (seconds since 1970).
     explicit HeadlessDesktop(std::int64_t startTime);
     ~HeadlessDesktop() override;
     HeadlessDesktop(const HeadlessDesktop&) = delete;
     HeadlessDesktop& operator=(const HeadlessDesktop&) = delete;
 
-    // False when the temporary directory could not be made; nothing else
-    // may be used then.
-    bool ready() const override { return desktop_ != nullptr; }
-    void setQuestionAnswer(int answer) override { user_.setDefaultQuestionAnswer(answer); }
-    std::string scratchDirectory() const override { return directory_; }
+    bool ready() const override { return desk_ != nullptr; }
+    // The temporary directory (the desktop's drive), with a trailing '/'.
+    const std::string& directory() const override { return directory_; }
+    void setQuestionAnswer(int answer) override { user().setDefaultQuestionAnswer(answer); }
+    void setOpenFileAnswer(const std::string& path) override { user().setOpenFileAnswer(path); }
+    bool openFileDialogShown() const override;
     std::vector<Box> boxes() const override;
-    sim::Desktop& desktop() { return *desktop_; }
-    sim::ScriptedUser& user() { return user_; }
-    // Ornel's executable: "<directory>/Ornel.exe".
-    std::string ornelExePath() const { return directory_ + kOrnelExeName; }
-
-    // Runs fn as Ornel's main thread and drives the desktop until nothing
-    // is left to do.  False when fn did not come to its end (a box that
-    // nobody answered).
     bool runOrnel(std::function<void()> fn) override;
+    std::unique_ptr<ProgramSession> program(app::ProgramOptions options) override;
+    ProgramFiles& files() override { return *files_; }
+
+    simhome::OrnelDesktop& desk() { return *desk_; }
+    sim::Desktop& desktop() { return desk_->desktop(); }
+    sim::ScriptedUser& user() { return desk_->user(); }
+    const sim::ScriptedUser& user() const { return desk_->user(); }
 
 private:
     std::string directory_;
-    sim::ScriptedUser user_;
-    std::unique_ptr<sim::Desktop> desktop_;
+    std::unique_ptr<simhome::OrnelDesktop> desk_;
+    std::unique_ptr<DesktopFiles> files_;
 };
 
 // The message boxes Ornel showed on a desktop, in order.

@@ -11,7 +11,7 @@ namespace cli {
 
 // The number of leading bytes of text (CR LF line ends) that the empty bet
 // list keeps, measured with an edit control of the list's kind.  Call on a
-// simulated thread.
+// thread of the program.
 std::size_t bytesTheListKeeps(const std::string& text);
 
 // The message for the part of text after its first `kept` bytes ("" when
@@ -20,5 +20,15 @@ std::string droppedInputMessage(const std::string& text, std::size_t kept);
 
 // Writes "ornel NAME: MESSAGE" on standard error when text was cut.
 void reportDroppedInput(const std::string& name, const std::string& text, std::size_t kept);
+// The same for text about to go into the program's list: measured on the
+// program's desktop as its user (run: a ProgramSession or a
+// simhome::ProgramRun).  False when the desktop did not let the user act.
+template <class ProgramRun>
+bool reportDroppedInput(const std::string& name, const std::string& text, ProgramRun& run) {
+    std::size_t kept = text.size();
+    if (!run.asUser([&] { kept = bytesTheListKeeps(text); })) return false;
+    reportDroppedInput(name, text, kept);
+    return true;
+}
 
 }  // namespace cli
