@@ -9,6 +9,12 @@
 
 namespace cli {
 
+namespace {
+
+constexpr const char* kNoProfileName = "NoProfile.INI";
+
+}  // namespace
+
 std::string betDirectorySetting(const std::string& directory) {
     if (directory.empty() || directory.back() == '/' || directory.back() == '\\') return directory;
     return directory + plat::pathSeparator();
@@ -16,7 +22,9 @@ std::string betDirectorySetting(const std::string& directory) {
 
 app::ProgramOptions BatchProgramOptions(const BatchSetup& setup, const BatchHost& host) {
     app::ProgramOptions options;
-    options.profilePath = setup.ini;
+    // Without a profile every setting has its default: one of the host's
+    // directory, never the program's own.
+    options.profilePath = setup.ini.empty() ? host.directory() + kNoProfileName : setup.ini;
     options.readOnlyProfile = setup.readOnlyProfile;
     options.client = driver::ClientPresence::FilesOnly;
     const std::string throwaway = host.directory();

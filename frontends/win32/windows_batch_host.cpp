@@ -1,30 +1,173 @@
-// The batch commands' host on Windows: Ornel runs on the command's own
-// thread, and a thread timer of that thread plays the user.  The timer
-// fires inside the modal loops of Ornel's boxes and dialogs (and of its
-// main window while a bet run shows boxes on its own thread), so every box
-// of the process is found once it is visible and complete, recorded and
-// answered.
-#include <windows.h>
-
+// The batch commands' host on Windows: the program runs on Windows itself,
+// its user is a ScriptUser on Ornel's thread, and the command's clock is
+// the process's own (moved to --now when given).
+#include <atomic>
 #include <filesystem>
-#include <set>
+#include <memory>
+#include <thread>
 
+// The project's headers first: they name constants as Windows' macros do.
 #include "frontends/cli/batch_host.h"
 #include "platform/files.h"
+#include "platform/win32/process_clock.h"
+#include "platform/window.h"
+#include "ui/main_window_layout.h"
+
+#include <windows.h>
+
+#include "frontends/win32/script_user.h"
 
 namespace cli {
 
 namespace {
 
-// How often the user looks for a new box.
-constexpr UINT kLookMs = 10;
-// The static text of a message box, as Windows numbers it.
-constexpr int kBoxTextId = 0xFFFF;
-constexpr const char* kDialogClass = "#32770";
+// How long one step of the user may take until the program waits again.
+constexpr std::uint32_t kStepLimitMs = 120'000;
+// How long the program may take to end once its window is asked to close.
+constexpr std::uint32_t kEndLimitMs = 60'000;
+// Where the user right-clicks for the context menu: a spot of the window's
+// own client area beside the buttons, above the BetList.
+constexpr int kContextClickX = 4;
+constexpr int kContextClickY = 4;
+constexpr WPARAM kCtrlV = 0x16;
+constexpr std::size_t kReadBuffer = 65536;
+
+// 100-nanosecond intervals from 1601 to 1970.
+constexpr std::int64_t kUnixEpochInFileTime = 116444736000000000LL;
+
+HWND nativeHandle(plat::Hwnd window) { return reinterpret_cast<HWND>(window); }
+
+std::string windowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
+    return text;
+}
+
+// The files as Windows keeps them: the program reads them in this process.
+class WindowsFiles : public ProgramFiles {
+public:
+    std::string text(const std::string& path) override {
+        plat::TextFile file;
+        std::string text, line;
+        if (!file.open(path, plat::TextFile::Mode::Read)) return {};
+        while (file.getLine(line, kReadBuffer)) text += line;
+        return text;
+    }
+
+    FileMark mark(const std::string& path) override {
+        const HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return {};
+        BY_HANDLE_FILE_INFORMATION info;
+        const bool got = GetFileInformationByHandle(file, &info);
+        CloseHandle(file);
+        if (!got) return {};
+        const std::int64_t ticks =
+            ((static_cast<std::int64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) |
+             info.ftLastWriteTime.dwLowDateTime) - kUnixEpochInFileTime;
+        return {true, (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+                ticks / 10'000'000, static_cast<long>(ticks % 10'000'000) * 100};
+    }
+};
+
+// The application object on a thread of its own (Ornel's), the command's
+// thread its user.
+class WindowsSession : public ProgramSession {
+public:
+    WindowsSession(std::shared_ptr<winhost::ScriptUser> user, app::ProgramOptions options)
+        : user_(std::move(user)), program_(std::make_shared<app::Application>(std::move(options))) {
+        user_->setMainWindow([program = program_] { return nativeHandle(program->mainWindow()); });
+    }
+
+    ~WindowsSession() override {
+        if (!thread_.joinable()) return;
+        // A program that did not end in time goes with the process.
+        if (ended_->load()) thread_.join();
+        else thread_.detach();
+    }
+
+    app::Application& program() override { return *program_; }
+
+    bool start() override {
+        thread_ = std::thread([program = program_, ended = ended_, user = user_] {
+            user->attach();
+            program->run();
+            user->detach();
+            *ended = true;
+            user->programEnded();
+        });
+        return settle();
+    }
+
+    bool settle() override { return user_->run({}, kStepLimitMs); }
+
+    bool close() override {
+        const plat::Hwnd window = program_->mainWindow();
+        if (window == 0 || ended_->load()) return ended_->load();
+        user_->run([window] { PostMessageA(nativeHandle(window), WM_CLOSE, 0, 0); }, kEndLimitMs);
+        const DWORD until = GetTickCount() + kEndLimitMs;
+        while (!ended_->load() && static_cast<LONG>(until - GetTickCount()) > 0) Sleep(1);
+        return ended_->load();
+    }
+
+    std::string controlText(int id) override {
+        std::string text;
+        user_->run([&] { text = windowText(GetDlgItem(nativeHandle(program_->mainWindow()), id)); }, kStepLimitMs);
+        return text;
+    }
+
+    bool click(int buttonId) override {
+        return user_->run([this, buttonId] {
+            const HWND button = GetDlgItem(nativeHandle(program_->mainWindow()), buttonId);
+            RECT client;
+            if (button == nullptr || !GetClientRect(button, &client)) return;
+            const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+            PostMessageA(button, WM_MOUSEMOVE, 0, centre);
+            PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+            PostMessageA(button, WM_LBUTTONUP, 0, centre);
+        }, kStepLimitMs);
+    }
+
+    bool chooseFromSystemMenu(int id) override {
+        bool chosen = false;
+        const bool settled = user_->run([&] {
+            const HWND window = nativeHandle(program_->mainWindow());
+            const UINT state = GetMenuState(GetSystemMenu(window, FALSE), static_cast<UINT>(id), MF_BYCOMMAND);
+            if (state == static_cast<UINT>(-1) || (state & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR))) return;
+            chosen = PostMessageA(window, WM_SYSCOMMAND, static_cast<WPARAM>(id), 0);
+        }, kStepLimitMs);
+        return settled && chosen;
+    }
+
+    bool chooseFromContextMenu(int id) override {
+        user_->setMenuChoice(id);
+        return user_->run([this] {
+            PostMessageA(nativeHandle(program_->mainWindow()), WM_RBUTTONUP, 0,
+                         MAKELPARAM(kContextClickX, kContextClickY));
+        }, kStepLimitMs);
+    }
+
+    bool pasteIntoList(const std::string& text) override {
+        return user_->run([this, text] {
+            plat::setClipboardText(text);
+            PostMessageA(GetDlgItem(nativeHandle(program_->mainWindow()), ui::kIdBetList), WM_CHAR, kCtrlV, 0);
+        }, kStepLimitMs);
+    }
+
+    bool asUser(const std::function<void()>& fn) override { return user_->run(fn, kStepLimitMs); }
+
+private:
+    std::shared_ptr<winhost::ScriptUser> user_;
+    std::shared_ptr<app::Application> program_;
+    std::shared_ptr<std::atomic<bool>> ended_ = std::make_shared<std::atomic<bool>>(false);
+    std::thread thread_;
+};
 
 class WindowsBatchHost : public BatchHost {
 public:
-    WindowsBatchHost() {
+    explicit WindowsBatchHost(std::int64_t startTime) {
+        win32::startClockAt(startTime);
         char path[MAX_PATH] = {};
         const DWORD n = GetTempPathA(sizeof path, path);
         if (n == 0 || n >= sizeof path) return;
@@ -41,63 +184,41 @@ public:
     }
 
     bool ready() const override { return !directory_.empty(); }
-    void setQuestionAnswer(int answer) override { questionAnswer_ = answer; }
-    std::string scratchDirectory() const override { return directory_; }
-    std::vector<Box> boxes() const override { return boxes_; }
+    const std::string& directory() const override { return directory_; }
+    void setQuestionAnswer(int answer) override { user_->setQuestionAnswer(answer); }
+    void setOpenFileAnswer(const std::string& path) override { user_->setOpenFileAnswer(path); }
+    bool openFileDialogShown() const override { return user_->openFileDialogShown(); }
+
+    std::vector<Box> boxes() const override {
+        std::vector<Box> boxes;
+        for (const winhost::ScriptUser::Box& box : user_->boxes()) boxes.push_back({box.helpId, box.text});
+        return boxes;
+    }
 
     bool runOrnel(std::function<void()> fn) override {
-        current = this;
-        const UINT_PTR timer = SetTimer(nullptr, 0, kLookMs, look);
+        user_->attach();
         fn();
-        KillTimer(nullptr, timer);
-        current = nullptr;
+        user_->detach();
         return true;
     }
 
+    std::unique_ptr<ProgramSession> program(app::ProgramOptions options) override {
+        return std::make_unique<WindowsSession>(user_, std::move(options));
+    }
+
+    ProgramFiles& files() override { return files_; }
+
 private:
-    static void CALLBACK look(HWND, UINT, UINT_PTR, DWORD) {
-        if (current != nullptr) EnumWindows(answerWindow, 0);
-    }
-
-    static BOOL CALLBACK answerWindow(HWND window, LPARAM) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process != GetCurrentProcessId()) return TRUE;
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof className);
-        if (lstrcmpA(className, kDialogClass) != 0 || !IsWindowVisible(window)) return TRUE;
-        current->answer(window);
-        return TRUE;
-    }
-
-    // A message box once its text and buttons are there: recorded and
-    // answered; a dialog: confirmed with OK.
-    void answer(HWND window) {
-        if (answered_.count(window) != 0) return;
-        const HWND text = GetDlgItem(window, kBoxTextId);
-        const bool question = GetDlgItem(window, IDYES) != nullptr;
-        if (GetDlgItem(window, IDOK) == nullptr && !question) return;  // not complete yet
-        answered_.insert(window);
-        int id = IDOK;
-        if (text != nullptr) {
-            char buffer[4096] = {};
-            GetWindowTextA(text, buffer, sizeof buffer);
-            boxes_.push_back({static_cast<unsigned>(GetWindowContextHelpId(window)), buffer});
-            if (question) id = questionAnswer_;
-        }
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-    }
-
-    static inline thread_local WindowsBatchHost* current = nullptr;
     std::string directory_;
-    int questionAnswer_ = IDYES;
-    std::vector<Box> boxes_;
-    std::set<HWND> answered_;
+    // Shared with a program thread that may outlive the host.
+    std::shared_ptr<winhost::ScriptUser> user_ = std::make_shared<winhost::ScriptUser>();
+    WindowsFiles files_;
 };
 
 }  // namespace
 
-std::unique_ptr<BatchHost> BatchHost::make(std::int64_t) { return std::make_unique<WindowsBatchHost>(); }
-
+std::unique_ptr<BatchHost> BatchHost::make(std::int64_t startTime) {
+    return std::make_unique<WindowsBatchHost>(startTime);
+}
 
 }  // namespace cli

@@ -2,7 +2,9 @@
 #include "platform/win32/windows_api.h"
 
 #include "platform/portable_parts.h"
+#include "platform/win32/process_clock.h"
 
+#include <atomic>
 #include <ctime>
 #include <functional>
 #include <memory>
@@ -31,6 +33,16 @@ bool toLocal(std::int64_t seconds, SYSTEMTIME& local) {
     return FileTimeToSystemTime(&ft, &utc) && SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
 }
 
+std::int64_t systemMs() {
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    const std::int64_t ticks = (static_cast<std::int64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+    return (ticks - kUnixEpochInFileTime) / 10000;
+}
+
+// What startClockAt moved the process's clock by.
+std::atomic<std::int64_t> clockOffsetMs{0};
+
 DWORD WINAPI threadMain(LPVOID param) {
     std::unique_ptr<std::function<void()>> fn(static_cast<std::function<void()>*>(param));
     (*fn)();
@@ -41,12 +53,7 @@ DWORD WINAPI threadMain(LPVOID param) {
 
 namespace plat {
 
-std::int64_t nowMs() {
-    FILETIME ft;
-    GetSystemTimeAsFileTime(&ft);
-    const std::int64_t ticks = (static_cast<std::int64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-    return (ticks - kUnixEpochInFileTime) / 10000;
-}
+std::int64_t nowMs() { return systemMs() + clockOffsetMs.load(); }
 
 std::int64_t now() { return nowMs() / 1000; }
 
@@ -105,3 +112,13 @@ ThreadId startThread(std::function<void()> fn) {
 ThreadId currentThreadId() { return GetCurrentThreadId(); }
 
 }  // namespace plat
+
+namespace win32 {
+
+void startClockAt(std::int64_t seconds) {
+    // The clock already reads that second: it keeps its milliseconds.
+    if (seconds == plat::nowMs() / 1000) return;
+    clockOffsetMs = seconds * 1000 - systemMs();
+}
+
+}  // namespace win32

@@ -1,4 +1,4 @@
-#include "platform/win32/dialog_template.h"
+#include "platform/win32/resource_templates.h"
 
 namespace win32 {
 
@@ -9,16 +9,16 @@ void putDword(std::vector<WORD>& out, DWORD value) {
     out.push_back(HIWORD(value));
 }
 
-void putText(std::vector<WORD>& out, const std::string& text) {
-    for (wchar_t c : wide(text)) out.push_back(static_cast<WORD>(c));
-    out.push_back(0);
-}
-
 void alignToDword(std::vector<WORD>& out) {
     if (out.size() % 2 != 0) out.push_back(0);
 }
 
 }  // namespace
+
+void putTemplateText(std::vector<WORD>& out, const std::string& text) {
+    for (wchar_t c : wide(text)) out.push_back(static_cast<WORD>(c));
+    out.push_back(0);
+}
 
 std::vector<WORD> buildDialogTemplate(const plat::DialogTemplate& t, bool centred) {
     std::vector<WORD> out;
@@ -31,10 +31,10 @@ std::vector<WORD> buildDialogTemplate(const plat::DialogTemplate& t, bool centre
     for (int v : {t.x, t.y, t.cx, t.cy}) out.push_back(static_cast<WORD>(static_cast<short>(v)));
     out.push_back(0);  // no menu
     out.push_back(0);  // the dialog class
-    putText(out, t.caption);
+    putTemplateText(out, t.caption);
     if (!t.fontName.empty()) {
         out.push_back(static_cast<WORD>(t.pointSize));
-        putText(out, t.fontName);
+        putTemplateText(out, t.fontName);
     }
     for (const plat::DialogItem& item : t.items) {
         alignToDword(out);
@@ -42,8 +42,8 @@ std::vector<WORD> buildDialogTemplate(const plat::DialogTemplate& t, bool centre
         putDword(out, 0);
         for (int v : {item.x, item.y, item.cx, item.cy}) out.push_back(static_cast<WORD>(static_cast<short>(v)));
         out.push_back(static_cast<WORD>(item.id));
-        putText(out, item.className);
-        putText(out, item.text);
+        putTemplateText(out, item.className);
+        putTemplateText(out, item.text);
         out.push_back(0);  // no creation data
     }
     return out;

@@ -1,6 +1,6 @@
 // Template dialogs on Windows: an in-memory template run by Windows' own
 // modal dialog loop, whose procedure hands every message to the Dialog.
-#include "platform/win32/dialog_template.h"
+#include "platform/win32/resource_templates.h"
 
 namespace plat {
 
