@@ -7,6 +7,7 @@
 #include "clientdata/timer_bet_dialog.h"
 #include "clientdata/timer_bet_file.h"
 #include "platform/window.h"
+#include "ui/main_commands.h"
 #include "ui/main_window_layout.h"
 
 namespace listwindow_test {
@@ -15,7 +16,7 @@ namespace {
 using testsupport::readBytes;
 using testsupport::u8;
 
-constexpr int kWrite = clientdata::kIdWriteTimerBetFile;
+constexpr int kWrite = ui::kIdTimerBetFile;
 
 const std::string kList =
     "001: 東京 11R 馬連 03-05     1000\r\n"
