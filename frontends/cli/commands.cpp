@@ -15,6 +15,8 @@ extern const Command kTermsCommand;
 extern const Command kImportCommand;
 extern const Command kLoadCommand;
 extern const Command kNextBetCommand;
+extern const Command kRaceCardCommand;
+extern const Command kTimerBetCommand;
 
 namespace {
 
@@ -37,6 +39,8 @@ const std::vector<Command>& commands() {
         kImportCommand,
         kLoadCommand,
         kNextBetCommand,
+        kRaceCardCommand,
+        kTimerBetCommand,
     };
     return table;
 }
