@@ -4,6 +4,8 @@
 // close request and the size rules, and the two-second timer.
 #pragma once
 
+#include <optional>
+
 #include "ui/bet_command.h"
 #include "ui/bet_list_window.h"
 #include "platform/window_frame.h"
@@ -31,6 +33,10 @@ public:
     // and the gap between the window's bottom and the BetList's.
     int widthLock() const { return widthLock_; }
     int listBottomGap() const { return listBottomGap_; }
+
+    // What the last 出馬表の取得 came to (0 done, 1 a fetch was already
+    // running, -1 failed); none before the command first ran.
+    std::optional<int> raceCardFetchResult() const { return raceCardFetchResult_; }
 
 protected:
     bool onInitDialog() override;
@@ -70,6 +76,7 @@ private:
     bool tickGuard_ = false;
     int widthLock_ = 0;
     int listBottomGap_ = 0;
+    std::optional<int> raceCardFetchResult_;
 };
 
 }  // namespace ui
