@@ -1,8 +1,7 @@
 #include "ui/auto_mode.h"
 
-#include <cstdio>
-
 #include "base/next_bet_file.h"
+#include "clientdata/timer_bet_file.h"
 #include "driver/pat_driver.h"
 #include "platform/clock.h"
 #include "platform/system.h"
@@ -65,19 +64,13 @@ void refreshVoteLog(AutoMode& a) {
     if (a.terms.statusDirty == 1) a.host.showBetStatus();
 }
 
-std::string timerBetName(std::int64_t moment) {
-    const plat::LocalTime t = plat::localTime(moment);
-    char name[32];
-    std::snprintf(name, sizeof name, "T%X%02d%02d%02d.BET", static_cast<unsigned>(t.month), t.day, t.hour,
-                  t.minute);
-    return name;
-}
-
 // The timer-bet file for the cursor's minute (".BET", else ".TGP"); false
 // when neither has data.
 bool timerBetFile(const AutoMode& a, std::string& path) {
+    const plat::LocalTime t = plat::localTime(a.state.timerBetCursor);
     path = a.betFile.path;
-    if (!base::ReplacePathPart(path, timerBetName(a.state.timerBetCursor).c_str())) return false;
+    if (!base::ReplacePathPart(path, clientdata::TimerBetFileName(t.month, t.day, t.hour, t.minute).c_str()))
+        return false;
     if (base::FileHasData(path)) return true;
     return base::ReplacePathPart(path, nullptr, ".TGP") && base::FileHasData(path);
 }
