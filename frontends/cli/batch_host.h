@@ -67,8 +67,20 @@ public:
     virtual bool chooseFromContextMenu(int id) = 0;
     // Puts text on the clipboard and pastes it into the BetList (Ctrl+V).
     virtual bool pasteIntoList(const std::string& text) = 0;
+    // Replaces the BetList's text and presses Enter on its first line, so
+    // that the whole list is parsed.
+    virtual bool enterIntoList(const std::string& text) = 0;
     // Runs fn as the user while the program waits, then lets it settle.
     virtual bool asUser(const std::function<void()>& fn) = 0;
+};
+
+// A dialog of the program as its user fills it in.
+class DialogFields {
+public:
+    virtual ~DialogFields() = default;
+    virtual std::string text(int id) = 0;
+    // Replaces the field's text as typing over it does.
+    virtual void type(int id, const std::string& text) = 0;
 };
 
 class BatchHost {
@@ -93,6 +105,13 @@ public:
     virtual void setQuestionAnswer(int answer) = 0;
     // The file chosen in the open-file dialog ("" cancels it).
     virtual void setOpenFileAnswer(const std::string& path) = 0;
+    // Dialogs whose caption starts with captionPrefix are filled in by fill
+    // (on a thread of the desktop), then confirmed with OK.  One that is
+    // still open after OK has refused a value (its message box answered):
+    // it is cancelled, and dialogRefused says so.  Other dialogs are
+    // confirmed as they open.
+    virtual void answerDialog(const std::string& captionPrefix, std::function<void(DialogFields&)> fill) = 0;
+    virtual bool dialogRefused() const = 0;
     virtual bool openFileDialogShown() const = 0;
     // The message boxes Ornel showed, in order.
     virtual std::vector<Box> boxes() const = 0;

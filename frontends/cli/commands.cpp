@@ -15,6 +15,8 @@ extern const Command kImportCommand;
 extern const Command kLoadCommand;
 extern const Command kNextBetCommand;
 extern const Command kReportCommand;
+extern const Command kRaceCardCommand;
+extern const Command kTimerBetCommand;
 
 namespace {
 
@@ -32,7 +34,8 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> table = [] {
         std::vector<Command> all = {kParseCommand, kSettingsCommand};
         for (const Command& c : backendCommands()) all.push_back(c);
-        for (const Command& c : {kTermsCommand, kImportCommand, kLoadCommand, kNextBetCommand, kReportCommand})
+        for (const Command& c : {kTermsCommand, kImportCommand, kLoadCommand, kNextBetCommand, kReportCommand,
+                                 kRaceCardCommand, kTimerBetCommand})
             all.push_back(c);
         return all;
     }();

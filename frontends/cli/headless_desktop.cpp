@@ -8,6 +8,8 @@
 #include "frontends/simhome/program_run.h"
 #include "platform/files.h"
 #include "platform/sim/path_resolve.h"
+#include "platform/sim/scripted_user.h"
+#include "platform/window.h"
 
 namespace cli {
 
@@ -15,6 +17,19 @@ namespace {
 
 constexpr const char* kReader = "reader";
 constexpr std::size_t kReadBuffer = 65536;
+// After OK, a dialog still open this long has refused a value (its range
+// message was answered meanwhile).
+constexpr std::int64_t kRefusalCheckMs = 1000;
+
+class SimDialogFields : public DialogFields {
+public:
+    explicit SimDialogFields(plat::Hwnd dialog) : dialog_(dialog) {}
+    std::string text(int id) override { return plat::getWindowText(plat::getDlgItem(dialog_, id)); }
+    void type(int id, const std::string& text) override { sim::typeIntoField(dialog_, id, text); }
+
+private:
+    plat::Hwnd dialog_;
+};
 
 // The whole program on the desktop, its user's steps taken by ProgramRun.
 class DesktopSession : public ProgramSession {
@@ -31,6 +46,7 @@ public:
     bool chooseFromSystemMenu(int id) override { return run_.chooseFromSystemMenu(id); }
     bool chooseFromContextMenu(int id) override { return run_.chooseFromContextMenu(id); }
     bool pasteIntoList(const std::string& text) override { return run_.pasteIntoList(text); }
+    bool enterIntoList(const std::string& text) override { return run_.enterIntoList(text); }
     bool asUser(const std::function<void()>& fn) override { return run_.asUser(fn); }
 
 private:
@@ -86,6 +102,20 @@ bool HeadlessDesktop::openFileDialogShown() const {
 }
 
 std::vector<BatchHost::Box> HeadlessDesktop::boxes() const { return ornelBoxes(user()); }
+
+void HeadlessDesktop::answerDialog(const std::string& captionPrefix, std::function<void(DialogFields&)> fill) {
+    user().onDialog(captionPrefix, [this, fill = std::move(fill)](sim::Desktop& desktop, const sim::ModalInfo& info) {
+        const plat::Hwnd dialog = info.window;
+        SimDialogFields fields(dialog);
+        fill(fields);
+        sim::pressButton(dialog, plat::IDOK);
+        desktop.act(kRefusalCheckMs, [this, dialog] {
+            if (!plat::isWindow(dialog)) return;
+            dialogRefused_ = true;
+            sim::pressButton(dialog, plat::IDCANCEL);
+        });
+    });
+}
 
 bool HeadlessDesktop::runOrnel(std::function<void()> fn) { return desk_->runOrnel(fn); }
 

@@ -40,6 +40,8 @@ public:
     const std::string& directory() const override { return directory_; }
     void setQuestionAnswer(int answer) override { user().setDefaultQuestionAnswer(answer); }
     void setOpenFileAnswer(const std::string& path) override { user().setOpenFileAnswer(path); }
+    void answerDialog(const std::string& captionPrefix, std::function<void(DialogFields&)> fill) override;
+    bool dialogRefused() const override { return dialogRefused_; }
     bool openFileDialogShown() const override;
     std::vector<Box> boxes() const override;
     bool runOrnel(std::function<void()> fn) override;
@@ -55,6 +57,7 @@ private:
     std::string directory_;
     std::unique_ptr<simhome::OrnelDesktop> desk_;
     std::unique_ptr<DesktopFiles> files_;
+    bool dialogRefused_ = false;
 };
 
 // The message boxes Ornel showed on a desktop, in order.

@@ -85,9 +85,19 @@ void ScriptUser::setMenuChoice(int id) {
     menuChoice_ = id;
 }
 
+void ScriptUser::onDialog(const std::string& captionPrefix, std::function<void(HWND)> fill) {
+    std::lock_guard lock(lock_);
+    fillIns_.emplace_back(captionPrefix, std::move(fill));
+}
+
 bool ScriptUser::openFileDialogShown() const {
     std::lock_guard lock(lock_);
     return openFileShown_;
+}
+
+bool ScriptUser::dialogRefused() const {
+    std::lock_guard lock(lock_);
+    return refused_;
 }
 
 std::vector<ScriptUser::Box> ScriptUser::boxes() const {
@@ -155,18 +165,32 @@ bool ScriptUser::answerOpenWindows() {
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&open));
+    std::erase(open, main);
     {
         std::lock_guard lock(lock_);
-        for (auto it = answered_.begin(); it != answered_.end();) it = IsWindow(*it) ? std::next(it) : answered_.erase(it);
+        for (std::set<HWND>* windows : {&answered_, &confirmed_})
+            std::erase_if(*windows, [](HWND window) { return !IsWindow(window); });
     }
-    bool any = false;
+    // Complete: nothing of its set-up is left in the queue.
+    if (open.empty() || !queueEmpty()) return !open.empty();
+    for (const HWND window : open) answer(window);
+    cancelRefusingDialog(open);
+    return true;
+}
+
+// Every window open was answered and the program waits: a dialog OK was
+// pressed on is still there, so it refused.
+void ScriptUser::cancelRefusingDialog(const std::vector<HWND>& open) {
+    if (!queueEmpty()) return;  // answers given just now are on their way
+    std::lock_guard lock(lock_);
+    for (const HWND window : open)
+        if (!answered_.contains(window)) return;
     for (const HWND window : open) {
-        if (window == main) continue;
-        any = true;
-        // Complete: nothing of its set-up is left in the queue.
-        if (queueEmpty()) answer(window);
+        if (confirmed_.erase(window) == 0) continue;
+        refused_ = true;
+        pressButton(window, IDCANCEL);
+        return;
     }
-    return any;
 }
 
 void ScriptUser::answer(HWND window) {
@@ -191,15 +215,33 @@ void ScriptUser::answer(HWND window) {
         }
         return;
     }
-    const bool question = GetDlgItem(window, IDYES) != nullptr;
-    if (const HWND text = GetDlgItem(window, kBoxTextId)) {
-        char buffer[4096] = {};
-        GetWindowTextA(text, buffer, sizeof buffer);
-        boxes_.push_back({static_cast<unsigned>(GetWindowContextHelpId(window)), buffer});
+    const HWND text = GetDlgItem(window, kBoxTextId);
+    if (text == nullptr) {
+        lock.unlock();
+        confirmDialog(window);
+        return;
     }
-    const int id = question ? questionAnswer_ : IDOK;
+    char buffer[4096] = {};
+    GetWindowTextA(text, buffer, sizeof buffer);
+    boxes_.push_back({static_cast<unsigned>(GetWindowContextHelpId(window)), buffer});
+    const int id = GetDlgItem(window, IDYES) != nullptr ? questionAnswer_ : IDOK;
     lock.unlock();
     pressButton(window, GetDlgItem(window, id) != nullptr ? id : IDCANCEL);
+}
+
+// A dialog: filled in when the command asked for it, then OK.
+void ScriptUser::confirmDialog(HWND window) {
+    char caption[256] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    std::function<void(HWND)> fill;
+    {
+        std::lock_guard lock(lock_);
+        for (const auto& [prefix, action] : fillIns_)
+            if (std::string(caption).starts_with(prefix)) fill = action;
+        confirmed_.insert(window);
+    }
+    if (fill) fill(window);
+    pressButton(window, IDOK);
 }
 
 }  // namespace winhost

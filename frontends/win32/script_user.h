@@ -8,8 +8,11 @@
 // queued, so a look finds the program between messages.  A box or dialog is
 // answered once it is visible and complete (its buttons there, nothing left
 // in the queue): a question with the command's answer, the open-file dialog
-// with the command's file, a menu with the chosen entry, anything else with
-// OK.  Message boxes are recorded.
+// with the command's file, a menu with the chosen entry, a dialog with a
+// fill-in of the command's then OK, anything else with OK.  A dialog still
+// open after OK, with nothing queued and nothing over it, has refused a
+// value (its message box was answered): it is cancelled.  Message boxes are
+// recorded.
 //
 // The command's own thread hands steps over (run) and waits, with a bound,
 // until the program has settled after them: a later look found the main
@@ -25,6 +28,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace winhost {
@@ -46,8 +50,13 @@ public:
     void setOpenFileAnswer(const std::string& path);
     // The entry to choose in the next pop-up menu (0 dismisses it).
     void setMenuChoice(int id);
+    // Fills in dialogs whose caption starts with captionPrefix (on Ornel's
+    // thread) before OK is pressed.
+    void onDialog(const std::string& captionPrefix, std::function<void(HWND dialog)> fill);
 
     bool openFileDialogShown() const;
+    // Whether a dialog refused a value and was cancelled.
+    bool dialogRefused() const;
     std::vector<Box> boxes() const;
 
     // ---- on the command's thread ----
@@ -67,6 +76,8 @@ private:
     // is open over its main window.
     bool answerOpenWindows();
     void answer(HWND window);
+    void confirmDialog(HWND window);
+    void cancelRefusingDialog(const std::vector<HWND>& open);
     bool waits() const;
 
     UINT_PTR timer_ = 0;
@@ -78,9 +89,12 @@ private:
     int questionAnswer_ = IDYES;
     std::string openFileAnswer_;
     int menuChoice_ = 0;
+    std::vector<std::pair<std::string, std::function<void(HWND)>>> fillIns_;
     bool openFileShown_ = false;
+    bool refused_ = false;
     std::vector<Box> boxes_;
     std::set<HWND> answered_;
+    std::set<HWND> confirmed_;  // dialogs OK was pressed on
 
     std::function<void()> pending_;
     std::uint64_t requested_ = 0;  // steps handed over

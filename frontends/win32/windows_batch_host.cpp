@@ -30,6 +30,7 @@ constexpr std::uint32_t kEndLimitMs = 60'000;
 constexpr int kContextClickX = 4;
 constexpr int kContextClickY = 4;
 constexpr WPARAM kCtrlV = 0x16;
+constexpr WPARAM kEnter = 0x0D;
 constexpr std::size_t kReadBuffer = 65536;
 
 // 100-nanosecond intervals from 1601 to 1970.
@@ -43,6 +44,22 @@ std::string windowText(HWND window) {
     text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
     return text;
 }
+
+// Typing into a dialog's fields: posted, so it arrives before the press on
+// OK that follows.
+class WindowsDialogFields : public DialogFields {
+public:
+    explicit WindowsDialogFields(HWND dialog) : dialog_(dialog) {}
+    std::string text(int id) override { return windowText(GetDlgItem(dialog_, id)); }
+    void type(int id, const std::string& text) override {
+        const HWND field = GetDlgItem(dialog_, id);
+        PostMessageA(field, EM_SETSEL, 0, -1);
+        for (const char c : text) PostMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 0);
+    }
+
+private:
+    HWND dialog_;
+};
 
 // The files as Windows keeps them: the program reads them in this process.
 class WindowsFiles : public ProgramFiles {
@@ -155,6 +172,16 @@ public:
         }, kStepLimitMs);
     }
 
+    bool enterIntoList(const std::string& text) override {
+        return user_->run([this, text] {
+            const HWND list = GetDlgItem(nativeHandle(program_->mainWindow()), ui::kIdBetList);
+            SendMessageA(list, EM_SETSEL, 0, -1);
+            SendMessageA(list, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text.c_str()));
+            SendMessageA(list, EM_SETSEL, 0, 0);
+            PostMessageA(list, WM_CHAR, kEnter, 0);
+        }, kStepLimitMs);
+    }
+
     bool asUser(const std::function<void()>& fn) override { return user_->run(fn, kStepLimitMs); }
 
 private:
@@ -188,6 +215,14 @@ public:
     void setQuestionAnswer(int answer) override { user_->setQuestionAnswer(answer); }
     void setOpenFileAnswer(const std::string& path) override { user_->setOpenFileAnswer(path); }
     bool openFileDialogShown() const override { return user_->openFileDialogShown(); }
+
+    void answerDialog(const std::string& captionPrefix, std::function<void(DialogFields&)> fill) override {
+        user_->onDialog(captionPrefix, [fill = std::move(fill)](HWND dialog) {
+            WindowsDialogFields fields(dialog);
+            fill(fields);
+        });
+    }
+    bool dialogRefused() const override { return user_->dialogRefused(); }
 
     std::vector<Box> boxes() const override {
         std::vector<Box> boxes;
