@@ -1,8 +1,8 @@
 #include "frontends/cli/batch_options.h"
 
-#include <filesystem>
 
 #include "frontends/cli/cli_text.h"
+#include "frontends/cli/host_paths.h"
 #include "frontends/cli/option_reader.h"
 #include "platform/wintypes.h"
 
@@ -64,10 +64,7 @@ bool readBatchOptions(const Args& args, bool withBetDir, BatchOptions& o, std::s
     }
     // A profile named without a directory would be looked for in the Windows
     // directory, as the private-profile calls do: name it from here instead.
-    if (!o.ini.empty()) {
-        std::error_code ec;
-        o.ini = std::filesystem::absolute(o.ini, ec).string();
-    }
+    if (!o.ini.empty()) o.ini = absolutePath(o.ini);
     return true;
 }
 

@@ -3,12 +3,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <system_error>
 
+#include "frontends/cli/host_paths.h"
 #include "platform/sjis.h"
 
 namespace cli {
@@ -31,8 +31,7 @@ bool readInput(const std::string& path, std::string& bytes, std::string& error) 
         bytes = content.str();
         return true;
     }
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    if (isDirectory(path)) {
         error = "cannot read " + path + ": it is a directory";
         return false;
     }

@@ -1,8 +1,7 @@
 #include "frontends/cli/client_files_options.h"
 
-#include <filesystem>
-
 #include "frontends/cli/cli_text.h"
+#include "frontends/cli/host_paths.h"
 #include "frontends/cli/option_reader.h"
 
 namespace cli {
@@ -37,12 +36,11 @@ bool ReadClientFilesOptions(const Args& args, bool betDirRequired, ClientFilesOp
 
 bool ResolveWrittenProfile(ClientFilesOptions& o, std::string& error) {
     if (o.ini.empty()) return true;
-    std::error_code ec;
-    if (std::filesystem::exists(o.ini, ec)) {
+    if (pathExists(o.ini)) {
         std::string unused;
         if (!readInput(o.ini, unused, error)) return false;
     }
-    o.ini = std::filesystem::absolute(o.ini, ec).string();
+    o.ini = absolutePath(o.ini);
     return true;
 }
 

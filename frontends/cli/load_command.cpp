@@ -4,7 +4,6 @@
 // file given, chosen in the open-file dialog.  The resulting list and the
 // boxes shown come out.
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "frontends/cli/batch_options.h"
@@ -12,6 +11,7 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
 #include "betdata/load_command.h"
+#include "frontends/cli/host_paths.h"
 #include "frontends/cli/list_fit.h"
 #include "platform/sjis.h"
 #include "ui/main_window_layout.h"
@@ -37,7 +37,8 @@ std::string stagedText(const std::string& path) {
 bool shiftJisCopy(const std::string& file, const BatchHost& host, std::string& copy, std::string& error) {
     std::string text;
     if (!readInput(file, text, error)) return false;
-    copy = host.directory() + std::filesystem::path(file).filename().string();
+    const sjis::PathParts name = sjis::splitPath(file);
+    copy = host.directory() + name.name + name.extension;
     if (writeFile(copy, sjis::fromUtf8(text))) return true;
     error = "cannot write " + copy;
     return false;
@@ -66,10 +67,11 @@ int runLoad(const Args& args) {
     setup.ini = o.ini;
     setup.clientDir = o.clientDir;
     setup.betDirectory = BetDirectory::Given;
-    setup.betDir = o.betDir;
+    // Absolute: the open-file dialog moves the working directory.
+    setup.betDir = absolutePath(o.betDir);
     bool copyFailed = false;
     const int status = RunBatchProgram(kName, o, setup, [&](ProgramSession& run, BatchHost& host) {
-        std::string chosen = o.file.empty() ? "" : std::filesystem::absolute(o.file).string();
+        std::string chosen = o.file.empty() ? "" : absolutePath(o.file);
         if (!chosen.empty() && o.encoding.utf8Input() && !shiftJisCopy(o.file, host, chosen, error)) {
             copyFailed = true;
             return false;

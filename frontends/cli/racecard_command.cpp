@@ -3,12 +3,12 @@
 // 発走時刻の読込 with FILE chosen in the open-file dialog; the start times
 // and the status box as the program then holds them.
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "frontends/cli/batch_program.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
+#include "frontends/cli/host_paths.h"
 #include "frontends/cli/option_reader.h"
 #include "frontends/cli/start_time_lines.h"
 #include "frontends/cli/terminal_encoding.h"
@@ -68,11 +68,11 @@ int runRaceCard(const Args& args) {
     const std::unique_ptr<BatchHost> host = BatchHost::make(o.hasNow ? o.now : plat::now());
     if (!host->ready()) return commandError(kName, "cannot make a temporary directory");
     BatchSetup setup;
-    setup.ini = o.ini.empty() ? "" : std::filesystem::absolute(o.ini).string();
-    setup.clientDir = std::filesystem::absolute(o.clientDir).string();
+    setup.ini = o.ini.empty() ? "" : absolutePath(o.ini);
+    setup.clientDir = absolutePath(o.clientDir);
     setup.betDirectory = BetDirectory::Throwaway;
     const std::unique_ptr<ProgramSession> run = host->program(BatchProgramOptions(setup, *host));
-    host->setOpenFileAnswer(std::filesystem::absolute(o.file).string());
+    host->setOpenFileAnswer(absolutePath(o.file));
     bool finished = StartBatchProgram(*run) && run->chooseFromSystemMenu(ui::kIdReadStartTimes);
 
     const std::string statusBox = run->controlText(ui::kIdStatusBox);

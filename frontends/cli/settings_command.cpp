@@ -1,6 +1,5 @@
 // `ornel settings`: loads a settings profile exactly as the program's
 // start-up does (writes included) and lists what is then in memory.
-#include <filesystem>
 #include <string>
 
 #include "base/load_settings.h"
@@ -8,6 +7,7 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/batch_host.h"
+#include "frontends/cli/host_paths.h"
 #include "frontends/cli/option_reader.h"
 #include "frontends/cli/terminal_encoding.h"
 #include "platform/clock.h"
@@ -50,12 +50,11 @@ int runSettings(const Args& args) {
 
     // A missing profile is what a first start meets: every key takes its
     // default.  A profile that exists must be readable.
-    std::error_code ec;
-    if (std::filesystem::exists(o.ini, ec)) {
+    if (pathExists(o.ini)) {
         std::string unused;
         if (!readInput(o.ini, unused, error)) return commandError(kName, error);
     }
-    const std::string path = std::filesystem::absolute(o.ini, ec).string();
+    const std::string path = absolutePath(o.ini);
 
     const std::unique_ptr<BatchHost> host = BatchHost::make(plat::now());
     if (!host->ready()) return commandError(kName, "cannot make a temporary directory");

@@ -4,7 +4,6 @@
 // the bet-file directory comes out.
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "base/strings.h"
@@ -13,6 +12,7 @@
 #include "frontends/cli/batch_program.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
+#include "frontends/cli/host_paths.h"
 #include "frontends/cli/list_fit.h"
 #include "frontends/cli/option_reader.h"
 #include "frontends/cli/terminal_encoding.h"
@@ -161,7 +161,7 @@ int runTimerBet(const Args& args) {
     if (!host->ready()) return commandError(kName, "cannot make a temporary directory");
     BatchSetup setup;
     setup.betDirectory = BetDirectory::Given;
-    setup.betDir = std::filesystem::absolute(o.betDir).string();
+    setup.betDir = absolutePath(o.betDir);
     const std::unique_ptr<ProgramSession> run = host->program(BatchProgramOptions(setup, *host));
     DialogOutcome dialog;
     answerDialog(*host, o, dialog);

@@ -1,5 +1,7 @@
 #include "frontends/win32/script_user.h"
 
+#include "platform/win32/template_dialogs.h"
+
 // (<chrono> itself holds text with no Shift-JIS form; <condition_variable>
 // brings what the waits need.)
 
@@ -216,7 +218,7 @@ void ScriptUser::answer(HWND window) {
         return;
     }
     const HWND text = GetDlgItem(window, kBoxTextId);
-    if (text == nullptr) {
+    if (win32::isTemplateDialog(window) || text == nullptr) {
         lock.unlock();
         confirmDialog(window);
         return;

@@ -2,7 +2,6 @@
 // its user is a ScriptUser on Ornel's thread, and the command's clock is
 // the process's own (moved to --now when given).
 #include <atomic>
-#include <filesystem>
 #include <memory>
 #include <thread>
 
@@ -14,6 +13,7 @@
 #include "ui/main_window_layout.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include "frontends/win32/script_user.h"
 
@@ -37,6 +37,17 @@ constexpr std::size_t kReadBuffer = 65536;
 constexpr std::int64_t kUnixEpochInFileTime = 116444736000000000LL;
 
 HWND nativeHandle(plat::Hwnd window) { return reinterpret_cast<HWND>(window); }
+
+// Removes a directory and everything in it, as Explorer deletes it.
+void removeTree(std::string directory) {
+    if (!directory.empty() && directory.back() == '\\') directory.pop_back();
+    directory.push_back('\0');  // the list of paths ends in a second NUL
+    SHFILEOPSTRUCTA operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = directory.c_str();
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationA(&operation);
+}
 
 std::string windowText(HWND window) {
     const int length = GetWindowTextLengthA(window);
@@ -205,9 +216,7 @@ public:
         directory_ = std::string(name) + "\\";
     }
     ~WindowsBatchHost() override {
-        if (directory_.empty()) return;
-        std::error_code ec;
-        std::filesystem::remove_all(directory_, ec);
+        if (!directory_.empty()) removeTree(directory_);
     }
 
     bool ready() const override { return !directory_.empty(); }

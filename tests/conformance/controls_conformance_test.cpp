@@ -103,7 +103,6 @@ TEST(ControlsConformance, AMultiLineEditCountsLinesAndPositions) {
 }
 
 TEST(ControlsConformance, AnAnsiEditCountsPositionsInShiftJisBytes) {
-    if (!conformance::editPositionsCountBytes()) GTEST_SKIP() << conformance::kEditPositionsNote;
     ASSERT_TRUE(runAsProgram([] {
         Parent parent;
         const Hwnd edit = parent.add("Edit", ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, 100);

@@ -22,12 +22,4 @@ std::string scratchDirectory();
 std::string rawBytes(const std::string& path);
 void writeRawBytes(const std::string& path, const std::string& bytes);
 
-// Whether edit controls count positions in bytes of Shift-JIS text, as ANSI
-// edit controls do on Windows.  Wine's edit controls count UTF-16
-// characters whatever the window's character set, so under Wine the
-// checks of byte positions in double-byte text are skipped, with this note.
-bool editPositionsCountBytes();
-constexpr const char* kEditPositionsNote =
-    "Wine's edit controls count positions in characters, not in the bytes of double-byte text";
-
 }  // namespace conformance

@@ -1,6 +1,7 @@
 // Template dialogs on Windows: an in-memory template run by Windows' own
 // modal dialog loop, whose procedure hands every message to the Dialog.
 #include "platform/win32/resource_templates.h"
+#include "platform/win32/template_dialogs.h"
 
 namespace plat {
 
@@ -48,6 +49,18 @@ int Dialog::doModal(Hwnd owner) {
     hwnd_ = 0;
     return static_cast<int>(result);
 }
+
+}  // namespace plat
+
+namespace win32 {
+
+bool isTemplateDialog(HWND window) {
+    return reinterpret_cast<DLGPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC)) == plat::dialogProc;
+}
+
+}  // namespace win32
+
+namespace plat {
 
 Lresult defaultDialogMessage(Hwnd, Uint, Wparam, Lparam) {
     leftToDefault = true;

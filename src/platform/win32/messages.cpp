@@ -1,6 +1,8 @@
 // Messages, message loops, modal loops and timers on USER32.
 #include "platform/win32/windows_api.h"
 
+#include "platform/win32/edit_positions.h"
+
 #include <map>
 #include <string>
 #include <mutex>
@@ -62,6 +64,8 @@ Lresult sendMessage(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     if ((message == CB_GETLBTEXT || message == CB_GETLBTEXTLEN) && ofAnotherProcess(target)) {
         return comboItemOfAnotherProcess(target, message, wParam, lParam);
     }
+    if (const std::optional<LRESULT> result = win32::sendEditMessageInBytes(target, message, wParam, lParam))
+        return *result;
     return SendMessageA(target, message, wParam, lParam);
 }
 

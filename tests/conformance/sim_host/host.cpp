@@ -43,8 +43,6 @@ std::string scratchDirectory() {
     return scratch()->path();
 }
 
-bool editPositionsCountBytes() { return true; }
-
 std::string rawBytes(const std::string& path) { return testsupport::readBytes(path); }
 
 void writeRawBytes(const std::string& path, const std::string& bytes) { testsupport::writeBytes(path, bytes); }

@@ -53,12 +53,6 @@ std::string scratchDirectory() {
     return scratch();
 }
 
-bool editPositionsCountBytes() {
-    // Wine announces itself through ntdll.
-    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    return ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr;
-}
-
 std::string rawBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
