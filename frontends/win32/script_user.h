@@ -6,8 +6,8 @@
 // window's, those of Ornel's boxes and dialogs, the open-file dialog's and a
 // tracked menu's — and Windows makes WM_TIMER only when nothing else is
 // queued, so a look finds the program between messages.  A box or dialog is
-// answered once it is visible and complete (its buttons there, nothing left
-// in the queue): a question with the command's answer, the open-file dialog
+// answered once it is visible and complete (nothing of its set-up left in
+// the queue): a question with the command's answer, the open-file dialog
 // with the command's file, a menu with the chosen entry, a dialog with a
 // fill-in of the command's then OK, anything else with OK.  A dialog still
 // open after OK, with nothing queued and nothing over it, has refused a
@@ -21,7 +21,6 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>

@@ -38,6 +38,7 @@ public:
         });
     }
     ~Parent() { destroyWindow(hwnd_); }
+    Hwnd hwnd() const { return hwnd_; }
 
     Hwnd add(const std::string& className, Dword style, int id, const std::string& text = "",
              Rect rect = {10, 10, 200, 100}) {
@@ -204,6 +205,18 @@ TEST(ControlsConformance, PostedMouseClicksPressButtonsAndCheckBoxes) {
         EXPECT_TRUE(pumpUntil([&] { return parent.notified(301, BN_CLICKED); }));
         EXPECT_FALSE(parent.notified(300, BN_CLICKED));
         EXPECT_EQ(sendMessage(check, BM_GETCHECK, 0, 0), static_cast<Lresult>(BST_UNCHECKED));
+
+        // Nor does a disabled window keep posted input from its controls: it
+        // gets their notifications, and its edit takes the characters.  (A
+        // form that must take no input while disabled refuses it itself.)
+        parent.notifications.clear();
+        const Hwnd edit = parent.add("Edit", ES_AUTOHSCROLL, 302, "", {10, 80, 90, 100});
+        enableWindow(parent.hwnd(), false);
+        postMessage(button, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+        postMessage(button, WM_LBUTTONUP, 0, inside);
+        postMessage(edit, WM_CHAR, 'A', 0);
+        EXPECT_TRUE(pumpUntil([&] { return parent.notified(300, BN_CLICKED) && text(edit) == "A"; }));
+        EXPECT_FALSE(isWindowEnabled(parent.hwnd()));
     }));
 }
 
