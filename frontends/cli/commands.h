@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/strings.h"
+
 namespace cli {
 
 using Args = std::vector<std::string>;
@@ -45,6 +47,6 @@ int commandError(const std::string& name, const std::string& reason);
 // failed without a result to print.
 int operationFailed(const std::string& name, const std::string& reason);
 
-constexpr const char* kVersionText = "Ornel Version 1.21a";
+using base::kVersionText;
 
 }  // namespace cli

@@ -1,10 +1,12 @@
 #include "app/exit_confirmation.h"
 
-#include "app/dialog_parts.h"
+#include "base/dialog_parts.h"
 
 namespace app {
 
 namespace {
+
+using namespace base::dlg;
 
 constexpr const char* kQuitClientTooCaption = "PATも終了";
 

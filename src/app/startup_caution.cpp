@@ -1,11 +1,13 @@
 #include "app/startup_caution.h"
 
-#include "app/dialog_parts.h"
+#include "base/dialog_parts.h"
 #include "platform/window.h"
 
 namespace app {
 
 namespace {
+
+using namespace base::dlg;
 constexpr const char* kAcceptCaption = "はい";
 constexpr const char* kDeclineCaption = "いいえ";
 }  // namespace

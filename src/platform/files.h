@@ -59,7 +59,8 @@ public:
 
     bool open(const std::string& path, Mode mode);
     bool isOpen() const { return file_ != nullptr; }
-    // False when what was written could not be flushed to the file.
+    // False when what was written could not all be stored (a full disk
+    // shows only when the last buffer is flushed).
     bool close();
 
     // As fgets with a buffer of bufferSize bytes: reads up to and including

@@ -2,14 +2,14 @@
 // the main window.
 #include "app/exit_confirmation.h"
 #include "app/startup_caution.h"
-#include "dialogs_fixture.h"
+#include "support/dialog_desktop.h"
 
 namespace app_test {
 namespace {
 
 using testsupport::u8;
 
-class StartupExitDialogsTest : public DialogsTest {
+class StartupExitDialogsTest : public testsupport::DialogDesktopTest {
 protected:
     base::RunControl run_;
 };
@@ -35,7 +35,7 @@ TEST_F(StartupExitDialogsTest, CautionDeclinedOrClosedAsksTheWindowToCloseWithou
         if (closeBox) {
             plat::postMessage(info.window, plat::WM_CLOSE, 0, 0);
         } else {
-            Press(info.window, plat::IDCANCEL);
+            testsupport::Press(info.window, plat::IDCANCEL);
         }
     });
     for (const bool viaCloseBox : {false, true}) {
@@ -67,7 +67,7 @@ TEST_F(StartupExitDialogsTest, ExitConfirmationTellsWhatEachButtonMeans) {
         if (button == 0) {
             plat::postMessage(info.window, plat::WM_CLOSE, 0, 0);
         } else {
-            Press(info.window, button);
+            testsupport::Press(info.window, button);
         }
     });
     for (const Case& c : cases) {
@@ -91,11 +91,11 @@ TEST_F(StartupExitDialogsTest, BothDialogsAreModalOverTheMainWindow) {
     plat::Hwnd main = 0;
     user_.onDialog(app::kCautionCaption, [&](sim::Desktop&, const sim::ModalInfo& info) {
         mainEnabledDuringCaution = plat::isWindowEnabled(main);
-        Press(info.window, plat::IDOK);
+        testsupport::Press(info.window, plat::IDOK);
     });
     user_.onDialog(app::kExitCaption, [&](sim::Desktop&, const sim::ModalInfo& info) {
         mainEnabledDuringExit = plat::isWindowEnabled(main);
-        Press(info.window, plat::IDOK);
+        testsupport::Press(info.window, plat::IDOK);
     });
     onProgram([&](plat::Hwnd window) {
         main = window;

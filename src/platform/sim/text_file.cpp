@@ -42,11 +42,11 @@ bool TextFile::open(const std::string& path, Mode mode) {
 
 bool TextFile::close() {
     if (!file_) return true;
-    const bool flushed = std::fclose(file_) == 0;
+    const bool stored = std::fclose(file_) == 0;
     file_ = nullptr;
     if (written_) sim::stampWithVirtualTime(path_);
     written_ = false;
-    return flushed;
+    return stored;
 }
 
 bool TextFile::getLine(std::string& line, std::size_t bufferSize) {

@@ -1,10 +1,12 @@
-// What the settings dialogs share: their font, the OK and ｷｬﾝｾﾙ buttons and
-// the styles of their controls.
+// What the program's dialogs share: their font, the OK and ｷｬﾝｾﾙ buttons,
+// the styles of their controls, and reading a field's whole text.
 #pragma once
+
+#include <string>
 
 #include "platform/dialog.h"
 
-namespace app {
+namespace base::dlg {
 
 constexpr const char* kDialogFont = "ＭＳ ゴシック";
 constexpr int kDialogPointSize = 9;
@@ -35,4 +37,10 @@ inline plat::DialogTemplate DialogFrame(const char* caption, int cx, int cy) {
     return t;
 }
 
-}  // namespace app
+// The whole text of a control, however long.
+inline std::string WholeText(plat::Hwnd control) {
+    const plat::Lresult length = plat::sendMessage(control, plat::WM_GETTEXTLENGTH, 0, 0);
+    return plat::getWindowText(control, length > 0 ? static_cast<std::size_t>(length) + 1 : 1);
+}
+
+}  // namespace base::dlg

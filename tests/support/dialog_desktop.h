@@ -1,6 +1,6 @@
-// The settings dialogs on a simulated desktop: a program thread with a
-// stand-in main window as their owner, a scripted user answering them, and
-// the settings and profile they work on.
+// Dialogs on a simulated desktop: a program thread with a stand-in main
+// window as their owner, a scripted user answering them, and the settings
+// and profile they work on.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,11 +16,11 @@
 #include "platform/window.h"
 #include "support/support.h"
 
-namespace app_test {
+namespace testsupport {
 
-class DialogsTest : public ::testing::Test {
+class DialogDesktopTest : public ::testing::Test {
 protected:
-    DialogsTest();
+    DialogDesktopTest();
 
     // Runs fn on the program's thread with a fresh main window as the
     // owner; afterwards postedToMain() holds what was left in the thread's
@@ -29,11 +29,13 @@ protected:
     const std::vector<plat::Uint>& postedToMain() const { return posted_; }
 
     // The modal windows the user saw, by caption, and the message boxes'
-    // texts among them.
+    // texts among them (UTF-8).
     std::vector<std::string> captionsSeen() const;
     std::vector<std::string> boxTextsSeen() const;
+    // Sounds played (paths) since the desktop started.
+    std::vector<std::string> soundsPlayed() const;
 
-    testsupport::TempDir dir_;
+    TempDir dir_;
     sim::Desktop desktop_;
     sim::ScriptedUser user_;
     base::Settings settings_;
@@ -43,11 +45,16 @@ private:
     std::vector<plat::Uint> posted_;
 };
 
-// Replaces a field's text the way a person does: select all, then type.
+// What a person does in a dialog; each step gives the program time to react
+// before the next.  Call them on a thread of the user (a dialog action).
+//
+// Replaces a field's text: select all, then type.
 void Retype(plat::Hwnd dialog, int id, const std::string& text);
-// Presses a button and lets the program react before the next step.
 void Press(plat::Hwnd dialog, int id);
+
+// What a dialog shows (callable from any simulated thread or the harness).
 std::string FieldText(plat::Hwnd dialog, int id);
 bool IsChecked(plat::Hwnd dialog, int id);
+bool IsEnabled(plat::Hwnd dialog, int id);
 
-}  // namespace app_test
+}  // namespace testsupport

@@ -1,8 +1,8 @@
-#include "dialogs_fixture.h"
+#include "support/dialog_desktop.h"
 
 #include "platform/clock.h"
 
-namespace app_test {
+namespace testsupport {
 
 namespace {
 // Monday 7 December 1998, 10:00 (Asia/Tokyo).
@@ -10,14 +10,14 @@ constexpr std::int64_t kStartTime = 912992400;
 constexpr std::int64_t kStepMs = 500;  // time the program gets between the user's steps
 }  // namespace
 
-DialogsTest::DialogsTest()
+DialogDesktopTest::DialogDesktopTest()
     : desktop_(sim::Desktop::Options{.directory = dir_.path(), .startTime = kStartTime}),
       profile_(dir_.file("ORNEL.INI")) {
-    testsupport::useJapanTime();
+    useJapanTime();
     desktop_.setUser(&user_);
 }
 
-void DialogsTest::onProgram(const std::function<void(plat::Hwnd)>& fn) {
+void DialogDesktopTest::onProgram(const std::function<void(plat::Hwnd)>& fn) {
     posted_.clear();
     const bool returned = desktop_.call("ornel", [&] {
         plat::CreateParams params;
@@ -36,18 +36,26 @@ void DialogsTest::onProgram(const std::function<void(plat::Hwnd)>& fn) {
     ASSERT_TRUE(returned) << "the program is still waiting in a dialog";
 }
 
-std::vector<std::string> DialogsTest::captionsSeen() const {
+std::vector<std::string> DialogDesktopTest::captionsSeen() const {
     std::vector<std::string> captions;
-    for (const auto& seen : user_.seen()) captions.push_back(testsupport::u8(seen.info.caption));
+    for (const auto& seen : user_.seen()) captions.push_back(u8(seen.info.caption));
     return captions;
 }
 
-std::vector<std::string> DialogsTest::boxTextsSeen() const {
+std::vector<std::string> DialogDesktopTest::boxTextsSeen() const {
     std::vector<std::string> texts;
     for (const auto& seen : user_.seen()) {
-        if (seen.info.isMessageBox) texts.push_back(testsupport::u8(seen.info.text));
+        if (seen.info.isMessageBox) texts.push_back(u8(seen.info.text));
     }
     return texts;
+}
+
+std::vector<std::string> DialogDesktopTest::soundsPlayed() const {
+    std::vector<std::string> paths;
+    for (const sim::TraceEvent& event : desktop_.trace()) {
+        if (event.kind == sim::TraceEvent::Kind::Sound && !event.text.empty()) paths.push_back(event.text);
+    }
+    return paths;
 }
 
 void Retype(plat::Hwnd dialog, int id, const std::string& text) {
@@ -71,4 +79,6 @@ bool IsChecked(plat::Hwnd dialog, int id) {
            static_cast<plat::Lresult>(plat::BST_CHECKED);
 }
 
-}  // namespace app_test
+bool IsEnabled(plat::Hwnd dialog, int id) { return plat::isWindowEnabled(plat::getDlgItem(dialog, id)); }
+
+}  // namespace testsupport
