@@ -27,25 +27,33 @@ class BatchWindow : public ui::BetListWindow {
 public:
     BatchWindow(ui::MainWindowModel& model, base::MessageBoxNotifier& notifier,
                 std::function<void(ui::BetListWindow&)> script, std::string& listText)
-        : ui::BetListWindow(model) {
+        : ui::BetListWindow(model), listText_(listText) {
         setCommand(kIdRunScript, [this, &notifier, script = std::move(script)] {
             notifier.setOwner(hwnd());
             script(*this);
             // Posted after whatever the script posted, so handled after it.
             postCommand(hwnd(), kIdFinish);
         });
-        setCommand(kIdFinish, [this, &listText] {
-            listText = betdata::EditText(betData().windows.betList);
-            endDialog(plat::IDOK);
-        });
+        // The finish may come while a box of the work before it is still up
+        // (its modal loop dispatches the posted command): the window closes
+        // once that work is done, and the list is taken as it closes.
+        setCommand(kIdFinish, [this] { endDialog(plat::IDOK); });
     }
 
 protected:
+    plat::Lresult onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam, bool& handled) override {
+        if (message == plat::WM_DESTROY) listText_ = betdata::EditText(betData().windows.betList);
+        return ui::BetListWindow::onMessage(message, wParam, lParam, handled);
+    }
+
     bool onInitDialog() override {
         const bool result = ui::BetListWindow::onInitDialog();
         postCommand(hwnd(), kIdRunScript);
         return result;
     }
+
+private:
+    std::string& listText_;
 };
 
 }  // namespace

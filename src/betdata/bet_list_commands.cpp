@@ -15,6 +15,18 @@ namespace {
 
 constexpr plat::Lparam kFocusThisControl = 1;  // WM_NEXTDLGCTL: wParam is the control
 
+// Marks a re-parse under way for its lifetime.
+class ReparseScope {
+public:
+    explicit ReparseScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ReparseScope() { flag_ = false; }
+    ReparseScope(const ReparseScope&) = delete;
+    ReparseScope& operator=(const ReparseScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 bool caretOnEmptyLastLine(plat::Hwnd edit) {
     const int lastLine = EditLineCount(edit) - 1;
     if (CaretLine(edit) != lastLine) return false;
@@ -25,7 +37,8 @@ bool caretOnEmptyLastLine(plat::Hwnd edit) {
 }  // namespace
 
 void BetListCommands::onReparseRequest(bool skipTermsCheck) {
-    if (caretOnEmptyLastLine(c_.windows.betList)) return;
+    if (reparsing_ || caretOnEmptyLastLine(c_.windows.betList)) return;
+    const ReparseScope scope(reparsing_);
     plat::WaitCursor wait;
     // The terms step may bring the betting client forward.
     const plat::Hwnd foreground = plat::getForegroundWindow();
@@ -57,6 +70,7 @@ void BetListCommands::onPasteFinish() {
 
 void BetListCommands::merge() {
     onReparseRequest();
+    const ReparseScope scope(reparsing_);
     BetListContext list = c_.listContext();
     ParseBetList(list, false, SortAndMerge);
     c_.showStatus();

@@ -31,6 +31,12 @@ public:
 private:
     BetDataContext& c_;
     int pasteStartLine_ = 1;  // the list's line count before the paste
+    // A re-parse is under way.  A request that arrives meanwhile (posted
+    // before it and dispatched by the modal loop of a box it shows) is
+    // dropped: the re-parse under way takes in the whole list, and one nested
+    // inside it would parse the list while the first is halfway through
+    // rewriting it (a paste showed every box twice and placed a bet twice).
+    bool reparsing_ = false;
 };
 
 }  // namespace betdata
