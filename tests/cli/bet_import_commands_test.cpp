@@ -127,6 +127,32 @@ TEST_F(BetImportCommands, LoadTakesTheDaysFileLogsItAndRenamesIt) {
     EXPECT_FALSE(exists(dir.file("extra.txt")));
 }
 
+// A UTF-8 bet file (--utf8, or a byte-order mark) is loaded as UTF-8: the
+// bet log gets its Shift-JIS text, and the file itself is renamed as a
+// Shift-JIS one is, or left in place when the import is cancelled.
+TEST_F(BetImportCommands, LoadReadsAUtf8FileAsUtf8) {
+    const std::string betDir = withoutSlash(dir.path());
+    const std::string utf8 = u8("中山 1R 単勝 7 500\n");
+    writeBytes(dir.file("named.txt"), utf8);
+    auto run = runOrnel({"load", "--utf8", "--bet-dir", betDir, "--now", "2024-06-15 10:00", dir.file("named.txt")});
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ("", run.err);
+    EXPECT_EQ(u8("001: 中山  1R 単勝    07      500\r\n"), run.out);
+    EXPECT_EQ(utf8, readBytes(dir.file("named.Sav")));
+    EXPECT_FALSE(exists(dir.file("named.txt")));
+    EXPECT_EQ("\r\nLOAD BET FILE 24/06/15 10:00:00\r\n中山 1R 単勝 7 500\r\n", readBytes(dir.file("BT240615.LOG")));
+
+    const std::string marked = "\xEF\xBB\xBF" + u8(kVenueHeader);
+    writeBytes(dir.file("24061501.BET"), marked);
+    run = runOrnel({"load", "--answer", "no", "--bet-dir", betDir, "--now", "2024-06-15 10:05"});
+    EXPECT_EQ(u8("8137 日付が違っています。\\r読込を続けますか？\n"), u8(run.err));
+    EXPECT_EQ("", run.out);
+    EXPECT_EQ(marked, readBytes(dir.file("24061501.BET"))) << "a cancelled load leaves the file as it was";
+    run = runOrnel({"load", "--bet-dir", betDir, "--now", "2024-06-15 10:10"});
+    EXPECT_EQ(u8("001: 東京 11R 馬連 03-05     1000\r\n002: 東京 12R 単勝    02      300\r\n"), u8(run.out));
+    EXPECT_EQ(marked, readBytes(dir.file("24061501.Sav")));
+}
+
 // Import and load keep the list's limits and say what did not fit.
 TEST_F(BetImportCommands, WhatTheListCannotHoldIsReported) {
     auto imported = runOrnel({"import", "-"}, kVenueHeader + '\0' + "12R 単勝  3  300\r\n");
