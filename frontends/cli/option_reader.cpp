@@ -1,5 +1,6 @@
 #include "frontends/cli/option_reader.h"
 
+#include <filesystem>
 #include <limits>
 
 #include "frontends/cli/local_time_arg.h"
@@ -52,6 +53,13 @@ bool parseWholeNumber(const std::string& text, std::uint64_t highest, std::uint6
     }
     number = n;
     return true;
+}
+
+std::string fromWorkingDirectory(const std::string& path) {
+    if (path.empty() || path == "-") return path;
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.string();
 }
 
 }  // namespace cli

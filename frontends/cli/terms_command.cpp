@@ -62,6 +62,9 @@ bool parseOptions(const Args& args, TermsOptions& o, std::string& error) {
         }
     }
     if (o.clientDir.empty()) error = missingOption("--client-dir DIR");
+    // Named from here: the program takes relative paths in its own directory.
+    o.clientDir = fromWorkingDirectory(o.clientDir);
+    o.betDir = fromWorkingDirectory(o.betDir);
     return error.empty() && o.encoding.complete(error);
 }
 

@@ -17,5 +17,7 @@ struct Run {
 
 Run runOrnel(const std::vector<std::string>& args, const std::string& input = "",
              const std::string& locale = "C");
+// The same in a working directory.
+Run runOrnelIn(const std::string& directory, const std::vector<std::string>& args);
 
 }  // namespace cli_test

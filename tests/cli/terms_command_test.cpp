@@ -2,6 +2,7 @@
 // by the betting centre and by hand.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 
 #include "betclient/centre/centre.h"
 #include "betclient/centre/generator.h"
@@ -70,6 +71,29 @@ TEST_F(TermsCommand, ShowsTheCentresDayAndEchoesItsVoteLog) {
     EXPECT_EQ(log.rfind("\r\nLOAD LOG FILE 24/06/15 10:30:00\r\n投票可能", 0), 0u) << u8(log);
     EXPECT_NE(log.find("受付番号#0001\r\n"), std::string::npos);
     EXPECT_NE(log.find(" 1 0 "), std::string::npos);
+}
+
+// Without a bet-file directory there is no bet log to echo the vote log
+// into: nothing is written where the command runs.  Relative directories
+// are named from there.
+TEST_F(TermsCommand, WithoutABetFileDirectoryNothingIsWrittenHere) {
+    testsupport::TempDir work;
+    std::filesystem::create_directory(work.file("client"));
+    testsupport::writeBytes(work.file("client/Pat95.exe"), "");
+    const centre::Day day = centre::generateDay(2024, 6, 15);
+    centre::Centre c(day, work.file("client/"));
+    ASSERT_TRUE(c.writeTerms(930));
+    ASSERT_TRUE(c.submit({{day.meetings[0].venue, 12, centre::Kind::Win, 1, 0, 3}}, 1000).record);
+    testsupport::setMtime(work.file("client/Lg-00.JRA"), at(10, 0));
+
+    const auto run = cli_test::runOrnelIn(work.path(), {"terms", "--client-dir", "client", "--now", "2024-06-15 10:30"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find("\nslot 0 venue " + std::to_string(day.meetings[0].venue)), std::string::npos) << u8(run.out);
+    EXPECT_NE(run.out.find("\nnext-log " + work.file("client/Lg-01.JRA") + "\n"), std::string::npos) << u8(run.out);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(work.path())) names.push_back(entry.path().filename());
+    EXPECT_EQ(names, std::vector<std::string>{"client"});
 }
 
 TEST_F(TermsCommand, TotalsOfTheDaySurviveThroughCurrentInfoAfterFive) {
