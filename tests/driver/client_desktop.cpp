@@ -13,7 +13,7 @@ namespace drivertest {
 
 namespace {
 
-constexpr const char* kOrnel = "Ornel";
+constexpr const char* kOrnelProgram = "Ornel";
 
 sim::Desktop::Options optionsAt(const std::string& directory, std::int64_t start) {
     testsupport::useJapanTime();
@@ -76,7 +76,7 @@ void ClientDriverTest::startWithYesterdaysTerms(const std::vector<std::string>& 
 
 void ClientDriverTest::asOrnel(const std::function<void()>& fn, std::int64_t maxMs) {
     const std::int64_t start = desktop.virtualMs();
-    EXPECT_TRUE(desktop.call(kOrnel, fn, maxMs)) << "Ornel's call did not end";
+    EXPECT_TRUE(desktop.call(kOrnelProgram, fn, maxMs)) << "Ornel's call did not end";
     lastMs = desktop.virtualMs() - start;
 }
 
@@ -88,13 +88,13 @@ int ClientDriverTest::connect(int mode) {
 
 std::vector<int> ClientDriverTest::boxIds() const {
     std::vector<int> ids;
-    const auto seen = user.seenFrom(kOrnel);
+    const auto seen = user.seenFrom(kOrnelProgram);
     for (std::size_t i = boxesForgotten; i < seen.size(); ++i)
         if (seen[i].info.isMessageBox) ids.push_back(static_cast<int>(seen[i].info.helpId));
     return ids;
 }
 
-void ClientDriverTest::forgetBoxes() { boxesForgotten = user.seenFrom(kOrnel).size(); }
+void ClientDriverTest::forgetBoxes() { boxesForgotten = user.seenFrom(kOrnelProgram).size(); }
 
 std::vector<std::string> ClientDriverTest::visibleForms() const {
     std::vector<std::string> captions;
@@ -115,7 +115,7 @@ bool ClientDriverTest::clientShows(const std::string& caption) const {
 std::vector<sim::TraceEvent> ClientDriverTest::posts(unsigned message) const {
     std::vector<sim::TraceEvent> found;
     for (const sim::TraceEvent& e : desktop.trace()) {
-        if (e.kind == sim::TraceEvent::Kind::Post && e.fromProgram == kOrnel && (message == 0 || e.message == message))
+        if (e.kind == sim::TraceEvent::Kind::Post && e.fromProgram == kOrnelProgram && (message == 0 || e.message == message))
             found.push_back(e);
     }
     return found;
@@ -124,7 +124,7 @@ std::vector<sim::TraceEvent> ClientDriverTest::posts(unsigned message) const {
 std::size_t ClientDriverTest::clientStarts() const {
     std::size_t count = 0;
     for (const sim::TraceEvent& e : desktop.trace())
-        if (e.kind == sim::TraceEvent::Kind::Shell && e.fromProgram == kOrnel) ++count;
+        if (e.kind == sim::TraceEvent::Kind::Shell && e.fromProgram == kOrnelProgram) ++count;
     return count;
 }
 

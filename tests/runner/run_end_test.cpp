@@ -30,10 +30,6 @@ std::string linesOf(std::size_t from, std::size_t to) {
     return all.substr(begin, end - begin);
 }
 
-long pressesOf(const std::vector<std::string>& pressed, const std::string& caption) {
-    return std::count(pressed.begin(), pressed.end(), caption);
-}
-
 class StopTest : public RunnerTest, public ::testing::WithParamInterface<int> {};
 
 // STOP pressed after the second group's first line was read, or after its

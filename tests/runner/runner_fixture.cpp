@@ -155,6 +155,10 @@ std::string RunnerTest::ledgerText() {
     return cli::LedgerAsBetList(centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError).value().ledger());
 }
 
+long RunnerTest::pressesOf(const std::vector<std::string>& pressed, const std::string& caption) {
+    return std::count(pressed.begin(), pressed.end(), caption);
+}
+
 std::vector<std::string> RunnerTest::pressed(std::size_t fromTrace) const {
     std::vector<std::string> captions;
     const auto& trace = desktop.trace();

@@ -62,6 +62,8 @@ protected:
     std::string ledgerText();
     // Captions of the client's controls Ornel pressed (button down), in order.
     std::vector<std::string> pressed(std::size_t fromTrace = 0) const;
+    // How often a caption is among them.
+    static long pressesOf(const std::vector<std::string>& pressed, const std::string& caption);
     // Ids of Ornel's messages shown (8141, 8142, ...).
     std::vector<int> messages() const { return notifier.boxIds(); }
 
