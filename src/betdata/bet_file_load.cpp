@@ -43,13 +43,13 @@ bool readIntoLog(const std::string& path, BetLogEntry& log, std::int64_t clock, 
     return true;
 }
 
-}  // namespace
-
-void SettleBetFile(BetDataContext& c, const std::string& path) {
+void settle(BetDataContext& c, const std::string& path) {
     if (SettleLoadedBetFile(path, c.settings.renameSav != 0) != SettleOutcome::Unmovable) return;
     c.unmovableFiles.remember(path);
     c.notifier.text(kTextBetFileNotMoved, kNotMovedBox);
 }
+
+}  // namespace
 
 bool LoadBetFile(BetDataContext& c, const std::string& path) {
     if (c.unmovableFiles.contains(path)) return false;
@@ -68,7 +68,7 @@ bool LoadBetFile(BetDataContext& c, const std::string& path) {
         c.state.importCancelled = false;
         ImportStagedText(c);
         // A cancelled import leaves the file in place, to be offered again.
-        if (!c.state.importCancelled) SettleBetFile(c, path);
+        if (!c.state.importCancelled) settle(c, path);
     }
     SetCaretToStart(c.windows.betList);
     plat::postMessage(c.windows.main, kMsgReparseRequest, 0, 0);

@@ -15,9 +15,4 @@ namespace betdata {
 // neither renamed nor removed.  False when nothing was loaded.
 bool LoadBetFile(BetDataContext& context, const std::string& path);
 
-// What loading does to a file whose bets are in the list: renamed to ".Sav"
-// or removed as "Rename Sav" says; one that can be neither is remembered
-// (never loaded again) and the user is told.
-void SettleBetFile(BetDataContext& context, const std::string& path);
-
 }  // namespace betdata

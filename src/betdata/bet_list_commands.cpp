@@ -15,18 +15,6 @@ namespace {
 
 constexpr plat::Lparam kFocusThisControl = 1;  // WM_NEXTDLGCTL: wParam is the control
 
-// Marks a re-parse under way for its lifetime.
-class ReparseScope {
-public:
-    explicit ReparseScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~ReparseScope() { flag_ = false; }
-    ReparseScope(const ReparseScope&) = delete;
-    ReparseScope& operator=(const ReparseScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
 bool caretOnEmptyLastLine(plat::Hwnd edit) {
     const int lastLine = EditLineCount(edit) - 1;
     if (CaretLine(edit) != lastLine) return false;
@@ -36,9 +24,22 @@ bool caretOnEmptyLastLine(plat::Hwnd edit) {
 
 }  // namespace
 
+bool BetListCommands::handleMessage(plat::Uint message) {
+    switch (message) {
+    case kMsgReparseRequest: onReparseRequest(); return true;
+    case kMsgPastePrepare: onPastePrepare(); return true;
+    case kMsgPasteFinish: onPasteFinish(); return true;
+    default: return false;
+    }
+}
+
 void BetListCommands::onReparseRequest(bool skipTermsCheck) {
     if (reparsing_ || caretOnEmptyLastLine(c_.windows.betList)) return;
-    const ReparseScope scope(reparsing_);
+    struct Reparsing {
+        bool& flag;
+        explicit Reparsing(bool& f) : flag(f) { flag = true; }
+        ~Reparsing() { flag = false; }
+    } reparsing(reparsing_);
     plat::WaitCursor wait;
     // The terms step may bring the betting client forward.
     const plat::Hwnd foreground = plat::getForegroundWindow();
@@ -70,7 +71,6 @@ void BetListCommands::onPasteFinish() {
 
 void BetListCommands::merge() {
     onReparseRequest();
-    const ReparseScope scope(reparsing_);
     BetListContext list = c_.listContext();
     ParseBetList(list, false, SortAndMerge);
     c_.showStatus();

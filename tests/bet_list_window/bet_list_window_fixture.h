@@ -11,8 +11,7 @@
 #include "base/profile_store.h"
 #include "base/settings.h"
 #include "betdata/bet_list_context.h"
-#include "platform/sim/desktop.h"
-#include "platform/sim/scripted_user.h"
+#include "frontends/simhome/ornel_desktop.h"
 #include "support/support.h"
 #include "ui/bet_list_window.h"
 
@@ -20,6 +19,9 @@ namespace listwindow_test {
 
 // Saturday 5 December 1998, 10:00 (Asia/Tokyo).
 constexpr std::int64_t kRaceDay = 912819600;
+
+// Replaces a dialog field's text the way a person does: select all, type.
+void retype(plat::Hwnd dialog, int id, const std::string& text);
 
 class CountingConnector : public base::TermsConnector {
 public:
@@ -57,8 +59,9 @@ protected:
     std::vector<std::string> boxesShown() const;
 
     testsupport::TempDir dir_;
-    sim::Desktop desktop_;
-    sim::ScriptedUser user_;
+    simhome::OrnelDesktop desk_;
+    sim::Desktop& desktop_;
+    sim::ScriptedUser& user_;
     base::Settings settings_;
     std::unique_ptr<base::FileProfileStore> profile_;
     base::MessageBoxNotifier notifier_;

@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "platform/sjis.h"
 #include "run_ornel.h"
 #include "support/client_files.h"
@@ -42,6 +44,15 @@ TEST_F(BetImportCommands, ImportConvertsAndAsksAboutTheDateAsTold) {
     EXPECT_EQ(0, no.status);
     EXPECT_EQ("", no.out);
     EXPECT_EQ(yes.err, no.err);
+}
+
+// Text that draws a box is parsed once: the list comes out as the program
+// leaves it and the box is shown once, as `ornel parse` shows it.
+TEST_F(BetImportCommands, TextThatDrawsABoxShowsItOnceAndLeavesTheParsedList) {
+    const auto run = runOrnel({"import", "--utf8", "-"}, "?\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, u8("8005 競馬場コードまたは投票種別が不正です！\n"));
 }
 
 TEST_F(BetImportCommands, ImportChecksHeadersAndBetsAgainstTheClientsTerms) {
@@ -127,30 +138,22 @@ TEST_F(BetImportCommands, LoadTakesTheDaysFileLogsItAndRenamesIt) {
     EXPECT_FALSE(exists(dir.file("extra.txt")));
 }
 
-// A UTF-8 bet file (--utf8, or a byte-order mark) is loaded as UTF-8: the
-// bet log gets its Shift-JIS text, and the file itself is renamed as a
-// Shift-JIS one is, or left in place when the import is cancelled.
+// With --utf8, or a byte-order mark, FILE is read as UTF-8 (a Shift-JIS
+// copy is loaded in its place, FILE stays as it is).
 TEST_F(BetImportCommands, LoadReadsAUtf8FileAsUtf8) {
-    const std::string betDir = withoutSlash(dir.path());
-    const std::string utf8 = u8("中山 1R 単勝 7 500\n");
-    writeBytes(dir.file("named.txt"), utf8);
-    auto run = runOrnel({"load", "--utf8", "--bet-dir", betDir, "--now", "2024-06-15 10:00", dir.file("named.txt")});
-    EXPECT_EQ(0, run.status);
-    EXPECT_EQ("", run.err);
-    EXPECT_EQ(u8("001: 中山  1R 単勝    07      500\r\n"), run.out);
-    EXPECT_EQ(utf8, readBytes(dir.file("named.Sav")));
-    EXPECT_FALSE(exists(dir.file("named.txt")));
-    EXPECT_EQ("\r\nLOAD BET FILE 24/06/15 10:00:00\r\n中山 1R 単勝 7 500\r\n", readBytes(dir.file("BT240615.LOG")));
+    const std::string betDir = dir.file("bets");
+    ASSERT_TRUE(std::filesystem::create_directories(betDir));
+    testsupport::writeBytes(dir.file("bets.txt"), "\xE6\x9D\xB1\xE4\xBA\xAC 11R \xE9\xA6\xAC\xE9\x80\xA3 3-5 1000\n");
+    const auto run = runOrnel({"load", "--utf8", "--bet-dir", betDir, "--now", "2024-06-15 10:00", dir.file("bets.txt")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "001: \xE6\x9D\xB1\xE4\xBA\xAC 11R \xE9\xA6\xAC\xE9\x80\xA3 03-05     1000\r\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(exists(dir.file("bets.txt")));
 
-    const std::string marked = "\xEF\xBB\xBF" + u8(kVenueHeader);
-    writeBytes(dir.file("24061501.BET"), marked);
-    run = runOrnel({"load", "--answer", "no", "--bet-dir", betDir, "--now", "2024-06-15 10:05"});
-    EXPECT_EQ(u8("8137 日付が違っています。\\r読込を続けますか？\n"), u8(run.err));
-    EXPECT_EQ("", run.out);
-    EXPECT_EQ(marked, readBytes(dir.file("24061501.BET"))) << "a cancelled load leaves the file as it was";
-    run = runOrnel({"load", "--bet-dir", betDir, "--now", "2024-06-15 10:10"});
-    EXPECT_EQ(u8("001: 東京 11R 馬連 03-05     1000\r\n002: 東京 12R 単勝    02      300\r\n"), u8(run.out));
-    EXPECT_EQ(marked, readBytes(dir.file("24061501.Sav")));
+    testsupport::writeBytes(dir.file("marked.txt"), "\xEF\xBB\xBF" + u8("中山 1R 単勝 7 500\n"));
+    const auto marked = runOrnel({"load", "--bet-dir", betDir, "--now", "2024-06-15 10:05", dir.file("marked.txt")});
+    EXPECT_EQ(marked.err, "");
+    EXPECT_EQ(u8(marked.out), u8("001: 中山  1R 単勝    07      500\r\n"));
 }
 
 // Import and load keep the list's limits and say what did not fit.

@@ -16,11 +16,14 @@ std::string quoted(const std::string& arg) {
     return q + "'";
 }
 
-Run runCommand(const std::string& prefix, const std::vector<std::string>& args, const std::string& input,
-               const std::string& locale) {
+}  // namespace
+
+Run runOrnel(const std::vector<std::string>& args, const std::string& input, const std::string& locale,
+             const std::string& workDir) {
     testsupport::TempDir io;
     testsupport::writeBytes(io.file("in"), input);
-    std::string command = prefix + "LC_ALL=" + quoted(locale) + " " + quoted(ORNEL_COMMAND);
+    std::string command = (workDir.empty() ? "" : "cd " + quoted(workDir) + " && ") + "LC_ALL=" + quoted(locale) +
+                          " " + quoted(ORNEL_COMMAND);
     for (const std::string& a : args) command += " " + quoted(a);
     command += " <" + quoted(io.file("in")) + " >" + quoted(io.file("out")) + " 2>" +
                quoted(io.file("err"));
@@ -30,16 +33,6 @@ Run runCommand(const std::string& prefix, const std::vector<std::string>& args, 
     run.out = testsupport::readBytes(io.file("out"));
     run.err = testsupport::readBytes(io.file("err"));
     return run;
-}
-
-}  // namespace
-
-Run runOrnel(const std::vector<std::string>& args, const std::string& input, const std::string& locale) {
-    return runCommand("", args, input, locale);
-}
-
-Run runOrnelIn(const std::string& directory, const std::vector<std::string>& args) {
-    return runCommand("cd " + quoted(directory) + " && ", args, "", "C");
 }
 
 }  // namespace cli_test

@@ -73,27 +73,19 @@ TEST_F(TermsCommand, ShowsTheCentresDayAndEchoesItsVoteLog) {
     EXPECT_NE(log.find(" 1 0 "), std::string::npos);
 }
 
-// Without a bet-file directory there is no bet log to echo the vote log
-// into: nothing is written where the command runs.  Relative directories
-// are named from there.
-TEST_F(TermsCommand, WithoutABetFileDirectoryNothingIsWrittenHere) {
+// Directories named relative to where the command runs are found there.
+TEST_F(TermsCommand, RelativeDirectoriesAreNamedFromWhereTheCommandRuns) {
     testsupport::TempDir work;
     std::filesystem::create_directory(work.file("client"));
     testsupport::writeBytes(work.file("client/Pat95.exe"), "");
     const centre::Day day = centre::generateDay(2024, 6, 15);
-    centre::Centre c(day, work.file("client/"));
-    ASSERT_TRUE(c.writeTerms(930));
-    ASSERT_TRUE(c.submit({{day.meetings[0].venue, 12, centre::Kind::Win, 1, 0, 3}}, 1000).record);
-    testsupport::setMtime(work.file("client/Lg-00.JRA"), at(10, 0));
+    ASSERT_TRUE(centre::Centre(day, work.file("client/")).writeTerms(930));
 
-    const auto run = cli_test::runOrnelIn(work.path(), {"terms", "--client-dir", "client", "--now", "2024-06-15 10:30"});
+    const auto run = runOrnel({"terms", "--client-dir", "client", "--now", "2024-06-15 10:30"}, "", "C", work.path());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_NE(run.out.find("\nslot 0 venue " + std::to_string(day.meetings[0].venue)), std::string::npos) << u8(run.out);
-    EXPECT_NE(run.out.find("\nnext-log " + work.file("client/Lg-01.JRA") + "\n"), std::string::npos) << u8(run.out);
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(work.path())) names.push_back(entry.path().filename());
-    EXPECT_EQ(names, std::vector<std::string>{"client"});
+    EXPECT_NE(run.out.find("\nnext-log " + work.file("client/Lg-00.JRA") + "\n"), std::string::npos) << u8(run.out);
 }
 
 TEST_F(TermsCommand, TotalsOfTheDaySurviveThroughCurrentInfoAfterFive) {
@@ -123,8 +115,29 @@ TEST_F(TermsCommand, TotalsOfTheDaySurviveThroughCurrentInfoAfterFive) {
                               "slot 0 venue 5 kai 3 nichime 4 sales 7,7,7,7,7,7,7,7,7,7,7,7,0,0\n"
                               "current-bet-file " + bets.file("24061501.Bet") + "\n"
                               "next-log " + clientDir() + "/Lg-06.JRA\n"));
-    // Without terms in memory at the time, the vote is not written back.
-    EXPECT_EQ(readBytes(bets.file("ORNEL.INI")), profile);
+    // Without terms in memory at the time, the vote is not written back;
+    // closing the window stores its placement.
+    const std::string written = readBytes(bets.file("ORNEL.INI"));
+    EXPECT_EQ(written.substr(0, profile.size()), profile);
+    EXPECT_EQ(written.substr(profile.size(), 10), "Frame Pos=");
+}
+
+// Without a bet-file directory the vote log's echo has nowhere to go: it
+// must not land in the directory the command was started from.
+TEST_F(TermsCommand, WithoutABetDirectoryNoBetLogIsWrittenWhereTheCommandRuns) {
+    const centre::Day day = centre::generateDay(2024, 6, 15);
+    centre::Centre c(day, client.path());
+    ASSERT_TRUE(c.writeTerms(930));
+    int horse = 1;
+    while (horse < 18 && !day.meetings[0].races[11].horseOnSale(horse)) ++horse;
+    ASSERT_TRUE(c.submit({{day.meetings[0].venue, 12, centre::Kind::Win, horse, 0, 3}}, 1000).saved);
+    testsupport::setMtime(client.file("Lg-00.JRA"), at(10, 0));
+
+    const auto run = runOrnel({"terms", "--client-dir", clientDir(), "--now", "2024-06-15 10:30"}, "", "C", betDir());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("current-bet-file "), std::string::npos);
+    std::error_code ec;
+    EXPECT_TRUE(std::filesystem::is_empty(bets.path(), ec)) << "written into the working directory";
 }
 
 TEST_F(TermsCommand, UsageErrors) {

@@ -13,25 +13,20 @@ namespace drivertest {
 
 namespace {
 
-constexpr const char* kOrnelProgram = "Ornel";
-
-sim::Desktop::Options optionsAt(const std::string& directory, std::int64_t start) {
+simhome::DesktopOptions optionsAt(const std::string& directory, std::int64_t start) {
     testsupport::useJapanTime();
-    sim::Desktop::Options options;
-    options.directory = directory;
-    options.startTime = start;
-    return options;
+    return {directory, start};
 }
 
 }  // namespace
 
 ClientDriverTest::ClientDriverTest(std::int64_t start)
     : clientDir(home.path() + "client/"),
-      desktop(optionsAt(home.path(), start)),
+      desk(optionsAt(home.path(), start)),
+      desktop(desk.desktop()),
+      user(desk.user()),
       clock(start),
       pat{state, terms, betFile, settings, notifier, clock} {
-    desktop.setUser(&user);
-    user.ignoreProgram(simhome::kClientProgram);
     settings.userId = "11112222";  // the small day's account
     settings.password = "0123";
     settings.pat95Dir = clientDir + simhome::kClientExeName;
@@ -40,16 +35,13 @@ ClientDriverTest::ClientDriverTest(std::int64_t start)
     driver::SetDriverFlags(state, settings.accInp, settings.autoPat, settings.skipAnn, settings.forceMode);
 }
 
-ClientDriverTest::~ClientDriverTest() {
-    desktop.setUser(nullptr);
-    desktop.runFor(0);
-}
+ClientDriverTest::~ClientDriverTest() { desktop.runFor(0); }
 
 void ClientDriverTest::install(const std::vector<std::string>& faults) {
     simhome::ClientInstallOptions options;
     options.dayText = centre_test::kSmallDay;
     options.faults = faults;
-    ASSERT_EQ(simhome::installClient(desktop, clientDir, options), settings.pat95Dir);
+    ASSERT_EQ(desk.installClient(options, clientDir), settings.pat95Dir);
 }
 
 void ClientDriverTest::writeYesterdaysTerms() {
@@ -76,7 +68,7 @@ void ClientDriverTest::startWithYesterdaysTerms(const std::vector<std::string>& 
 
 void ClientDriverTest::asOrnel(const std::function<void()>& fn, std::int64_t maxMs) {
     const std::int64_t start = desktop.virtualMs();
-    EXPECT_TRUE(desktop.call(kOrnelProgram, fn, maxMs)) << "Ornel's call did not end";
+    EXPECT_TRUE(desktop.call(simhome::kOrnelProgram, fn, maxMs)) << "Ornel's call did not end";
     lastMs = desktop.virtualMs() - start;
 }
 
@@ -88,13 +80,13 @@ int ClientDriverTest::connect(int mode) {
 
 std::vector<int> ClientDriverTest::boxIds() const {
     std::vector<int> ids;
-    const auto seen = user.seenFrom(kOrnelProgram);
+    const auto seen = user.seenFrom(simhome::kOrnelProgram);
     for (std::size_t i = boxesForgotten; i < seen.size(); ++i)
         if (seen[i].info.isMessageBox) ids.push_back(static_cast<int>(seen[i].info.helpId));
     return ids;
 }
 
-void ClientDriverTest::forgetBoxes() { boxesForgotten = user.seenFrom(kOrnelProgram).size(); }
+void ClientDriverTest::forgetBoxes() { boxesForgotten = user.seenFrom(simhome::kOrnelProgram).size(); }
 
 std::vector<std::string> ClientDriverTest::visibleForms() const {
     std::vector<std::string> captions;
@@ -115,7 +107,7 @@ bool ClientDriverTest::clientShows(const std::string& caption) const {
 std::vector<sim::TraceEvent> ClientDriverTest::posts(unsigned message) const {
     std::vector<sim::TraceEvent> found;
     for (const sim::TraceEvent& e : desktop.trace()) {
-        if (e.kind == sim::TraceEvent::Kind::Post && e.fromProgram == kOrnelProgram && (message == 0 || e.message == message))
+        if (e.kind == sim::TraceEvent::Kind::Post && e.fromProgram == simhome::kOrnelProgram && (message == 0 || e.message == message))
             found.push_back(e);
     }
     return found;
@@ -124,7 +116,7 @@ std::vector<sim::TraceEvent> ClientDriverTest::posts(unsigned message) const {
 std::size_t ClientDriverTest::clientStarts() const {
     std::size_t count = 0;
     for (const sim::TraceEvent& e : desktop.trace())
-        if (e.kind == sim::TraceEvent::Kind::Shell && e.fromProgram == kOrnelProgram) ++count;
+        if (e.kind == sim::TraceEvent::Kind::Shell && e.fromProgram == simhome::kOrnelProgram) ++count;
     return count;
 }
 
