@@ -20,21 +20,21 @@ using testsupport::writeBytes;
 
 namespace {
 
-constexpr const char* kDay =
+constexpr const char* kSimDay =
     "date 2024-06-15\n"
     "account user=11112222 password=0123 limit=100000 balance=100000\n"
     "meeting 東京 kai=3 nichime=2\n"
     "race 1 sale=15 start=15:00 horses=777777777777\n"
     "race 2 sale=15 start=15:30 horses=777777777777\n";
 
-constexpr const char* kBets = "東京 1R 馬連 3-5 1000\n6-7 300\n東京 2R 単勝 1,2 200\n";
+constexpr const char* kSimBets = "東京 1R 馬連 3-5 1000\n6-7 300\n東京 2R 単勝 1,2 200\n";
 
 class SimBetCommand : public ::testing::Test {
 protected:
     SimBetCommand() {
         std::filesystem::create_directories(file("client"));
-        writeBytes(file("client/day.txt"), kDay);
-        writeBytes(home.path() + "bets.txt", kBets);
+        writeBytes(file("client/day.txt"), kSimDay);
+        writeBytes(home.path() + "bets.txt", kSimBets);
     }
     cli_test::Run bet(std::vector<std::string> extra) {
         std::vector<std::string> args = {"sim", "bet", "--home", home.path() + "home", "--now", "2024-06-15 10:00"};
