@@ -61,14 +61,6 @@ bool OrnelDesktop::callOrnel(const std::function<void()>& fn, std::int64_t maxMs
     return desktop_->call(kOrnelProgram, fn, maxMs);
 }
 
-bool OrnelDesktop::ornelSettled() const {
-    return desktop_->programIdle(kOrnelProgram) && desktop_->modalWindows(kOrnelProgram).size() <= 1;
-}
-
-bool OrnelDesktop::settle(std::int64_t maxMs) {
-    return desktop_->runUntil([this] { return ornelEnded_ || ornelSettled(); }, maxMs) && !ornelEnded_;
-}
-
 std::vector<std::string> OrnelDesktop::clientForms() const {
     std::vector<std::string> captions;
     for (plat::Hwnd w = plat::getWindow(plat::getDesktopWindow(), plat::GW_CHILD); w != 0;

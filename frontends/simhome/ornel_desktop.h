@@ -67,13 +67,6 @@ public:
     // Whether the program's first thread has returned.
     bool ornelEnded() const { return ornelEnded_; }
 
-    // Drives the desktop until Ornel waits for time or input with no box or
-    // dialog of its own open over its main window (at most maxMs); false
-    // when that did not happen.
-    bool settle(std::int64_t maxMs = 3'600'000);
-    // Whether Ornel is settled now.
-    bool ornelSettled() const;
-
     // Captions of the client's visible forms (the only "ThunderRTForm"
     // windows of the desktop), top of the z-order first.
     std::vector<std::string> clientForms() const;

@@ -32,6 +32,17 @@ bool ProgramRun::start(std::int64_t maxMs) {
     return up && mainWindow() != 0 && settle(maxMs);
 }
 
+bool ProgramRun::settled() const {
+    const sim::Desktop& desktop = desk_.desktop();
+    const plat::Hwnd window = mainWindow();
+    return window != 0 && desktop.programIdle(kOrnelProgram) &&
+           desktop.modalWindows(kOrnelProgram) == std::vector<plat::Hwnd>{window};
+}
+
+bool ProgramRun::settle(std::int64_t maxMs) {
+    return desk_.desktop().runUntil([this] { return ended() || settled(); }, maxMs) && !ended();
+}
+
 plat::Hwnd ProgramRun::control(int id) const { return plat::getDlgItem(mainWindow(), id); }
 
 std::string ProgramRun::controlText(int id) const {
@@ -120,7 +131,7 @@ bool ProgramRun::placeBets(BetOutcome& out, int stopAfterLines, std::int64_t max
             const std::int16_t state = runState.load();
             if (state == base::kRunFinished || state == base::kRunFailed) out.result = state;
             started = started || state != base::kRunIdle;
-            return started ? state == base::kRunIdle : desk_.ornelSettled();
+            return started ? state == base::kRunIdle : settled();
         },
         maxMs);
     out.virtualMs = desktop.virtualMs() - pressedAt;
@@ -133,7 +144,7 @@ bool ProgramRun::close(std::int64_t maxMs) {
     if (window == 0) return ended();
     if (!desk_.desktop().call(kUserProgram, [window] { plat::postMessage(window, plat::WM_CLOSE, 0, 0); }, maxMs))
         return false;
-    return desk_.desktop().runUntil([this] { return ended() || desk_.ornelSettled(); }, maxMs);
+    return desk_.desktop().runUntil([this] { return ended() || settled(); }, maxMs);
 }
 
 }  // namespace simhome

@@ -29,7 +29,13 @@ public:
     // start-up is through and the program waits.  False when the window
     // did not come up or the program did not settle within maxMs.
     bool start(std::int64_t maxMs = 3'600'000);
-    bool settle(std::int64_t maxMs = 3'600'000) { return desk_.settle(maxMs); }
+    // Drives the desktop until the program waits for the user at its main
+    // window (settled) or has ended; false when it ended or did not settle
+    // within maxMs.
+    bool settle(std::int64_t maxMs = 3'600'000);
+    // Whether the program waits for time or input with its main window's
+    // loop running and no box or dialog of its own open.
+    bool settled() const;
     // Whether the process has ended (its main window closed).
     bool ended() const { return desk_.ornelEnded(); }
 

@@ -1,5 +1,8 @@
 #include "app/application.h"
 
+#include "app/exit_confirmation.h"
+#include "app/shell_commands.h"
+#include "app/startup_caution.h"
 #include "base/load_settings.h"
 #include "platform/clock.h"
 
@@ -26,14 +29,15 @@ int Application::run() {
     model.driver = &driver;
     model.refreshesVotingTerms = installed;
     {
-        ui::MainWindow window(model, *this);
+        ui::MainWindow window(model, {autoMode, payoutTables}, *this);
+        BindShellCommands(window, *this);
         window_ = &window;
         window.doModal(0);
         window_ = nullptr;
     }
     driver.mainWindow = 0;
     notifier.setOwner(0);
-    restoreDialingPrefix();
+    driver::RestoreDialingPrefix(dialingPrefix);
     // No message loop follows the main window: the process ends.
     return 0;
 }
@@ -53,14 +57,13 @@ void Application::windowCreated(plat::Hwnd window) {
     driver.mainWindow = window;
 }
 
-// The dialing prefix is put back when the modem setting changed it; the
-// modem setting itself is applied by startUpModem.
-void Application::restoreDialingPrefix() {}
+void Application::showCaution(plat::Hwnd window) { ShowCaution(window, runControl); }
 
-bool Application::acceptCaution(plat::Hwnd /*window*/) { return true; }
+ui::ExitChoice Application::confirmExit(plat::Hwnd window) { return ConfirmExit(window); }
 
-ui::ExitChoice Application::confirmExit(plat::Hwnd /*window*/) { return ui::ExitChoice::Close; }
-
-void Application::startUpModem(plat::Hwnd /*window*/) {}
+// The dialing prefix it may replace is put back when the process ends.
+void Application::startUpModem(plat::Hwnd window) {
+    driver::StartUpModemSetting(window, settings, *profile_, dialingPrefix);
+}
 
 }  // namespace app

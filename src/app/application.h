@@ -2,7 +2,9 @@
 // Settings and their profile, the voting terms and vote-log state, the
 // bet-list state, run control, the driver's state and the client
 // connection — and runs the process: settings loaded, the main window run
-// modally until it closes, the dialing prefix restored.
+// modally until it closes, the dialing prefix restored.  However the window
+// ends — closed by the user, by the auto exit, or by a quit message — the
+// process goes on after it to the same shutdown steps.
 //
 // Front ends and tests build this object and nothing else; what differs
 // between them is only where the profile is and whether a betting client is
@@ -20,11 +22,14 @@
 #include "base/settings.h"
 #include "base/voting_terms.h"
 #include "betdata/bet_list_state.h"
+#include "clientdata/payout_tables.h"
 #include "clientdata/vote_log.h"
 #include "driver/bet_runner.h"
 #include "driver/client_connector.h"
 #include "driver/driver_state.h"
+#include "driver/modem_setting.h"
 #include "driver/pat_driver.h"
+#include "ui/auto_mode_state.h"
 #include "ui/main_window.h"
 
 namespace app {
@@ -58,6 +63,9 @@ public:
     // The main window while it runs; null before and after.
     ui::MainWindow* window() const { return window_.load(); }
     plat::Hwnd mainWindow() const;
+    // The settings profile (read-only for some front ends); valid once run()
+    // has loaded the settings.
+    base::ProfileStore& profile() { return *profile_; }
 
     base::Settings settings;
     base::MessageBoxNotifier notifier;
@@ -70,14 +78,16 @@ public:
     driver::PatDriver driver{driverState, terms, betFile, settings, notifier, runControl.programClock};
     driver::ClientConnector connector;
     driver::BetRun betRun{driver, runControl, runControl.runState, betList};
+    ui::AutoModeState autoMode;
+    clientdata::PayoutTables payoutTables;
+    driver::DialingPrefixState dialingPrefix;
 
 private:
     void openProfile();
-    void restoreDialingPrefix();
 
     // MainWindowShell
     void windowCreated(plat::Hwnd window) override;
-    bool acceptCaution(plat::Hwnd window) override;
+    void showCaution(plat::Hwnd window) override;
     ui::ExitChoice confirmExit(plat::Hwnd window) override;
     void startUpModem(plat::Hwnd window) override;
 

@@ -85,9 +85,14 @@ PayoutDialogChoice ShowPayoutFetchDialog(plat::Hwnd owner, base::Settings& setti
 }
 
 void PayoutFetchCommand(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
-                        driver::PatDriver& driver, clientdata::PayoutContext& payouts) {
-    if (ShowPayoutFetchDialog(owner, settings, profile) == PayoutDialogChoice::FetchNow)
-        ui::FetchAndReconcilePayouts(driver, payouts);
+                        driver::PatDriver& driver, clientdata::PayoutContext& payouts,
+                        const base::RunState& runState) {
+    if (ShowPayoutFetchDialog(owner, settings, profile) != PayoutDialogChoice::FetchNow) return;
+    if (runState.load() != base::kRunIdle) {
+        plat::messageBeep(plat::MB_ICONASTERISK);
+        return;
+    }
+    ui::FetchAndReconcilePayouts(driver, payouts);
 }
 
 void PayoutReportCommand(clientdata::PayoutContext& payouts, std::int64_t clock) {

@@ -8,7 +8,10 @@
 #include "clientdata/terms_reader.h"
 #include "driver/client_forms.h"
 #include "driver/close_client.h"
+#include "betdata/bet_file_load.h"
 #include "driver/driver_settings.h"
+#include "driver/modem_dialog.h"
+#include "driver/refresh_voting_terms.h"
 #include "driver/window_search.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
@@ -19,6 +22,8 @@
 #include "ui/main_commands.h"
 #include "ui/main_menus.h"
 #include "ui/main_window_layout.h"
+#include "ui/payout_fetch.h"
+#include "ui/window_dump.h"
 
 namespace ui {
 
@@ -27,6 +32,8 @@ namespace {
 constexpr int kWindowIcon = 128;
 // How long the start-up looks for the client's menu form.
 constexpr std::uint32_t kRunningClientWaitMs = 500;
+// The modem command shows dialog 144 without a countdown: the user closes it.
+constexpr int kModemCommandCountdown = 0;
 // The help file is the executable's name with this extension.
 constexpr const char* kHelpExtension = ".HLP";
 
@@ -44,12 +51,20 @@ std::string helpFilePath() {
 
 }  // namespace
 
-MainWindow::MainWindow(MainWindowModel& model, MainWindowShell& shell) : BetListWindow(model), shell_(shell) {
+MainWindow::MainWindow(MainWindowModel& model, MainWindowParts parts, MainWindowShell& shell)
+    : BetListWindow(model), parts_(parts), shell_(shell) {
     CommandTable& table = commands();
     table.setAction(kIdBet, [this] { onBet(); });
     table.setAction(kIdAutoMode, [this] { onAutoToggle(); });
     table.setAction(kIdHelp, [this] { openHelp(); });
     table.setAction(kIdConnectClient, [this] { connectClient(); });
+    table.setAction(kIdModemSettings, [this] {
+        driver::EditModemSettings(hwnd(), model_.settings, model_.profile, kModemCommandCountdown);
+    });
+    table.setAction(kIdWindowDump, [this] {
+        DumpClientWindows(model_.run.programClock.load());
+        listCommands().focusBetList();
+    });
     if (model.driver != nullptr) table.setAction(kIdFetchRaceCards, [this] { RunFetchRaceCards(*model_.driver); });
 }
 
@@ -102,9 +117,7 @@ void MainWindow::chooseTodaysBetFile() {
 // Declined: the window closes once the start-up is through, without the
 // exit confirmation.
 void MainWindow::showCautionUnlessSkipped() {
-    if (model_.settings.skipCyuui == 1 || shell_.acceptCaution(hwnd())) return;
-    model_.run.closeWithoutAsking = 1;
-    plat::postMessage(hwnd(), plat::WM_CLOSE, 0, 0);
+    if (model_.settings.skipCyuui != 1) shell_.showCaution(hwnd());
 }
 
 void MainWindow::lockWidthAndListGap() {
@@ -145,7 +158,7 @@ void MainWindow::loadTermsOfRunningClient() {
 // Posted, so that the client starts once the window is up.
 void MainWindow::startClientInBettingHours() {
     const int hour = plat::localTime(model_.run.programClock.load()).hour;
-    if (hour >= kFirstClientStartHour && hour <= kLastClientStartHour) postCommand(hwnd(), kIdConnectClient);
+    if (driver::InBettingHours(hour)) postCommand(hwnd(), kIdConnectClient);
 }
 
 void MainWindow::onAutoToggle() {
@@ -158,7 +171,7 @@ void MainWindow::onAutoToggle() {
     commands().find(kIdAutoMode)->setCaption(on ? kManualCaption : kAutoCaption);
     const plat::Hwnd list = item(kIdBetList);
     if (on) {
-        run.timerBetCursor = plat::now();
+        parts_.autoMode.timerBetCursor = plat::now();
         betData().refreshVoteLog();
         base::NextBetFilePath(model_.betFile, model_.settings.betFileDir, std::nullopt);
         listCommands().clear();
@@ -173,18 +186,11 @@ void MainWindow::onAutoToggle() {
     }
 }
 
-// The tick: a tick that arrives while another is open (inside a message
-// box) does nothing.  AutoMode's periodic work joins the run completion
-// and the program clock here.
+// The tick: AutoMode, with the run completion and the program clock.
 void MainWindow::onTimer() {
-    if (tickGuard_) return;
-    tickGuard_ = true;
-    if (model_.betRun != nullptr && RunHasEnded(model_.run.runState)) {
-        BetCommand bet = betCommand();
-        FinishRun(bet);
-    }
-    model_.run.programClock = plat::now();
-    tickGuard_ = false;
+    AutoMode autoMode{parts_.autoMode, model_.run,  model_.settings, model_.terms, model_.betFile,
+                      model_.voteLog.nextLogPath, hwnd(), *this};
+    OnTimer(autoMode);
 }
 
 void MainWindow::onCancel() { onCloseRequest(); }
@@ -194,6 +200,12 @@ void MainWindow::onCloseRequest() {
         switch (shell_.confirmExit(hwnd())) {
         case ExitChoice::Stay: return;
         case ExitChoice::CloseAndQuitClient:
+            // The BetRunner thread has the client while a run lasts: the
+            // window stays, and the client is left to the run.
+            if (runInProgress()) {
+                beepWhileRunning();
+                return;
+            }
             if (model_.driver != nullptr) driver::CloseClient(*model_.driver);
             break;
         case ExitChoice::Close: break;
@@ -257,6 +269,8 @@ void MainWindow::connectClient() {
     model_.connector->connectClient(base::kConnectTermsOnly);
 }
 
+void MainWindow::beepWhileRunning() { plat::messageBeep(plat::MB_ICONASTERISK); }
+
 void MainWindow::openHelp() { plat::winHelp(hwnd(), helpFilePath(), plat::HELP_FINDER); }
 
 plat::Lresult MainWindow::onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam, bool& handled) {
@@ -310,6 +324,37 @@ void MainWindow::loadNewVoteLog() {
                                        voteLogHost()};
     if (clientdata::LoadVoteLog(context, voteLog.nextLogPath, model_.run.programClock.load()) > 0)
         betData().showStatus();
+}
+
+void MainWindow::showBetStatus() { betData().showStatus(); }
+
+clientdata::PayoutContext MainWindow::payoutContext() {
+    return {model_.terms, parts_.payoutTables, model_.betFile, model_.settings.pat95Dir,
+            model_.settings.haraimodoshiInfoGetTime, voteLogHost(), model_.notifier};
+}
+
+void MainWindow::finishRun() {
+    if (model_.betRun == nullptr) return;
+    BetCommand bet = betCommand();
+    FinishRun(bet);
+}
+
+// Without a client to restart, the terms in force stand.
+int MainWindow::refreshVotingTerms() {
+    if (model_.driver == nullptr || !model_.refreshesVotingTerms) return 0;
+    return driver::RefreshVotingTerms(*model_.driver, model_.run);
+}
+
+void MainWindow::loadBetFile(const std::string& path) { betdata::LoadBetFile(betData(), path); }
+
+void MainWindow::fetchPayouts() {
+    if (model_.driver == nullptr) return;
+    clientdata::PayoutContext payouts = payoutContext();
+    FetchAndReconcilePayouts(*model_.driver, payouts);
+}
+
+void MainWindow::closeClient() {
+    if (model_.driver != nullptr) driver::CloseClient(*model_.driver);
 }
 
 }  // namespace ui

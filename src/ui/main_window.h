@@ -1,27 +1,35 @@
 // The program's main window: the bet-list window with the program's
 // start-up sequence, its commands from the buttons, the system menu and the
 // context menu, the 投票 command and its run, the AUTO/MANU switch, the
-// close request and the size rules, and the two-second timer.
+// close request and the size rules, and the two-second timer that drives
+// AutoMode.
 #pragma once
 
+#include "clientdata/payout_tables.h"
+#include "clientdata/reconcile_bet_log.h"
+#include "platform/window_frame.h"
+#include "ui/auto_mode.h"
+#include "ui/auto_mode_state.h"
 #include "ui/bet_command.h"
 #include "ui/bet_list_window.h"
-#include "platform/window_frame.h"
 #include "ui/main_window_shell.h"
 
 namespace ui {
 
 // The window's timer: id 1, every two seconds.
 constexpr plat::Uint kTickTimer = 1;
-constexpr plat::Uint kTickMs = 2000;
+constexpr plat::Uint kTickMs = kAutoTickMs;
 
-// The client is started at start-up within these hours of the program clock.
-constexpr int kFirstClientStartHour = 9;
-constexpr int kLastClientStartHour = 16;
+// What only the program's window keeps beside the bet-list model; the
+// application object owns it for the life of the process.
+struct MainWindowParts {
+    AutoModeState& autoMode;
+    clientdata::PayoutTables& payoutTables;
+};
 
-class MainWindow : public BetListWindow, private BetCommandHost {
+class MainWindow : public BetListWindow, private BetCommandHost, private AutoModeHost {
 public:
-    MainWindow(MainWindowModel& model, MainWindowShell& shell);
+    MainWindow(MainWindowModel& model, MainWindowParts parts, MainWindowShell& shell);
 
     // The AUTO/MANU switch (button 1021; also run by the start-up and by
     // FinishRun).
@@ -31,6 +39,10 @@ public:
     // and the gap between the window's bottom and the BetList's.
     int widthLock() const { return widthLock_; }
     int listBottomGap() const { return listBottomGap_; }
+
+    // What the payout commands work on, as of now: the terms, the payout
+    // tables, the bet log's directory, the client's path, the fetch time.
+    clientdata::PayoutContext payoutContext();
 
 protected:
     bool onInitDialog() override;
@@ -57,17 +69,27 @@ private:
     void onBet();
     void connectClient();
     void openHelp();
+    void beepWhileRunning();
 
     // BetCommandHost
     void reparseRequest(bool skipTermsCheck) override;
     void clearCommand() override;
     void focusBetList() override;
     void autoToggle() override { onAutoToggle(); }
-    void loadNewVoteLog() override;
+    void loadNewVoteLog() override;  // AutoModeHost's as well
     BetCommand betCommand();
 
+    // AutoModeHost
+    void finishRun() override;
+    void bet() override { onBet(); }
+    int refreshVotingTerms() override;
+    void loadBetFile(const std::string& path) override;
+    void showBetStatus() override;
+    void fetchPayouts() override;
+    void closeClient() override;
+
+    MainWindowParts parts_;
     MainWindowShell& shell_;
-    bool tickGuard_ = false;
     int widthLock_ = 0;
     int listBottomGap_ = 0;
 };

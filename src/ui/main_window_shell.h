@@ -8,7 +8,7 @@
 namespace ui {
 
 enum class ExitChoice {
-    Stay,                // the window stays open
+    Stay,                // ｷｬﾝｾﾙ or the dialog closed: the window stays open
     Close,               // OK
     CloseAndQuitClient,  // PATも終了: the betting client is closed first
 };
@@ -19,8 +19,10 @@ public:
     // The window exists: message boxes are owned by it and the driver
     // brings it forward.
     virtual void windowCreated(plat::Hwnd window) = 0;
-    // The start-up caution; true when it was accepted.
-    virtual bool acceptCaution(plat::Hwnd window) = 0;
+    // The start-up caution.  Declined, it sets closeWithoutAsking and posts
+    // a close request, so that the window closes without the exit
+    // confirmation once its start-up is through.
+    virtual void showCaution(plat::Hwnd window) = 0;
     virtual ExitChoice confirmExit(plat::Hwnd window) = 0;
     // The client's modem steps of the start-up: the modem dialog counting
     // down when "Modem Dialog Auto Close Sec" is set, then the line setting.
