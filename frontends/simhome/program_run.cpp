@@ -12,6 +12,7 @@ namespace simhome {
 namespace {
 
 constexpr const char* kUserProgram = "user";
+constexpr const char* kButtonClass = "Button";
 constexpr plat::Wparam kCtrlV = 0x16;
 // Where the user right-clicks: a spot of the window's own client area
 // beside the buttons, above the BetList.
@@ -49,6 +50,13 @@ std::string ProgramRun::controlText(int id) const {
     const plat::Hwnd c = control(id);
     const auto length = static_cast<std::size_t>(plat::sendMessage(c, plat::WM_GETTEXTLENGTH, 0, 0));
     return plat::getWindowText(c, length + 1);
+}
+
+std::vector<ProgramRun::Button> ProgramRun::buttons() const {
+    std::vector<Button> found;
+    for (plat::Hwnd c = plat::getWindow(mainWindow(), plat::GW_CHILD); c != 0; c = plat::getWindow(c, plat::GW_HWNDNEXT))
+        if (plat::getClassName(c) == kButtonClass) found.push_back({plat::getWindowText(c), plat::isWindowEnabled(c)});
+    return found;
 }
 
 bool ProgramRun::asUser(const std::function<void()>& fn, std::int64_t maxMs) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "frontends/simhome/ornel_desktop.h"
@@ -42,6 +43,13 @@ public:
     plat::Hwnd mainWindow() const { return program_->mainWindow(); }
     plat::Hwnd control(int id) const;
     std::string controlText(int id) const;
+    // The main window's push buttons in their order: caption and whether
+    // they are enabled.
+    struct Button {
+        std::string caption;
+        bool enabled = false;
+    };
+    std::vector<Button> buttons() const;
 
     // ---- the user's steps; each lets the program settle afterwards ----
     // Presses a button of the main window with the mouse.
