@@ -126,7 +126,7 @@ void ScriptedUser::onModal(Desktop& desktop, const ModalInfo& info) {
     Seen seen{info, 0, desktop.virtualMs()};
     const plat::Hwnd window = info.window;
 
-    if (!info.isMessageBox) {
+    if (!info.isMessageBox && !info.isMenu && !info.isOpenFile) {
         for (auto rule = dialogActions_.rbegin(); rule != dialogActions_.rend(); ++rule) {
             if (info.caption.compare(0, rule->first.size(), rule->first) != 0) continue;
             seen_.push_back(seen);
