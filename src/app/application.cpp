@@ -22,7 +22,7 @@ int Application::run() {
     base::LoadSettings(*profile_, settings, plat::now());
     if (options_.adjustSettings) options_.adjustSettings(settings);
 
-    const bool installed = options_.client == driver::ClientPresence::Installed;
+    const bool installed = clientInstalled();
     ui::MainWindowModel model{settings, *profile_, notifier, terms, voteLog, betList, betFile, runControl};
     model.connector = &connector;
     model.betRun = installed ? &betRun : nullptr;

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/message_box_notifier.h"
@@ -66,6 +67,8 @@ public:
     // The settings profile (read-only for some front ends); valid once run()
     // has loaded the settings.
     base::ProfileStore& profile() { return *profile_; }
+    // Whether a betting client is installed to be operated.
+    bool clientInstalled() const { return options_.client == driver::ClientPresence::Installed; }
 
     base::Settings settings;
     base::MessageBoxNotifier notifier;
@@ -79,8 +82,12 @@ public:
     driver::ClientConnector connector;
     driver::BetRun betRun{driver, runControl, runControl.runState, betList};
     ui::AutoModeState autoMode;
+    // The payouts of the last reconciliation (empty before the first).
     clientdata::PayoutTables payoutTables;
     driver::DialingPrefixState dialingPrefix;
+    // What the payout fetch of the payout dialog last returned (0 done, 1 a
+    // fetch was already running, -1 failed); none before the first.
+    std::optional<int> lastPayoutFetch;
 
 private:
     void openProfile();

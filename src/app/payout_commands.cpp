@@ -84,15 +84,15 @@ PayoutDialogChoice ShowPayoutFetchDialog(plat::Hwnd owner, base::Settings& setti
     }
 }
 
-void PayoutFetchCommand(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
-                        driver::PatDriver& driver, clientdata::PayoutContext& payouts,
-                        const base::RunState& runState) {
-    if (ShowPayoutFetchDialog(owner, settings, profile) != PayoutDialogChoice::FetchNow) return;
+std::optional<int> PayoutFetchCommand(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
+                                      driver::PatDriver& driver, clientdata::PayoutContext& payouts,
+                                      const base::RunState& runState) {
+    if (ShowPayoutFetchDialog(owner, settings, profile) != PayoutDialogChoice::FetchNow) return std::nullopt;
     if (runState.load() != base::kRunIdle) {
         plat::messageBeep(plat::MB_ICONASTERISK);
-        return;
+        return std::nullopt;
     }
-    ui::FetchAndReconcilePayouts(driver, payouts);
+    return ui::FetchAndReconcilePayouts(driver, payouts);
 }
 
 void PayoutReportCommand(clientdata::PayoutContext& payouts, std::int64_t clock) {

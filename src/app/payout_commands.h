@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/profile_store.h"
 #include "base/run_state.h"
@@ -15,9 +16,6 @@
 #include "platform/dialog.h"
 
 namespace app {
-
-constexpr int kCmdPayoutFetch = 32779;
-constexpr int kCmdPayoutReport = 32783;
 
 constexpr const char* kPayoutDialogCaption = "払戻情報の取得";
 // Control ids of the dialog.
@@ -41,12 +39,13 @@ enum class PayoutDialogChoice { Cancel, Saved, FetchNow };
 PayoutDialogChoice ShowPayoutFetchDialog(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile);
 
 // Command 32779: the dialog, and after 今すぐ取得 the fetch and
-// reconciliation (ui::FetchAndReconcilePayouts).  The payout context is the
-// one of the moment the command runs.  While a run lasts the BetRunner
-// thread operates the client: 今すぐ取得 then only beeps.
-void PayoutFetchCommand(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
-                        driver::PatDriver& driver, clientdata::PayoutContext& payouts,
-                        const base::RunState& runState);
+// reconciliation (ui::FetchAndReconcilePayouts), whose result is returned
+// (none when the dialog did not fetch).  The payout context is the one of
+// the moment the command runs.  While a run lasts the BetRunner thread
+// operates the client: 今すぐ取得 then only beeps, and nothing is fetched.
+std::optional<int> PayoutFetchCommand(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
+                                      driver::PatDriver& driver, clientdata::PayoutContext& payouts,
+                                      const base::RunState& runState);
 
 // Command 32783: ReconcileBetLog on the date of clock (the program clock),
 // then the payout report, whether or not the setting asks for one after

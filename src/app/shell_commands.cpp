@@ -23,10 +23,14 @@ void BindShellCommands(ui::MainWindow& window, Application& p) {
         ShowVersion(w->hwnd(), p.terms);
         w->listCommands().focusBetList();
     });
-    table.setAction(ui::kIdPayoutFetch, [w, &p] {
-        clientdata::PayoutContext payouts = w->payoutContext();
-        PayoutFetchCommand(w->hwnd(), p.settings, p.profile(), p.driver, payouts, p.runControl.runState);
-    });
+    if (p.clientInstalled()) {
+        table.setAction(ui::kIdPayoutFetch, [w, &p] {
+            clientdata::PayoutContext payouts = w->payoutContext();
+            if (const std::optional<int> fetched = PayoutFetchCommand(w->hwnd(), p.settings, p.profile(), p.driver,
+                                                                      payouts, p.runControl.runState))
+                p.lastPayoutFetch = fetched;
+        });
+    }
     table.setAction(ui::kIdPayoutReport, [w, &p] {
         clientdata::PayoutContext payouts = w->payoutContext();
         PayoutReportCommand(payouts, p.runControl.programClock.load());

@@ -4,6 +4,7 @@
 // and the list afterwards.
 #include <algorithm>
 
+#include "app/payout_commands.h"
 #include "base/strings.h"
 #include "main_window_fixture.h"
 #include "platform/window.h"
@@ -80,16 +81,22 @@ TEST_F(BetCommand, DuringTheRunOnlyStopWorksAndClientCommandsBeep) {
         enabled.push_back(plat::isWindowEnabled(run().control(id)));
     EXPECT_EQ(enabled, (std::vector<bool>{true, false, false, false, false, false}));
 
+    // The payout dialog itself opens (its fetch time is no business of the
+    // run's); its 今すぐ取得 only beeps.
+    user.onDialog(app::kPayoutDialogCaption, [](sim::Desktop&, const sim::ModalInfo& info) {
+        sim::pressButton(info.window, app::kIdFetchNow);
+    });
     const std::size_t beepsBefore = beeps().size();
     ASSERT_TRUE(desktop.call("user", [window] {
         sim::chooseSystemMenuEntry(window, ui::kIdConnectClient);
+        sim::chooseSystemMenuEntry(window, ui::kIdPayoutFetch);
         plat::postMessage(window, plat::WM_COMMAND, plat::makeWparam(ui::kIdClear, plat::BN_CLICKED), 0);
     }));
     ASSERT_TRUE(desktop.runUntil([&] { return program().runControl.runState.load() == base::kRunIdle; },
                                  3'600'000));
     const std::vector<plat::Uint> after = beeps();
     EXPECT_EQ(std::vector<plat::Uint>(after.begin() + static_cast<long>(beepsBefore), after.end()),
-              (std::vector<plat::Uint>{plat::MB_ICONASTERISK, plat::MB_ICONASTERISK}));
+              (std::vector<plat::Uint>{plat::MB_ICONASTERISK, plat::MB_ICONASTERISK, plat::MB_ICONASTERISK}));
     EXPECT_EQ(ledgerText().size(), 4 * std::string("001: 東京  1R 馬連 03-05     1000\r\n").size())
         << "the list was not cleared under the run";
     EXPECT_EQ(run().controlText(ui::kIdBet), "投票");
