@@ -11,5 +11,7 @@ extern const Command kSimConnectCommand;
 // `ornel sim bet`: a bet file placed by the 投票 command.
 extern const Command kSimBetCommand;
 extern const Command kSimPayoutCommand;
+// `ornel sim script`: the whole program played by a script of user steps.
+extern const Command kSimScriptCommand;
 
 }  // namespace cli

@@ -33,10 +33,12 @@ bool ProgramRun::start(std::int64_t maxMs) {
     return up && mainWindow() != 0 && settle(maxMs);
 }
 
-bool ProgramRun::settled() const {
+bool ProgramRun::settled() const { return windowWaiting() && desk_.desktop().programIdle(kOrnelProgram); }
+
+bool ProgramRun::windowWaiting() const {
     const sim::Desktop& desktop = desk_.desktop();
     const plat::Hwnd window = mainWindow();
-    return window != 0 && desktop.programIdle(kOrnelProgram) &&
+    return window != 0 && desktop.windowThreadIdle(window) &&
            desktop.modalWindows(kOrnelProgram) == std::vector<plat::Hwnd>{window};
 }
 
@@ -61,7 +63,7 @@ std::vector<ProgramRun::Button> ProgramRun::buttons() const {
 
 bool ProgramRun::asUser(const std::function<void()>& fn, std::int64_t maxMs) {
     if (!desk_.desktop().call(kUserProgram, fn, maxMs)) return false;
-    return ended() || settle(maxMs);
+    return ended() || !settleAfterSteps_ || settle(maxMs);
 }
 
 bool ProgramRun::click(int buttonId) {
@@ -152,6 +154,7 @@ bool ProgramRun::close(std::int64_t maxMs) {
     if (window == 0) return ended();
     if (!desk_.desktop().call(kUserProgram, [window] { plat::postMessage(window, plat::WM_CLOSE, 0, 0); }, maxMs))
         return false;
+    if (!settleAfterSteps_) return true;
     return desk_.desktop().runUntil([this] { return ended() || settled(); }, maxMs);
 }
 

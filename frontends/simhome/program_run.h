@@ -37,6 +37,9 @@ public:
     // Whether the program waits for time or input with its main window's
     // loop running and no box or dialog of its own open.
     bool settled() const;
+    // The same for the main window's thread alone: it has taken every input
+    // and waits, while another thread of the program (a run) may be busy.
+    bool windowWaiting() const;
     // Whether the process has ended (its main window closed).
     bool ended() const { return desk_.ornelEnded(); }
 
@@ -52,6 +55,9 @@ public:
     std::vector<Button> buttons() const;
 
     // ---- the user's steps; each lets the program settle afterwards ----
+    // Unless switched off: the steps then only hand the user's input over,
+    // and the caller times what follows (a script with its own waits).
+    void setSettleAfterSteps(bool settle) { settleAfterSteps_ = settle; }
     // Presses a button of the main window with the mouse.
     bool click(int buttonId);
     // Right-clicks the window and chooses the entry of the context menu.
@@ -80,7 +86,8 @@ public:
     bool placeBets(BetOutcome& outcome, int stopAfterLines = 0, std::int64_t maxMs = 6 * 3'600'000);
 
     // Asks the main window to close and drives until the process ended or
-    // the program waits again (the window stayed open).
+    // the program waits again (the window stayed open); without settling,
+    // only asks.
     bool close(std::int64_t maxMs = 3'600'000);
 
     // Runs fn as the user (a thread of the "user" program), then settles.
@@ -91,6 +98,7 @@ private:
 
     OrnelDesktop& desk_;
     std::shared_ptr<app::Application> program_;
+    bool settleAfterSteps_ = true;
 };
 
 }  // namespace simhome

@@ -28,6 +28,7 @@ int Application::run() {
     model.betRun = installed ? &betRun : nullptr;
     model.driver = &driver;
     model.refreshesVotingTerms = installed;
+    model.clientOperated = options_.clientOperated;
     {
         ui::MainWindow window(model, {autoMode, payoutTables}, *this);
         BindShellCommands(window, *this);

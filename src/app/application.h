@@ -48,6 +48,9 @@ struct ProgramOptions {
     // Runs once the settings are loaded, before the main window starts
     // (directories named on a command line).
     std::function<void(base::Settings&)> adjustSettings;
+    // Told after each command that operated the betting client, with the
+    // command's id and the operation's result (see ui::MainWindowModel).
+    std::function<void(int command, int result)> clientOperated;
 };
 
 class Application : private ui::MainWindowShell {
@@ -67,6 +70,7 @@ public:
     // The settings profile (read-only for some front ends); valid once run()
     // has loaded the settings.
     base::ProfileStore& profile() { return *profile_; }
+    const ProgramOptions& options() const { return options_; }
     // Whether a betting client is installed to be operated.
     bool clientInstalled() const { return options_.client == driver::ClientPresence::Installed; }
 

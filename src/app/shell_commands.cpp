@@ -26,9 +26,11 @@ void BindShellCommands(ui::MainWindow& window, Application& p) {
     if (p.clientInstalled()) {
         table.setAction(ui::kIdPayoutFetch, [w, &p] {
             clientdata::PayoutContext payouts = w->payoutContext();
-            if (const std::optional<int> fetched = PayoutFetchCommand(w->hwnd(), p.settings, p.profile(), p.driver,
-                                                                      payouts, p.runControl.runState))
-                p.lastPayoutFetch = fetched;
+            const std::optional<int> fetched =
+                PayoutFetchCommand(w->hwnd(), p.settings, p.profile(), p.driver, payouts, p.runControl.runState);
+            if (!fetched) return;
+            p.lastPayoutFetch = fetched;
+            if (p.options().clientOperated) p.options().clientOperated(ui::kIdPayoutFetch, *fetched);
         });
     }
     table.setAction(ui::kIdPayoutReport, [w, &p] {

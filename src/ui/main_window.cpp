@@ -65,7 +65,10 @@ MainWindow::MainWindow(MainWindowModel& model, MainWindowParts parts, MainWindow
         DumpClientWindows(model_.run.programClock.load());
         listCommands().focusBetList();
     });
-    if (model.driver != nullptr) table.setAction(kIdFetchRaceCards, [this] { RunFetchRaceCards(*model_.driver); });
+    if (model.driver != nullptr) {
+        table.setAction(kIdFetchRaceCards,
+                        [this] { reportClientOperation(kIdFetchRaceCards, RunFetchRaceCards(*model_.driver)); });
+    }
 }
 
 bool MainWindow::onInitDialog() {
@@ -163,9 +166,11 @@ void MainWindow::startClientInBettingHours() {
 
 void MainWindow::onAutoToggle() {
     base::RunControl& run = model_.run;
-    if (model_.terms.termsChecked != 0 && model_.connector != nullptr &&
-        model_.connector->connectClient(base::kConnectTermsOnly) == -1)
-        return;
+    if (model_.terms.termsChecked != 0 && model_.connector != nullptr) {
+        const int connected = model_.connector->connectClient(base::kConnectTermsOnly);
+        reportClientOperation(kIdAutoMode, connected);
+        if (connected == -1) return;
+    }
     const bool on = run.autoMode.load() == 0;
     run.autoMode = on ? 1 : 0;
     commands().find(kIdAutoMode)->setCaption(on ? kManualCaption : kAutoCaption);
@@ -266,7 +271,11 @@ void MainWindow::onBet() {
 void MainWindow::connectClient() {
     if (model_.connector == nullptr) return;
     plat::WaitCursor wait;
-    model_.connector->connectClient(base::kConnectTermsOnly);
+    reportClientOperation(kIdConnectClient, model_.connector->connectClient(base::kConnectTermsOnly));
+}
+
+void MainWindow::reportClientOperation(int command, int result) {
+    if (model_.clientOperated) model_.clientOperated(command, result);
 }
 
 void MainWindow::beepWhileRunning() { plat::messageBeep(plat::MB_ICONASTERISK); }

@@ -70,6 +70,7 @@ private:
     void connectClient();
     void openHelp();
     void beepWhileRunning();
+    void reportClientOperation(int command, int result);
 
     // BetCommandHost
     void reparseRequest(bool skipTermsCheck) override;

@@ -155,8 +155,11 @@ TEST_F(CloseAndFrame, HelpOpensTheHelpFileAndQuitsWithTheWindow) {
     ASSERT_TRUE(run().click(ui::kIdHelp));
     EXPECT_EQ(helpRequests(plat::HELP_FINDER), 1u);
     EXPECT_EQ(helpRequests(plat::HELP_QUIT), 0u);
-    for (const auto& e : desktop.trace())
-        if (e.kind == sim::TraceEvent::Kind::Help) EXPECT_EQ(e.text, desk.directory() + "Ornel.HLP");
+    for (const auto& e : desktop.trace()) {
+        if (e.kind == sim::TraceEvent::Kind::Help) {
+            EXPECT_EQ(e.text, desk.directory() + "Ornel.HLP");
+        }
+    }
     ASSERT_TRUE(run().close());
     EXPECT_TRUE(run().ended());
     EXPECT_EQ(helpRequests(plat::HELP_QUIT), 1u);
@@ -193,7 +196,9 @@ TEST_P(DialingPrefixOnTheWayOut, ThePrefixFromBeforeStartUpIsBack) {
     start();
     EXPECT_EQ(prefix(), "0077") << "the configuration in use sets its prefix";
 
-    if (GetParam() == WayOut::Close) ASSERT_TRUE(run().close());
+    if (GetParam() == WayOut::Close) {
+        ASSERT_TRUE(run().close());
+    }
     ASSERT_TRUE(desktop.runUntil([&] { return run().ended(); }, 600'000));
     EXPECT_EQ(prefix(), "0088");
     bool poweredOff = false;

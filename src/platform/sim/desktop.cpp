@@ -163,18 +163,35 @@ User* Desktop::user() const { return impl_->user; }
 
 namespace sim {
 
+namespace {
+
+// Waiting for messages with none to take: no posted message, no send, no
+// timer due.
+bool threadIdle(Desktop::Impl& d, const SimThread& t) {
+    if (t.state != ThreadState::WaitingMessage || !t.posted.empty() || !t.incoming.empty() || t.quitPending)
+        return false;
+    const Timer* timer = d.timers.earliest(t);
+    return !(timer && timer->due.time <= d.scheduler.now());
+}
+
+}  // namespace
+
 bool Desktop::programIdle(const std::string& program) const {
     Impl& d = *impl_;
     bool any = false;
     for (SimThread* t : d.scheduler.threads()) {
         if (t->isHarness || t->state == ThreadState::Finished || d.programOf(*t) != program) continue;
         any = true;
-        if (t->state != ThreadState::WaitingMessage || !t->posted.empty() || !t->incoming.empty() || t->quitPending)
-            return false;
-        const Timer* timer = d.timers.earliest(*t);
-        if (timer && timer->due.time <= d.scheduler.now()) return false;
+        if (!threadIdle(d, *t)) return false;
     }
     return any;
+}
+
+bool Desktop::windowThreadIdle(plat::Hwnd window) const {
+    Impl& d = *impl_;
+    const Window* w = d.windows.find(window);
+    return w != nullptr && w->alive && w->thread != nullptr && w->thread->state != ThreadState::Finished &&
+           threadIdle(d, *w->thread);
 }
 
 std::vector<plat::Hwnd> Desktop::modalWindows(const std::string& program) const {

@@ -155,6 +155,9 @@ public:
     // to do (no posted message, no send, no timer due): what it does next
     // depends on time or input.  A thread may wait inside a modal loop.
     bool programIdle(const std::string& program) const;
+    // The same for the one thread that owns the window (its program's other
+    // threads may be busy).
+    bool windowThreadIdle(plat::Hwnd window) const;
     // The program's modal windows whose loops run (dialogs run as the main
     // window included), oldest first.
     std::vector<plat::Hwnd> modalWindows(const std::string& program) const;
