@@ -10,5 +10,6 @@ namespace cli {
 extern const Command kSimConnectCommand;
 // `ornel sim bet`: a bet file placed by the 投票 command.
 extern const Command kSimBetCommand;
+extern const Command kSimDayCommand;
 
 }  // namespace cli
