@@ -47,7 +47,8 @@ bool parseOptions(const Args& args, DayOptions& o, std::string& error) {
     std::string date;
     while (options.next()) {
         const std::string& a = options.current();
-        if (a == "--now" || a == "--scale") {
+        // The day starts at 08:50 of --date.
+        if (a == "--now") {
             error = options.notTaken();
             return false;
         }
@@ -129,7 +130,8 @@ int runSimDay(const Args& args) {
 
 extern const Command kSimDayCommand = {
     "day",
-    "--home DIR --date YYYY-MM-DD [--seed S] [--files N] [--timer-files N] [--fault NAME]... [--utf8|--sjis]",
+    "--home DIR --date YYYY-MM-DD [--seed S] [--files N] [--timer-files N] [--scale X] [--fault NAME]... "
+    "[--utf8|--sjis]",
     "Runs a whole race day in virtual time in the simulated home DIR: Ornel starts\n"
     "at 08:50 in AUTO mode (start-up caution skipped, payouts fetched and reported\n"
     "at 16:50, auto exit at 17:00; the home's profile keeps its own values), and a\n"
@@ -148,8 +150,8 @@ extern const Command kSimDayCommand = {
     "  --files N           bet files the prediction program writes (0 to 99; default 8)\n"
     "  --timer-files N     timer-bet files it writes (0 to 99; default 2)\n"
     "  --seed S            the seed of the generated day and of the files\n"
-    "The other home options (--home, --fault) and --utf8, --sjis: see ornel sim\n"
-    "--help.\n",
+    "The other home options (--home, --scale, --fault) and --utf8, --sjis: see\n"
+    "ornel sim --help.\n",
     runSimDay,
 };
 
