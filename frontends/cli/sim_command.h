@@ -10,6 +10,8 @@ namespace cli {
 extern const Command kSimConnectCommand;
 // `ornel sim bet`: a bet file placed by the 投票 command.
 extern const Command kSimBetCommand;
+extern const Command kSimPayoutCommand;
+// `ornel sim day`: a whole race day in AUTO mode.
 extern const Command kSimDayCommand;
 
 }  // namespace cli
