@@ -7,6 +7,7 @@
 
 #include "base/strings.h"
 #include "betclient/centre/centre.h"
+#include "clientdata/payout_report.h"
 #include "frontends/simhome/program_run.h"
 #include "frontends/simhome/race_day_check.h"
 #include "platform/clock.h"
@@ -22,7 +23,6 @@ namespace {
 constexpr std::int64_t kFilePollMs = 1000;
 // Each deadline alarm flashes the main window's caption this many times.
 constexpr int kFlashesPerAlarm = 6;
-constexpr int kYearDigits = 100;
 // The prediction program's race-card directory, where it keeps the day's
 // start times: on the host, and as the day's "Target Dir" names it.
 constexpr const char* kRaceCardFolder = "target/";
@@ -42,10 +42,13 @@ std::optional<std::int64_t> hostChangeOf(const std::string& path) {
     return static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
 }
 
+// The day's payout report in the bet-file directory.
 std::string reportPath(const std::string& betDir, const plat::LocalTime& date) {
-    char name[32];
-    std::snprintf(name, sizeof name, "Hi%02d%02d%02d.Txt", date.year % kYearDigits, date.month, date.day);
-    return betDir + name;
+    base::VotingTerms day;
+    day.termsYear = date.year;
+    day.termsMonth = date.month;
+    day.termsDay = date.day;
+    return clientdata::PayoutReportPath(base::CurrentBetFile{betDir}, day);
 }
 
 // Follows the day from the harness: the run state and the files, whenever
