@@ -52,7 +52,8 @@ MainWindow::MainWindow(MainWindowModel& model, MainWindowShell& shell) : BetList
     table.setAction(kIdAutoMode, [this] { onAutoToggle(); });
     table.setAction(kIdHelp, [this] { openHelp(); });
     table.setAction(kIdConnectClient, [this] { connectClient(); });
-    if (model.driver != nullptr) table.setAction(kIdFetchRaceCards, [this] { RunFetchRaceCards(*model_.driver); });
+    if (model.driver != nullptr)
+        table.setAction(kIdFetchRaceCards, [this] { raceCardFetchResult_ = RunFetchRaceCards(*model_.driver); });
 }
 
 bool MainWindow::onInitDialog() {
