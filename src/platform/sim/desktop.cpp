@@ -46,7 +46,7 @@ void destroyWindowsOf(Desktop::Impl& d, const SimThread* thread) {
 Desktop::Impl::Impl(Desktop& owner, Options opts)
     : self(owner),
       options(std::move(opts)),
-      scheduler(options.realTime),
+      scheduler(options.realTime, options.speed),
       windows(options.screenWidth, options.screenHeight, &scheduler.harness()) {
     scheduler.setHooks(
         [this](const SimThread& t) -> std::optional<EventKey> {

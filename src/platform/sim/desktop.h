@@ -93,6 +93,7 @@ public:
         std::string directory;        // holds the Windows directory, drive root and registry
         std::int64_t startTime = 0;   // seconds since 1970 (UTC) at virtual time 0
         bool realTime = false;
+        int speed = 1;                // real-time mode: virtual ms per wall ms (1 = the wall clock)
         int screenWidth = 1024;
         int screenHeight = 768;
     };

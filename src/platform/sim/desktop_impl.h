@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ struct Desktop::Impl {
     User* user = nullptr;
     std::string clipboard;
     plat::Hwnd focus = 0;
+    std::set<plat::Wparam> keysDown;  // as the keyboard messages were taken off the queues
     plat::Hwnd foreground = 0;
 
     std::string programOf(const SimThread& thread) const { return programs.nameOf(thread.program); }

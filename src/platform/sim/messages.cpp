@@ -31,6 +31,12 @@ plat::Lresult sendAcrossThreads(Desktop::Impl& d, SimThread& caller, SimThread& 
     return request->result;
 }
 
+// The keyboard's state follows the key messages as they are taken.
+void noteKeyState(Desktop::Impl& d, const plat::Msg& msg) {
+    if (msg.message == plat::WM_KEYDOWN) d.keysDown.insert(msg.wParam);
+    if (msg.message == plat::WM_KEYUP) d.keysDown.erase(msg.wParam);
+}
+
 }  // namespace
 
 plat::Lresult callProc(Desktop::Impl& d, plat::Hwnd hwnd, plat::Uint message, plat::Wparam wParam,
@@ -59,7 +65,10 @@ Retrieved retrieveMessage(Desktop::Impl& d, SimThread& thread, plat::Msg& msg, c
         if (how.stop && how.stop()) return Retrieved::Stopped;
         if (!thread.posted.empty()) {
             msg = thread.posted.front();
-            if (how.remove) thread.posted.pop_front();
+            if (how.remove) {
+                thread.posted.pop_front();
+                noteKeyState(d, msg);
+            }
             return Retrieved::Message;
         }
         if (thread.quitPending) {

@@ -1,4 +1,5 @@
 // The nested message loop of a modal window (message boxes, dialogs).
+#include "platform/sim/dialogs/dialog_keys.h"
 #include "platform/sim/message_queue.h"
 #include "platform/sim/text_match.h"
 
@@ -62,7 +63,8 @@ void traceBox(Desktop::Impl& d, TraceEvent::Kind kind, const ModalInfo& info, st
     d.self.record(std::move(e));
 }
 
-// Pumps the thread's messages until the window's loop ends; the result.
+// Pumps the thread's messages until the window's loop ends, with the
+// dialog's keyboard handling first; the result.
 int pumpUntilEnded(Desktop::Impl& d, SimThread& thread, Window& w) {
     Retrieval how;
     how.stop = [&] { return !w.alive || w.modal.ended; };
@@ -75,6 +77,8 @@ int pumpUntilEnded(Desktop::Impl& d, SimThread& thread, Window& w) {
             plat::postQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
             return plat::IDCANCEL;
         }
+        if (isDialogMessage(w.hwnd, msg)) continue;
+        translateMessage(msg);
         plat::dispatchMessage(msg);
     }
 }
