@@ -82,6 +82,8 @@ bool SimHome::open(const SimHomeOptions& options, std::string& error) {
     sim::Desktop::Options desktopOptions;
     desktopOptions.directory = home_;
     desktopOptions.startTime = options.startTime;
+    desktopOptions.realTime = options.realTime;
+    desktopOptions.speed = options.speed;
     desktop_ = std::make_unique<sim::Desktop>(desktopOptions);
     desktop_->setUser(&user_);
     user_.ignoreProgram(kClientProgram);  // the driver answers the client's boxes

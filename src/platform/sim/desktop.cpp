@@ -112,6 +112,11 @@ void Desktop::registerProgram(const std::string& name, const std::string& filePa
 
 bool Desktop::programRunning(ProgramId id) const { return impl_->scheduler.programAlive(id); }
 
+std::string Desktop::programOf(plat::Hwnd window) const {
+    Window* w = impl_->windows.find(window);
+    return w ? impl_->programOf(*w) : std::string();
+}
+
 bool Desktop::run(std::int64_t maxMs) {
     Scheduler& s = impl_->scheduler;
     return s.drive(nullptr, deadlineAfter(s.now(), maxMs), {.returnWhenIdle = true}) == Scheduler::End::Idle;

@@ -116,6 +116,8 @@ public:
     void registerProgram(const std::string& name, const std::string& filePattern,
                          std::function<void(const std::string& exePath)> main);
     bool programRunning(ProgramId id) const;
+    // The name of the program whose thread made a window ("" for none).
+    std::string programOf(plat::Hwnd window) const;
 
     // ---- running (harness thread only) ----
     // Runs until no simulated thread can run and no event is pending, or
