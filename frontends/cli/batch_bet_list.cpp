@@ -55,10 +55,7 @@ std::string betDirectorySetting(const std::string& directory) {
     return directory + '/';
 }
 
-BatchBetList::BatchBetList(std::string iniPath) : iniPath_(std::move(iniPath)) {
-    // Without terms the day has all its bets still to buy.
-    terms.betsRemaining = base::kBetsPerDay;
-}
+BatchBetList::BatchBetList(std::string iniPath) : iniPath_(std::move(iniPath)) {}
 
 bool BatchBetList::run(HeadlessDesktop& desk, std::int64_t now,
                        std::function<void(ui::BetListWindow&)> script) {

@@ -78,4 +78,9 @@ int commandError(const std::string& name, const std::string& reason) {
     return kExitUsage;
 }
 
+int operationFailed(const std::string& name, const std::string& reason) {
+    commandError(name, reason);
+    return kExitFailed;
+}
+
 }  // namespace cli

@@ -46,6 +46,9 @@ int usageError(const std::string& name, const std::string& reason);
 // "ornel NAME: reason" on standard error; returns kExitUsage.  For files and
 // homes that cannot be used.
 int commandError(const std::string& name, const std::string& reason);
+// The same message; returns kExitFailed.  For an operation that ran and
+// failed without a result to print.
+int operationFailed(const std::string& name, const std::string& reason);
 
 using base::kVersionText;
 

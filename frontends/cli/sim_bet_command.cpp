@@ -13,6 +13,7 @@
 #include "frontends/cli/headless_desktop.h"
 #include "frontends/cli/ledger_lines.h"
 #include "frontends/cli/option_reader.h"
+#include "frontends/cli/run_limit.h"
 #include "frontends/cli/sim_command.h"
 #include "frontends/cli/sim_home_options.h"
 #include "frontends/cli/list_fit.h"
@@ -66,6 +67,7 @@ struct BetOutcome {
     std::int16_t result = 0;
     std::int64_t virtualMs = 0;
     std::string listAfter;
+    std::optional<base::Settings> settings;  // as the run read them
 };
 
 // Ornel's window thread: its settings from the home's profile, the main
@@ -74,6 +76,7 @@ void betOnDesktop(const BetOptions& o, const std::string& betText, BetOutcome& o
     reportDroppedInput(kName, betText, bytesTheListKeeps(betText));
     base::FileProfileStore profile(base::ProgramProfilePath());
     BetRunWorld world(profile, plat::now());
+    out.settings = world.settings;
     BetWindow window(world, betText, o.stopAfterLines);
     window.doModal(0);
     out.result = window.runResult();
@@ -102,7 +105,7 @@ int runSimBet(const Args& args) {
     if (!home.open(o.home, error)) return commandError(kName, error);
     BetOutcome outcome;
     if (!home.runOrnel([&] { betOnDesktop(o, betText, outcome); }, kRunLimitMs))
-        return commandError(kName, "the run did not end");
+        return operationFailed(kName, didNotEnd("the run", kRunLimitMs, outcome.settings));
 
     const bool utf8 = o.encoding.utf8Output();
     std::printf("result %d\n", outcome.result);

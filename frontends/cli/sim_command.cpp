@@ -48,7 +48,7 @@ extern const Command kSimCommand = {
     "  --now TIME     virtual time starts at \"YYYY-MM-DD HH:MM\" (default: now); a\n"
     "                 new home's client gets a generated day for that date\n"
     "  --seed S       the seed of the generated day (a whole number)\n"
-    "  --scale X      the client's forms drawn X times their design size (0.5 to 3)\n"
+    "  --scale X      the client's forms drawn X times their design size (0.5 to 1.6)\n"
     "  --fault NAME   a fault of the client for this run (repeatable)\n"
     "  --utf8         UTF-8 output whatever the locale\n"
     "  --sjis         Shift-JIS output whatever the locale\n"

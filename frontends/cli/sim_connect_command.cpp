@@ -3,6 +3,7 @@
 // and reports what happened.
 #include <atomic>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "base/load_settings.h"
@@ -15,6 +16,7 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/headless_desktop.h"
 #include "frontends/cli/option_reader.h"
+#include "frontends/cli/run_limit.h"
 #include "frontends/cli/sim_command.h"
 #include "frontends/cli/sim_home_options.h"
 #include "frontends/cli/terminal_encoding.h"
@@ -57,10 +59,14 @@ bool parseOptions(const Args& args, ConnectOptions& o, std::string& error) {
     return home.complete(error) && o.encoding.complete(error);
 }
 
+// Longest virtual time a connection may take.
+constexpr std::int64_t kConnectLimitMs = 3'600'000;
+
 struct ConnectResult {
     int result = -1;
     std::int64_t virtualMs = 0;
     int termsChecked = 0;
+    std::optional<base::Settings> settings;  // as the connection read them
 };
 
 // Ornel's window thread: its settings, a main window to come forward for
@@ -70,6 +76,7 @@ void connectOnDesktop(const ConnectOptions& o, ConnectResult& out) {
     base::Settings settings;
     base::FileProfileStore profile(base::ProgramProfilePath());
     base::LoadSettings(profile, settings, clock);
+    out.settings = settings;
 
     plat::registerClass(kMainWindowClass, plat::defWindowProc);
     plat::CreateParams window;
@@ -112,7 +119,8 @@ int runSimConnect(const Args& args) {
     simhome::SimHome home;
     if (!home.open(o.home, error)) return commandError(kName, error);
     ConnectResult result;
-    if (!home.runOrnel([&] { connectOnDesktop(o, result); })) return commandError(kName, "the connection did not end");
+    if (!home.runOrnel([&] { connectOnDesktop(o, result); }, kConnectLimitMs))
+        return operationFailed(kName, didNotEnd("the connection", kConnectLimitMs, result.settings));
 
     const bool utf8 = o.encoding.utf8Output();
     std::printf("result %d\n", result.result);

@@ -10,8 +10,12 @@ namespace cli {
 
 namespace {
 
-constexpr double kSmallestScale = 0.5;  // what the client draws
-constexpr double kLargestScale = 3.0;
+// The scales at which Ornel can operate the client.  The client draws its
+// forms from 0.5 to 3 times their size, but from about 1.63 on its bracket
+// grid is 20 pixels or more high, and the driver, which tells the bracket
+// grid by its single row under 20 pixels, cannot enter a 枠連 bet.
+constexpr double kSmallestScale = 0.5;
+constexpr double kLargestScale = 1.6;
 
 // A fault line's name: up to '=' or a blank.
 std::string faultName(const std::string& line) { return line.substr(0, line.find_first_of("= ")); }
@@ -40,7 +44,7 @@ HomeOption SimHomeOptionReader::take(OptionReader& options, std::string& error) 
         const double scale = std::strtod(v.c_str(), &end);
         // Written so that "nan" fails too.
         if (v.empty() || *end != '\0' || !(scale >= kSmallestScale && scale <= kLargestScale)) {
-            error = "--scale takes a number from 0.5 to 3, not \"" + v + "\"";
+            error = "--scale takes a number from 0.5 to 1.6 (larger forms cannot take 枠連 bets), not \"" + v + "\"";
             return HomeOption::Invalid;
         }
         home_.faults.push_back("scale=" + v);

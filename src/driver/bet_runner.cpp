@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/bet_list_edit.h"
-#include "driver/bet_runner_line.h"
+#include "base/bet_line_read_back.h"
 #include "driver/connect_client.h"
 #include "driver/driver_settings.h"
 #include "driver/enter_bet.h"
@@ -75,8 +75,8 @@ void BetRunner(BetRun& run, plat::Hwnd listEdit) {
             if (stopRequested(run)) return endEarly(run, listEdit, groupStart);
             char line[kRunnerLineBytes];
             list.readLine(i, line, sizeof line);
-            ReadBackBet bet;
-            if (ReadBackLine(line, bet)) {
+            base::ReadBackBet bet;
+            if (base::ReadBackLine(line, bet)) {
                 int entered = 0;
                 if (!EnterBet(driver, kDayToday, bet, entered)) {
                     failed = true;

@@ -22,11 +22,6 @@ void enable(const BetCommand& command, std::initializer_list<int> ids, bool on) 
     for (const int id : ids) plat::enableWindow(item(command, id), on);
 }
 
-bool listIsEmpty(plat::Hwnd list) {
-    char first[kFirstLineBytes];
-    return base::EditBetList(list).readLine(0, first, sizeof first) == 0;
-}
-
 void startRun(BetCommand& command) {
     driver::PatDriver& driver = command.run.driver;
     command.host.reparseRequest(false);
@@ -34,7 +29,7 @@ void startRun(BetCommand& command) {
         betdata::LimitDecision::Abort)
         return;
     const plat::Hwnd list = item(command, kIdBetList);
-    if (listIsEmpty(list)) {
+    if (BetListFirstLineEmpty(list)) {
         driver.notifier.beep(plat::MB_ICONASTERISK);
         command.host.focusBetList();
         return;
@@ -69,6 +64,11 @@ void OnBet(BetCommand& command) {
         // Stopping or ended: the timer completes the run.
         return;
     }
+}
+
+bool BetListFirstLineEmpty(plat::Hwnd list) {
+    char first[kFirstLineBytes];
+    return base::EditBetList(list).readLine(0, first, sizeof first) == 0;
 }
 
 bool RunHasEnded(const base::RunState& runState) {

@@ -177,6 +177,35 @@ TEST_F(SimBetCommand, ALaterDayBetsIntoThatDaysLedger) {
                            " is on 2024-06-16; a run on 2024-06-15 would go back in time\n");
 }
 
+// Every kind goes at the largest scale taken; beyond it the client's bracket
+// grid is too high for the driver to take it for one, and the scale is
+// refused rather than failing every 枠連 bet.
+TEST_F(SimBetCommand, EveryKindGoesAtTheLargestScale) {
+    writeBytes(home.path() + "bets.txt", "東京 1R 単勝 1 100\n東京 1R 複勝 2 100\n東京 1R 枠連 3-5 100\n東京 1R 馬連 3-5 100\n");
+    auto run = bet({"--scale", "1.6"});
+    EXPECT_EQ(run.status, 0) << u8(run.out);
+    EXPECT_NE(run.out.find("\n003: 東京  1R 枠連 03-05      100\r\n004: "), std::string::npos) << u8(run.out);
+
+    run = bet({"--scale", "1.65"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "ornel sim bet: --scale takes a number from 0.5 to 1.6 (larger forms cannot take 枠連 bets), "
+                       "not \"1.65\"; see ornel sim bet --help\n");
+}
+
+// A wait far beyond the settings dialog's range keeps the run from ending
+// (here in the main window's start-up): it is stopped at its limit and torn
+// down cleanly, and the command says why.
+TEST_F(SimBetCommand, ARunThatDoesNotEndIsStoppedAndExplained) {
+    ASSERT_EQ(bet({}).status, 0);
+    writeBytes(file("WINDOWS/Ornel.INI"), readBytes(file("WINDOWS/Ornel.INI")) + "Message Wait=2147483647\r\n");
+    const auto run = bet({});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "ornel sim bet: the run did not end within 6 hours of virtual time and was stopped; the driver's "
+              "waits from the home's profile: Message Wait 2147483647 ms, Action Wait 500 ms, Window Open Wait 2 s\n");
+}
+
 TEST_F(SimBetCommand, UsageErrors) {
     EXPECT_EQ(runOrnel({"sim", "bet", "--home", home.path() + "home"}).status, 2) << "no bet file";
     EXPECT_EQ(bet({"--stop-after-lines", "0"}).status, 2);

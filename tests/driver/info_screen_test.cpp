@@ -17,6 +17,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window.h"
+#include "ui/client_data_commands.h"
 
 namespace drivertest {
 namespace {
@@ -227,6 +228,25 @@ TEST_F(InfoScreenTest, RaceCardsOfEveryRaceOfEveryMeeting) {
             EXPECT_TRUE(clientFileExists(centre::raceCardFileName(m, race))) << m.venue << " " << race;
     for (const centre::Kind kind : centre::kAllKinds) EXPECT_TRUE(payoutFile(0, kind).empty()) << "no payouts asked for";
     EXPECT_FALSE(state.infoBusy.load());
+}
+
+// 出馬表の取得 (32780): the fetch, then the client's files read into the
+// start times of every race of the day's meetings.
+TEST_F(InfoScreenTest, FetchedRaceCardsGiveEveryRaceItsStartTime) {
+    readyClient();
+    terms.raceCardDate = 1204;
+    int result = 99;
+    asOrnel([&] { result = ui::RunFetchRaceCards(pat); });
+    EXPECT_EQ(result, 0);
+    const centre::Day day = centre_test::smallDay();
+    ASSERT_FALSE(day.meetings.empty());
+    for (const centre::Meeting& m : day.meetings) {
+        const int slot = terms.slotOfVenue(m.venue);
+        ASSERT_GE(slot, 0) << m.venue;
+        for (int race = 1; race <= 12; ++race)
+            EXPECT_EQ(terms.meetings[slot].races[race - 1].startTime, m.races[race - 1].startTime) << m.venue << " " << race;
+    }
+    EXPECT_EQ(terms.raceCardDate, 1204);
 }
 
 }  // namespace

@@ -82,17 +82,6 @@ TEST(DesktopFiles, TheSystemDriveIsTheDesktopsDirectory) {
     EXPECT_FALSE(otherDrive);
 }
 
-// A replace puts the new file in place of the old one in one step.
-TEST(DesktopFiles, AReplaceTakesThePlaceOfTheOldFile) {
-    TempDir dir;
-    writeBytes(dir.file("state.txt"), "old");
-    writeBytes(dir.file("state.txt.new"), "new");
-    EXPECT_TRUE(plat::replaceFile(dir.file("state.txt.new"), dir.file("STATE.TXT")));
-    EXPECT_EQ(readBytes(dir.file("state.txt")), "new");
-    EXPECT_FALSE(plat::replaceFile(dir.file("state.txt.new"), dir.file("state.txt")));
-    EXPECT_EQ(readBytes(dir.file("state.txt")), "new");
-}
-
 TEST(DesktopFiles, FilesWrittenOnTheDesktopCarryVirtualTime) {
     TempDir dir;
     writeBytes(dir.file("old.BET"), "x");

@@ -1,5 +1,7 @@
 #include "support/client_files.h"
 
+#include <cstdio>
+
 #include "support/support.h"
 
 namespace testsupport {
@@ -36,6 +38,18 @@ FixedLine voteLogLine(int receiptNo, const std::vector<VoteEntry>& entries, int 
     }
     line.number(972, 6, purchaseUnits).number(978, 3, betsRemaining).number(981, 9, availableUnits);
     return line;
+}
+
+FixedLine raceCardLine(int venueCode, int kai, int nichime, int race, int cardDate, int startTime) {
+    return FixedLine(30).number(0, 2, venueCode).number(2, 2, 98).number(4, 1, kai).number(5, 1, nichime)
+        .number(6, 2, race).number(8, 4, cardDate).number(13, 4, startTime).number(18, 2, 16);
+}
+
+FixedLine clientRaceCardLine(const std::string& venueName, int kai, int nichime, int race, int startTime) {
+    char label[8];
+    std::snprintf(label, sizeof label, "%2dR", race);
+    return FixedLine(36).text(0, "19981205").text(8, venueName).text(12, label).number(16, 2, kai)
+        .number(18, 2, nichime).number(20, 2, race).number(22, 4, startTime).number(27, 2, 16);
 }
 
 void writeTextFile(const std::string& path, const std::vector<std::string>& lines, std::int64_t mtime) {

@@ -32,6 +32,7 @@ struct Desktop::Impl {
     std::vector<TraceEvent> trace;
     User* user = nullptr;
     std::string clipboard;
+    LhaLibrary lha;
     plat::Hwnd focus = 0;
     std::set<plat::Wparam> keysDown;  // as the keyboard messages were taken off the queues
     plat::Hwnd foreground = 0;
