@@ -33,7 +33,10 @@ void runOnTerminal(sim::Desktop& desktop, Terminal& terminal, const ProgramView&
                                statusLine(plat::now(), options.speed, program.status()), activity.busy());
         terminal.draw(shown.canvas);
         desktop.runFor(kFrameWallMs * options.speed);
-        for (const InputEvent& event : terminal.readInput()) input.handle(event, shown);
+        for (const InputEvent& event : terminal.readInput()) {
+            input.handle(event, shown);
+            desktop.runFor(0);  // taken in before the next: a Tab moves the focus first
+        }
     }
 }
 

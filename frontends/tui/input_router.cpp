@@ -54,8 +54,8 @@ void InputRouter::noteFocus() {
     std::erase_if(lastFocus_, [](const auto& entry) { return !plat::isWindow(entry.first); });
 }
 
-plat::Hwnd InputRouter::keyTarget(const Frame& frame) {
-    const plat::Hwnd top = frame.keyboardWindow;
+plat::Hwnd InputRouter::keyTarget() {
+    const plat::Hwnd top = screen_.keyboardWindow();
     if (top == 0) return 0;
     const plat::Hwnd focus = plat::getFocus();
     if (focus != 0 && topLevelOf(focus) == top) return focus;
@@ -70,24 +70,25 @@ plat::Hwnd InputRouter::keyTarget(const Frame& frame) {
     return top;
 }
 
-bool InputRouter::takesInput(plat::Hwnd window, const Frame& frame) const {
-    return window != 0 && frame.keyboardWindow != 0 && topLevelOf(window) == frame.keyboardWindow;
+bool InputRouter::takesInput(plat::Hwnd window) const {
+    const plat::Hwnd top = screen_.keyboardWindow();
+    return window != 0 && top != 0 && topLevelOf(window) == top;
 }
 
 void InputRouter::handle(const InputEvent& event, const Frame& frame) {
     switch (event.kind) {
     case InputEvent::Kind::Text: {
-        const plat::Hwnd target = keyTarget(frame);
+        const plat::Hwnd target = keyTarget();
         if (target != 0) sim::typeChars(target, sjis::fromUtf8(event.text));
         break;
     }
     case InputEvent::Kind::AltChar: {
-        const plat::Hwnd target = keyTarget(frame);
+        const plat::Hwnd target = keyTarget();
         if (target != 0 && !event.text.empty()) sim::typeAltChar(target, event.text[0]);
         break;
     }
     case InputEvent::Kind::Paste: {
-        const plat::Hwnd target = keyTarget(frame);
+        const plat::Hwnd target = keyTarget();
         if (target == 0) break;
         plat::setClipboardText(pastedText(event.text));
         sim::typeChars(target, std::string(1, kCtrlV));
@@ -101,15 +102,15 @@ void InputRouter::handle(const InputEvent& event, const Frame& frame) {
 
 void InputRouter::key(Key k, const Frame& frame) {
     if (k == Key::Close) {
-        if (frame.keyboardWindow != 0)
-            plat::postMessage(frame.keyboardWindow, plat::WM_SYSCOMMAND, plat::SC_CLOSE, 0);
+        const plat::Hwnd top = screen_.keyboardWindow();
+        if (top != 0) plat::postMessage(top, plat::WM_SYSCOMMAND, plat::SC_CLOSE, 0);
         return;
     }
     if (k == Key::ContextMenu) {
         rightClickMainWindow(frame);
         return;
     }
-    const plat::Hwnd target = keyTarget(frame);
+    const plat::Hwnd target = keyTarget();
     if (target == 0) return;
     switch (k) {
     case Key::Enter: sim::pressKey(target, plat::VK_RETURN); break;
@@ -170,7 +171,7 @@ void InputRouter::mouse(const InputEvent& event, const Frame& frame) {
         return;
     case MouseAction::LeftDown:
         pressed_ = 0;
-        if (!takesInput(window, frame) || !pointAt(window, event.row, event.col, frame, point)) return;
+        if (!takesInput(window) || !pointAt(window, event.row, event.col, frame, point)) return;
         pressed_ = window;
         plat::postMessage(window, plat::WM_MOUSEMOVE, 0, plat::makeLparam(point.x, point.y));
         plat::postMessage(window, plat::WM_LBUTTONDOWN, plat::MK_LBUTTON, plat::makeLparam(point.x, point.y));
@@ -186,7 +187,7 @@ void InputRouter::mouse(const InputEvent& event, const Frame& frame) {
     }
     case MouseAction::RightDown:
     case MouseAction::RightUp: {
-        if (!takesInput(window, frame) || !pointAt(window, event.row, event.col, frame, point)) return;
+        if (!takesInput(window) || !pointAt(window, event.row, event.col, frame, point)) return;
         const bool down = event.mouse == MouseAction::RightDown;
         plat::postMessage(window, down ? plat::WM_RBUTTONDOWN : plat::WM_RBUTTONUP, down ? sim::kRightButtonDown : 0,
                           plat::makeLparam(point.x, point.y));
@@ -200,7 +201,7 @@ void InputRouter::mouse(const InputEvent& event, const Frame& frame) {
 void InputRouter::rightClickMainWindow(const Frame& frame) {
     const plat::Hwnd main = frame.mainWindow;
     const Placement* p = placementOf(frame, main);
-    if (main == 0 || p == nullptr || frame.keyboardWindow != main) return;
+    if (main == 0 || p == nullptr || screen_.keyboardWindow() != main) return;
     for (int row = p->clientRow; row < p->cells.bottom; ++row) {
         for (int col = p->clientCol; col < p->cells.right; ++col) {
             plat::Point point;

@@ -21,18 +21,21 @@ class InputRouter {
 public:
     InputRouter(sim::Desktop& desktop, Screen& screen, std::string ornelProgram);
 
-    // Handles an event against the frame the person sees.
+    // Handles an event: keys go where the keyboard is now (the caller lets
+    // the desktop take in each event before the next, so that a Tab has
+    // moved the focus before the key after it); the mouse points at the
+    // frame the person sees.
     void handle(const InputEvent& event, const Frame& frame);
 
     // Remembers, for each of Ornel's windows, its control that has the focus.
     void noteFocus();
 
 private:
-    plat::Hwnd keyTarget(const Frame& frame);
+    plat::Hwnd keyTarget();
     void key(Key key, const Frame& frame);
     void mouse(const InputEvent& event, const Frame& frame);
     void rightClickMainWindow(const Frame& frame);
-    bool takesInput(plat::Hwnd window, const Frame& frame) const;
+    bool takesInput(plat::Hwnd window) const;
     // The point of a window's client area at a cell, for a click there.
     bool pointAt(plat::Hwnd window, int row, int col, const Frame& frame, plat::Point& point) const;
     void placeCaret(plat::Hwnd edit, int row, int col, const Frame& frame);
