@@ -87,11 +87,12 @@ int runOrnelOnTerminal(const cli::Args& args) {
     RunOptions o;
     std::string error;
     if (!parseOptions(args, o, error)) return cli::usageError(kName, error);
+    if (!Terminal::available()) return cli::commandError(kName, "standard input and output must be a terminal");
     useUtf8Locale();
     simhome::SimHome home;
     if (!home.open(o.home, error)) return cli::commandError(kName, error);
     Terminal terminal;
-    if (!terminal.open()) return cli::commandError(kName, "standard input and output must be a terminal");
+    if (!terminal.open()) return cli::commandError(kName, "the terminal cannot be used (is TERM set?)");
     // The person answers Ornel's boxes, not the home's scripted user.
     home.desktop().setUser(nullptr);
     OrnelProcess process;

@@ -129,8 +129,10 @@ void addText(std::vector<InputEvent>& events, wchar_t c) {
 
 Terminal::~Terminal() { close(); }
 
+bool Terminal::available() { return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO); }
+
 bool Terminal::open() {
-    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return false;
+    if (!available()) return false;
     if (initscr() == nullptr) return false;
     open_ = true;
     raw();  // Ctrl+Q, Ctrl+V and Ctrl+C reach the program

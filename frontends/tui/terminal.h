@@ -17,8 +17,10 @@ public:
     Terminal(const Terminal&) = delete;
     Terminal& operator=(const Terminal&) = delete;
 
-    // Takes over the terminal; false when standard input or output is no
-    // terminal or the terminal cannot be used.
+    // Whether standard input and output are a terminal.
+    static bool available();
+    // Takes over the terminal; false when it is not available or cannot be
+    // used.
     bool open();
     void close();
 
