@@ -54,9 +54,11 @@ void RunOrnelProcess(OrnelProcess& process) {
         base::FileProfileStore profile(base::ProgramProfilePath());
         cli::BetRunWorld world(profile, plat::now());
         process.run = &world.run;
+        process.progress = &world.state.progress;
         OrnelMainWindow window(world);
         window.doModal(0);
         process.run = nullptr;
+        process.progress = nullptr;
     }
     process.ended = true;
 }
@@ -64,7 +66,16 @@ void RunOrnelProcess(OrnelProcess& process) {
 std::string ProcessStatus(const OrnelProcess& process) {
     const base::RunControl* run = process.run.load();
     if (run == nullptr) return {};
-    return std::string(run->autoMode.load() != 0 ? "AUTO" : "MANU") + "  " + runStateText(run->runState.load());
+    const std::int16_t state = run->runState.load();
+    std::string status = std::string(run->autoMode.load() != 0 ? "AUTO" : "MANU") + "  " + runStateText(state);
+    const driver::RunProgress* p = process.progress.load();
+    if (p == nullptr || (state != base::kRunRunning && state != base::kRunStopRequested)) return status;
+    if (p->lines.load() > 0) {
+        status += "  bet " + std::to_string(p->line.load()) + " of " + std::to_string(p->lines.load()) + "  group " +
+                  std::to_string(p->group.load()) + " of " + std::to_string(p->groups.load());
+    }
+    const char* step = driver::RunStepName(p->step.load());
+    return *step != '\0' ? status + "  " + step : status;
 }
 
 }  // namespace tui

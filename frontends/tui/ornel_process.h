@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/run_control.h"
+#include "driver/run_progress.h"
 
 namespace tui {
 
@@ -14,14 +15,17 @@ namespace tui {
 // the simulated threads' turns).
 struct OrnelProcess {
     std::atomic<bool> ended{false};
-    // While the main window is up: the run state and AUTO mode.
+    // While the main window is up: the run state and AUTO mode, and how far
+    // a run has got.
     std::atomic<const base::RunControl*> run{nullptr};
+    std::atomic<const driver::RunProgress*> progress{nullptr};
 };
 
 // Ornel's process: call on its first thread.
 void RunOrnelProcess(OrnelProcess& process);
 
-// The program's part of the status line: AUTO or MANU and the run state.
+// The program's part of the status line: AUTO or MANU, the run state and,
+// while a run goes on, "bet k of n  group g of m  step".
 std::string ProcessStatus(const OrnelProcess& process);
 
 }  // namespace tui

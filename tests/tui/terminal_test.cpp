@@ -51,6 +51,7 @@ TEST_F(TerminalTest, TypedBetsArePlacedInTheClientWhileThePersonWatches) {
     // and the client's vote form set to the bet's racecourse and race.
     terminal().keys({"Tab", "Enter"});
     EXPECT_TRUE(terminal().waitFor("STOP")) << shown();
+    EXPECT_TRUE(terminal().waitFor("running  bet 1 of 1  group 1 of 1")) << shown();
     EXPECT_TRUE(terminal().waitUntil([](const std::vector<std::string>& screen) {
         std::string all;
         for (const std::string& row : screen) all += row;

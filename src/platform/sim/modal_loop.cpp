@@ -66,6 +66,9 @@ void traceBox(Desktop::Impl& d, TraceEvent::Kind kind, const ModalInfo& info, st
 // Pumps the thread's messages until the window's loop ends, with the
 // dialog's keyboard handling first; the result.
 int pumpUntilEnded(Desktop::Impl& d, SimThread& thread, Window& w) {
+    // Dialogs and message boxes; other modal windows (a tracked menu) handle
+    // their keys themselves.
+    const bool isDialog = equalsIgnoreCase(w.className, "#32770");
     Retrieval how;
     how.stop = [&] { return !w.alive || w.modal.ended; };
     for (;;) {
@@ -77,7 +80,7 @@ int pumpUntilEnded(Desktop::Impl& d, SimThread& thread, Window& w) {
             plat::postQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
             return plat::IDCANCEL;
         }
-        if (isDialogMessage(w.hwnd, msg)) continue;
+        if (isDialog && isDialogMessage(w.hwnd, msg)) continue;
         translateMessage(msg);
         plat::dispatchMessage(msg);
     }
