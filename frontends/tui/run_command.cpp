@@ -12,9 +12,10 @@
 #include "frontends/simhome/client_install.h"
 #include "frontends/simhome/sim_home.h"
 #include "frontends/tui/front_end.h"
-#include "frontends/tui/ornel_process.h"
+#include "frontends/tui/program_status.h"
 #include "frontends/tui/terminal.h"
-#include "frontends/cli/headless_desktop.h"
+#include "app/application.h"
+#include "frontends/simhome/ornel_desktop.h"
 
 namespace tui {
 
@@ -73,14 +74,23 @@ void useUtf8Locale() {
     if (codeset == nullptr || std::strcmp(codeset, "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
 }
 
-class RunningOrnel : public ProgramView {
+// The whole program, started on the desktop: the application object's
+// process as Ornel's first thread.  The process keeps its object until it
+// ends, however the desktop is wound up.
+class RunningProgram : public ProgramView {
 public:
-    explicit RunningOrnel(const OrnelProcess& process) : process_(process) {}
-    bool ended() const override { return process_.ended.load(); }
-    std::string status() const override { return ProcessStatus(process_); }
+    explicit RunningProgram(simhome::OrnelDesktop& desk)
+        : desk_(desk), program_(std::make_shared<app::Application>()) {
+        desk_.startOrnel([program = program_] { program->run(); });
+    }
+    bool ended() const override { return desk_.ornelEnded(); }
+    std::string status() const override {
+        return ProgramStatus(program_->runControl, program_->driverState.progress);
+    }
 
 private:
-    const OrnelProcess& process_;
+    simhome::OrnelDesktop& desk_;
+    std::shared_ptr<app::Application> program_;
 };
 
 int runOrnelOnTerminal(const cli::Args& args) {
@@ -95,10 +105,8 @@ int runOrnelOnTerminal(const cli::Args& args) {
     if (!terminal.open()) return cli::commandError(kName, "the terminal cannot be used (is TERM set?)");
     // The person answers Ornel's boxes, not the home's scripted user.
     home.desktop().setUser(nullptr);
-    OrnelProcess process;
-    home.desktop().startProgram(cli::kOrnelProgram, home.ornelExePath(), [&process] { RunOrnelProcess(process); });
-    RunningOrnel view(process);
-    runOnTerminal(home.desktop(), terminal, view, {o.speed, cli::kOrnelProgram, simhome::kClientProgram});
+    RunningProgram program(home.desk());
+    runOnTerminal(home.desktop(), terminal, program, {o.speed, simhome::kOrnelProgram, simhome::kClientProgram});
     terminal.close();
     return cli::kExitOk;
 }

@@ -11,9 +11,16 @@ class BetListCommands {
 public:
     explicit BetListCommands(BetDataContext& context) : c_(context) {}
 
+    // Handles the list's private messages sent or posted to the main window
+    // (re-parse request, paste prepare, paste finish); false for any other.
+    bool handleMessage(plat::Uint message);
+
     // Re-parses the BetList unless the caret stands on its empty last line
     // (Enter after a rendered list changes nothing).  The terms step is
-    // skipped only when AutoMode asks.
+    // skipped only when AutoMode asks.  A request that arrives while a
+    // re-parse shows a message box (a posted request handled by the box's
+    // message loop) is dropped: the running re-parse rewrites the whole
+    // list, and parsing the same text again would show its messages twice.
     void onReparseRequest(bool skipTermsCheck = false);
     // A paste is about to happen: remember where the list ended and put the
     // caret at the end so the pasted text is appended.
@@ -31,6 +38,7 @@ public:
 private:
     BetDataContext& c_;
     int pasteStartLine_ = 1;  // the list's line count before the paste
+    bool reparsing_ = false;
 };
 
 }  // namespace betdata

@@ -12,7 +12,7 @@
 
 #include "betclient/centre/centre.h"
 #include "hand.h"
-#include "platform/sim/desktop.h"
+#include "frontends/simhome/ornel_desktop.h"
 #include "support/support.h"
 
 namespace clienttest {
@@ -73,7 +73,8 @@ protected:
     bool clientFileExists(const std::string& name) const;
 
     testsupport::TempDir home, client;
-    sim::Desktop desktop;
+    simhome::OrnelDesktop desk;
+    sim::Desktop& desktop;
     std::string exe;
 };
 

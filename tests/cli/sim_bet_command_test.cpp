@@ -80,6 +80,27 @@ TEST_F(SimBetCommand, TheListIsPlacedOnceAndAStopKeepsWhatWasNotSubmitted) {
         << u8(run.out);
 }
 
+// Each run starts the whole program, whose start-up reads the running
+// totals back: the previous run's vote log is not echoed into the bet log
+// again, and the day's totals go on from where they were.
+TEST_F(SimBetCommand, EachRunGoesOnFromTheTotalsTheRunBeforeLeft) {
+    writeBytes(home.path() + "one.txt", "東京 1R 単勝 3 100\n");
+    for (int i = 0; i < 2; ++i) {
+        const auto run = runOrnel({"sim", "bet", "--home", home.path() + "home", "--now", "2024-06-15 10:00",
+                                   home.path() + "one.txt"});
+        ASSERT_EQ(run.out.substr(0, 9), "result 1\n") << u8(run.out);
+    }
+    const std::string log = readBytes(file("bets/BT240615.LOG"));
+    std::size_t receipts = 0;
+    for (std::size_t at = log.find("受付番号#0001"); at != std::string::npos; at = log.find("受付番号#0001", at + 1))
+        ++receipts;
+    EXPECT_EQ(receipts, 1u) << u8(log);
+    EXPECT_NE(log.find("受付番号#0002"), std::string::npos) << u8(log);
+    const std::string profile = readBytes(file("WINDOWS/Ornel.INI"));
+    // Today's purchase 200 after two runs of 100 yen, today's payout 0.
+    EXPECT_NE(profile.find("Current Info=2024/06/15 /       200 /         0 /"), std::string::npos) << profile;
+}
+
 TEST_F(SimBetCommand, AnErrorAnswerFailsWithTheDriversMessageAndKeepsTheList) {
     const auto run = bet({"--fault", "error-11028"});
     EXPECT_EQ(run.status, 1) << "the run failed";

@@ -56,26 +56,6 @@ void restore(sim::Desktop::Impl& d, Window& w) {
     place(d, w, 0, w.restoreRect.value_or(w.rect), sim::kSizeRestored);
 }
 
-// Focus changes are told at once to the windows of the calling thread; a
-// window of another thread hears of it when that thread next takes its
-// messages, as on Windows, where each thread keeps its own focus.  (A send
-// would hold the caller until the other thread looks at its queue: the
-// client taking the focus from Ornel's list while Ornel's thread operates
-// the client would stall both.)
-void notifyFocus(sim::Desktop::Impl& d, plat::Hwnd window, plat::Uint message, plat::Hwnd other) {
-    Window* w = d.windows.find(window);
-    if (!w) return;
-    const sim::SimThread& caller = sim::callerThread(d);
-    if (caller.isHarness || !w->thread || w->thread == &caller || w->thread->isHarness) {
-        plat::sendMessage(window, message, other, 0);
-        return;
-    }
-    // The window system's own message, not the calling program's: queued
-    // without a trace of one program posting to another.
-    w->thread->posted.push_back({window, message, other, 0});
-    d.scheduler.wakeFromMessageWait(*w->thread);
-}
-
 bool contains(sim::Desktop::Impl& d, Window& ancestor, plat::Hwnd hwnd) {
     for (Window* w = d.windows.find(hwnd); w; w = w->topLevel ? nullptr : d.windows.find(w->parent)) {
         if (w == &ancestor) return true;
@@ -186,8 +166,19 @@ Hwnd setFocus(Hwnd window) {
     const Hwnd previous = getFocus();
     if (previous == window) return previous;
     d->focus = window;
-    if (previous) notifyFocus(*d, previous, WM_KILLFOCUS, window);
-    if (window && d->focus == window) notifyFocus(*d, window, WM_SETFOCUS, previous);
+    // A window of another thread learns of the change when that thread next
+    // takes its messages: each thread has its own keyboard input, and a
+    // thread busy elsewhere must not hold up the one taking the focus.
+    const auto tell = [d](Hwnd target, Uint message, Wparam other) {
+        const sim::Window* w = d->windows.find(target);
+        if (w && w->thread && w->thread != &sim::callerThread(*d) && !sim::callerThread(*d).isHarness) {
+            sim::queueSystemMessage(*d, target, message, other, 0);
+        } else {
+            sendMessage(target, message, other, 0);
+        }
+    };
+    if (previous) tell(previous, WM_KILLFOCUS, window);
+    if (window && d->focus == window) tell(window, WM_SETFOCUS, previous);
     return previous;
 }
 
