@@ -3,6 +3,7 @@
 #include "frontends/tui/activity.h"
 #include "frontends/tui/input_router.h"
 #include "frontends/tui/screen.h"
+#include "frontends/tui/terminal_user.h"
 #include "platform/clock.h"
 
 namespace tui {
@@ -22,7 +23,10 @@ std::string statusLine(std::int64_t virtualSeconds, int speed, const std::string
 
 void runOnTerminal(sim::Desktop& desktop, Terminal& terminal, const ProgramView& program,
                    const FrontEndOptions& options) {
-    Screen screen(desktop, options.ornelProgram, options.clientProgram);
+    // The person answers the program's boxes and menus.
+    TerminalUser user;
+    desktop.setUser(&user);
+    Screen screen(desktop, user, options.ornelProgram, options.clientProgram);
     InputRouter input(desktop, screen, options.ornelProgram);
     Activity activity(desktop, options.ornelProgram);
     Frame shown{Canvas(0, 0)};
@@ -38,6 +42,7 @@ void runOnTerminal(sim::Desktop& desktop, Terminal& terminal, const ProgramView&
             desktop.runFor(0);  // taken in before the next: a Tab moves the focus first
         }
     }
+    desktop.setUser(nullptr);
 }
 
 }  // namespace tui

@@ -76,6 +76,7 @@ bool InputRouter::takesInput(plat::Hwnd window) const {
 }
 
 void InputRouter::handle(const InputEvent& event, const Frame& frame) {
+    if (menuInput(event, frame)) return;
     switch (event.kind) {
     case InputEvent::Kind::Text: {
         const plat::Hwnd target = keyTarget();
@@ -110,6 +111,11 @@ void InputRouter::key(Key k, const Frame& frame) {
         rightClickMainWindow(frame);
         return;
     }
+    if (k == Key::SystemMenu) {
+        const plat::Hwnd top = screen_.keyboardWindow();
+        if (top != 0) plat::postMessage(top, plat::WM_SYSCOMMAND, sim::SC_KEYMENU, ' ');
+        return;
+    }
     const plat::Hwnd target = keyTarget();
     if (target == 0) return;
     switch (k) {
@@ -117,7 +123,7 @@ void InputRouter::key(Key k, const Frame& frame) {
     case Key::Tab: sim::pressKey(target, sim::VK_TAB); break;
     case Key::BackTab: sim::pressKey(target, sim::VK_TAB, true); break;
     case Key::Backspace: sim::pressKey(target, plat::VK_BACK); break;
-    case Key::Escape: sim::pressKey(target, sim::VK_ESCAPE); break;
+    case Key::Escape: sim::pressKey(target, plat::VK_ESCAPE); break;
     case Key::Space: sim::pressKey(target, sim::VK_SPACE); break;
     case Key::Left: sim::pressKey(target, plat::VK_LEFT); break;
     case Key::Right: sim::pressKey(target, plat::VK_RIGHT); break;
@@ -193,6 +199,70 @@ void InputRouter::mouse(const InputEvent& event, const Frame& frame) {
                           plat::makeLparam(point.x, point.y));
         return;
     }
+    }
+}
+
+void InputRouter::chooseFromMenu(plat::Hwnd menu, const MenuEntry& entry) {
+    if (entry.choosable()) plat::postMessage(menu, plat::WM_COMMAND, plat::makeWparam(entry.id, 0), 0);
+}
+
+bool InputRouter::menuInput(const InputEvent& event, const Frame& frame) {
+    const plat::Hwnd menu = screen_.keyboardWindow();
+    const std::vector<MenuEntry> entries = screen_.menuOf(menu);
+    if (entries.empty()) return false;
+    MenuSelections& selections = screen_.menus();
+    const auto leave = [menu] { plat::postMessage(menu, plat::WM_KEYDOWN, plat::VK_ESCAPE, 0); };
+    switch (event.kind) {
+    case InputEvent::Kind::Key:
+        switch (event.key) {
+        case Key::Up: selections.move(menu, entries, -1); break;
+        case Key::Down: selections.move(menu, entries, +1); break;
+        case Key::Enter:
+        case Key::Space: {
+            const int at = selections.selected(menu, entries);
+            if (at >= 0) chooseFromMenu(menu, entries[static_cast<std::size_t>(at)]);
+            break;
+        }
+        case Key::Escape:
+        case Key::ContextMenu:
+        case Key::SystemMenu:
+        case Key::Close: leave(); break;
+        default: break;
+        }
+        return true;
+    case InputEvent::Kind::Text:
+    case InputEvent::Kind::AltChar:
+        // A letter chooses the entry it is the mnemonic of.
+        for (const MenuEntry& e : entries) {
+            const char typed = event.text.empty() ? 0 : event.text[0];
+            const char upper = typed >= 'a' && typed <= 'z' ? static_cast<char>(typed - 'a' + 'A') : typed;
+            if (e.mnemonic != 0 && e.mnemonic == upper) {
+                chooseFromMenu(menu, e);
+                break;
+            }
+        }
+        return true;
+    case InputEvent::Kind::Mouse: {
+        if (event.mouse != MouseAction::LeftUp && event.mouse != MouseAction::LeftDown &&
+            event.mouse != MouseAction::RightUp)
+            return true;
+        for (const MenuPlacement& m : frame.menus) {
+            if (m.window != menu) continue;
+            const int index = event.row - m.cells.top - 1;
+            const bool onEntry = m.cells.contains(event.row, event.col) && index >= 0 &&
+                                 index < static_cast<int>(m.entries.size());
+            if (!onEntry) {
+                // A click elsewhere closes the menu; the button's release does not.
+                if (event.mouse == MouseAction::LeftDown) plat::postMessage(menu, plat::WM_CANCELMODE, 0, 0);
+            } else if (event.mouse != MouseAction::LeftDown) {
+                chooseFromMenu(menu, m.entries[static_cast<std::size_t>(index)]);
+            } else {
+                selections.select(menu, index);
+            }
+        }
+        return true;
+    }
+    default: return true;
     }
 }
 

@@ -7,7 +7,9 @@
 // on the desktop's clipboard and pasted with Ctrl+V, so the program's own
 // paste handling takes it.  A click goes to the control under the mouse
 // when its window takes input.  F2 right-clicks the main window, Ctrl+Q
-// asks the window that takes the keyboard to close.
+// asks the window that takes the keyboard to close, F10 opens its system
+// menu.  While a menu is open, the keys and clicks are the menu's
+// (menu_view.h).
 #pragma once
 
 #include <map>
@@ -33,6 +35,9 @@ public:
 private:
     plat::Hwnd keyTarget();
     void key(Key key, const Frame& frame);
+    // Input while a tracked menu takes the keyboard; true when it was the menu's.
+    bool menuInput(const InputEvent& event, const Frame& frame);
+    void chooseFromMenu(plat::Hwnd menu, const MenuEntry& entry);
     void mouse(const InputEvent& event, const Frame& frame);
     void rightClickMainWindow(const Frame& frame);
     bool takesInput(plat::Hwnd window) const;

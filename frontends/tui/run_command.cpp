@@ -103,8 +103,6 @@ int runOrnelOnTerminal(const cli::Args& args) {
     if (!home.open(o.home, error)) return cli::commandError(kName, error);
     Terminal terminal;
     if (!terminal.open()) return cli::commandError(kName, "the terminal cannot be used (is TERM set?)");
-    // The person answers Ornel's boxes, not the home's scripted user.
-    home.desktop().setUser(nullptr);
     RunningProgram program(home.desk());
     runOnTerminal(home.desktop(), terminal, program, {o.speed, simhome::kOrnelProgram, simhome::kClientProgram});
     terminal.close();

@@ -25,8 +25,32 @@ int rowsFor(int pixels) { return rowOfEdge(pixels); }
 
 }  // namespace
 
-Screen::Screen(sim::Desktop& desktop, std::string ornelProgram, std::string clientProgram)
-    : desktop_(desktop), ornel_(std::move(ornelProgram)), client_(std::move(clientProgram)) {}
+Screen::Screen(sim::Desktop& desktop, const TerminalUser& user, std::string ornelProgram, std::string clientProgram)
+    : desktop_(desktop), user_(user), ornel_(std::move(ornelProgram)), client_(std::move(clientProgram)) {}
+
+std::vector<MenuEntry> Screen::menuOf(plat::Hwnd window) const {
+    if (plat::getClassName(window) != kMenuClass) return {};
+    const sim::ModalInfo* info = user_.find(window);
+    return info != nullptr && info->isMenu ? menuEntries(*info) : std::vector<MenuEntry>{};
+}
+
+std::pair<int, int> Screen::cellOf(plat::Hwnd window, plat::Hwnd main, const CellRect& size, int columns,
+                                   int rows) const {
+    int row = 0;
+    int col = 0;
+    plat::Rect at;
+    if (window != main && plat::getWindowRect(window, at)) {
+        // Measured from the main window's client area, whose top-left pixel
+        // is the cell inside its frame.
+        const plat::Point anchor = clientOrigin(main);
+        const int frame = drawsFrame(main) ? 1 : 0;
+        row = frame + rowsFor(at.top - anchor.y);
+        col = frame + columnsFor(at.left - anchor.x);
+    }
+    col = std::max(std::min(col, columns - size.width()), 0);
+    row = std::max(std::min(row, rows - size.height()), 0);
+    return {row, col};
+}
 
 std::vector<plat::Hwnd> Screen::topLevelWindows(const std::string& program) const {
     std::vector<plat::Hwnd> windows;
@@ -54,20 +78,9 @@ plat::Hwnd Screen::keyboardWindow() const {
 
 Placement Screen::paintOrnelWindow(Canvas& canvas, plat::Hwnd window, plat::Hwnd main, int rows, bool active) {
     const CellRect size = frameCells(window);
-    int row = 0;
-    int col = 0;
-    plat::Rect at;
-    plat::Rect anchor;
-    if (window != main && plat::getWindowRect(window, at) && plat::getWindowRect(main, anchor)) {
-        row = rowsFor(at.top - anchor.top);
-        col = columnsFor(at.left - anchor.left);
-    }
-    // Within the terminal; a window taller than the terminal keeps its
-    // focused control in view.
-    col = std::max(std::min(col, canvas.width() - size.width()), 0);
-    if (size.height() <= rows) {
-        row = std::max(std::min(row, rows - size.height()), 0);
-    } else {
+    auto [row, col] = cellOf(window, main, size, canvas.width(), rows);
+    // A window taller than the terminal keeps its focused control in view.
+    if (size.height() > rows) {
         row = 0;
         const plat::Hwnd focus = plat::getFocus();
         plat::Rect focusRect;
@@ -110,10 +123,18 @@ Frame Screen::compose(int width, int height, const std::string& statusLine, cons
     std::vector<plat::Hwnd> ornel = topLevelWindows(ornel_);
     std::reverse(ornel.begin(), ornel.end());  // bottom first
     scrolls_.forgetGone();
+    menus_.forgetGone();
     for (plat::Hwnd w : ornel) {
         if (!plat::isWindowVisible(w) || plat::isIconic(w)) continue;
-        frame.placements.push_back(
-            paintOrnelWindow(canvas, w, frame.mainWindow != 0 ? frame.mainWindow : w, rows, w == frame.keyboardWindow));
+        const plat::Hwnd anchor = frame.mainWindow != 0 ? frame.mainWindow : w;
+        if (std::vector<MenuEntry> entries = menuOf(w); !entries.empty()) {
+            const CellRect size = menuCells(entries);
+            const auto [row, col] = cellOf(w, anchor, size, width, rows);
+            paintMenu(canvas, w, entries, menus_.selected(w, entries), row, col);
+            frame.menus.push_back({w, {col, row, col + size.width(), row + size.height()}, std::move(entries)});
+            continue;
+        }
+        frame.placements.push_back(paintOrnelWindow(canvas, w, anchor, rows, w == frame.keyboardWindow));
     }
     canvas.setClip({0, 0, width, height});
     if (height > 0) {

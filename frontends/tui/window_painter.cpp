@@ -77,12 +77,15 @@ std::string withoutMnemonic(const std::string& caption) {
     return out;
 }
 
+bool drawsFrame(plat::Hwnd window) {
+    return (plat::getStyle(window) & (plat::WS_CAPTION | plat::WS_BORDER | plat::WS_THICKFRAME)) != 0;
+}
+
 CellRect frameCells(plat::Hwnd window) {
     plat::Rect client;
     plat::getClientRect(window, client);
     const CellRect inside = cellsOf(client, true);
-    const bool framed = (plat::getStyle(window) & (plat::WS_CAPTION | plat::WS_BORDER | plat::WS_THICKFRAME)) != 0;
-    const int frame = framed ? 2 : 0;
+    const int frame = drawsFrame(window) ? 2 : 0;
     return {0, 0, inside.width() + frame, inside.height() + frame};
 }
 
@@ -94,7 +97,7 @@ Placement WindowPainter::paint(plat::Hwnd window, int row, int col, bool active)
     dropped_.clear();
     const CellRect size = frameCells(window);
     Placement p{window, {col, row, col + size.width(), row + size.height()}, row, col};
-    const bool framed = size.width() >= 2 && (plat::getStyle(window) & (plat::WS_CAPTION | plat::WS_BORDER | plat::WS_THICKFRAME));
+    const bool framed = drawsFrame(window);
     const CellRect outerClip = canvas_.clip();
     canvas_.setWindow(window);
     canvas_.setClip(outerClip.intersect(p.cells));

@@ -20,6 +20,9 @@ struct Placement {
     int clientCol = 0;
 };
 
+// Whether a top-level window is painted with a frame: a caption bar on top
+// and a border of one cell on the other sides.
+bool drawsFrame(plat::Hwnd window);
 // The cells a top-level window takes with its frame, at the top-left corner.
 CellRect frameCells(plat::Hwnd window);
 

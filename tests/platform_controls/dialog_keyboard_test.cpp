@@ -9,7 +9,6 @@
 namespace controls_test {
 namespace {
 
-using sim::VK_ESCAPE;
 using sim::VK_TAB;
 
 constexpr int kNameId = 101;

@@ -19,9 +19,10 @@ sim::Desktop::Options options(const std::string& directory) {
 ScreenTest::ScreenTest() : desktop_(options(dir_.path())) {
     // The terminal's widths are the locale's; the front end runs in UTF-8.
     std::setlocale(LC_CTYPE, "C.UTF-8");
+    desktop_.setUser(&user_);
 }
 
-ScreenTest::~ScreenTest() = default;
+ScreenTest::~ScreenTest() { desktop_.setUser(nullptr); }
 
 void ScreenTest::startOrnel(std::function<void()> fn) {
     desktop_.startProgram(kOrnel, "", std::move(fn));

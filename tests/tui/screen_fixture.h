@@ -56,7 +56,8 @@ protected:
 
     testsupport::TempDir dir_;
     sim::Desktop desktop_;
-    tui::Screen screen_{desktop_, kOrnel, kClient};
+    tui::TerminalUser user_;
+    tui::Screen screen_{desktop_, user_, kOrnel, kClient};
     tui::InputRouter input_{desktop_, screen_, kOrnel};
     std::unique_ptr<tui::Frame> frame_;
     int dialogResult = 0;

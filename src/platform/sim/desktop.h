@@ -71,6 +71,7 @@ struct ModalInfo {
     bool isMenu = false;         // a tracked pop-up menu (class "#32768")
     // Pop-up menus: the entries, id and text (separators as 0 and "").
     std::vector<std::pair<int, std::string>> menuItems;
+    std::vector<bool> menuGreyed;  // per entry: shown grey, cannot be chosen
     std::string filter;          // open-file dialog: filter, default extension, initial name
     std::string defaultExtension;
     std::string fileName;

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "platform/sim/message_queue.h"
+#include "platform/sim/user_input.h"
 
 namespace sim {
 
@@ -202,6 +203,9 @@ Lresult defWindowProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
                 case SC_MINIMIZE: showWindow(window, SW_MINIMIZE); break;
                 case SC_RESTORE: showWindow(window, SW_RESTORE); break;
                 case SC_CLOSE: sendMessage(window, WM_CLOSE, 0, 0); break;
+                case sim::SC_KEYMENU:
+                    if (getStyle(window) & WS_SYSMENU) sim::trackSystemMenu(window);
+                    break;
                 default: break;
             }
             return 0;

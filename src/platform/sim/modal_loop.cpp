@@ -44,6 +44,7 @@ ModalInfo describe(Desktop::Impl& d, Window& w) {
         info.isOpenFile = m.isOpenFile;
         info.isMenu = m.isMenu;
         info.menuItems = m.menuItems;
+        info.menuGreyed = m.menuGreyed;
         info.filter = m.filter;
         info.defaultExtension = m.defaultExtension;
         info.fileName = m.fileName;

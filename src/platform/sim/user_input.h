@@ -17,13 +17,16 @@ namespace sim {
 // ---- virtual keys (beyond the platform API's) ----
 constexpr plat::Wparam VK_TAB = 0x09;
 constexpr plat::Wparam VK_SHIFT = 0x10;
-constexpr plat::Wparam VK_ESCAPE = 0x1B;
 constexpr plat::Wparam VK_SPACE = 0x20;
 constexpr plat::Wparam VK_END = 0x23;
 constexpr plat::Wparam VK_HOME = 0x24;
 constexpr plat::Wparam VK_DELETE = 0x2E;
 
 constexpr plat::Wparam kRightButtonDown = 0x0002;  // MK_RBUTTON
+
+// The system menu opened from the keyboard (Alt+Space, F10): WM_SYSCOMMAND
+// with this value makes the window's default handling track its system menu.
+constexpr plat::Wparam SC_KEYMENU = 0xF100;
 
 // ---- messages ----
 constexpr plat::Uint WM_SYSCHAR = 0x0106;  // Alt + a character: a dialog's mnemonic

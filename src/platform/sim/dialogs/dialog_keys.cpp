@@ -173,7 +173,7 @@ bool keyDown(Hwnd dialog, const plat::Msg& msg) {
         return moveAmongOptions(dialog, controlOf(dialog, focus), backwards);
     }
     case plat::VK_RETURN: pressCommand(dialog, defaultCommand(dialog, focus)); return true;
-    case VK_ESCAPE: pressCommand(dialog, plat::IDCANCEL); return true;
+    case plat::VK_ESCAPE: pressCommand(dialog, plat::IDCANCEL); return true;
     default: return false;
     }
 }
@@ -202,7 +202,7 @@ void translateMessage(const plat::Msg& msg) {
     case plat::VK_RETURN: c = '\r'; break;
     case VK_TAB: c = '\t'; break;
     case plat::VK_BACK: c = '\b'; break;
-    case VK_ESCAPE: c = '\x1B'; break;
+    case plat::VK_ESCAPE: c = '\x1B'; break;
     case VK_SPACE: c = ' '; break;
     default: return;
     }
