@@ -4,6 +4,7 @@
 #include "frontends/tui/input_router.h"
 #include "frontends/tui/screen.h"
 #include "frontends/tui/terminal_user.h"
+#include "frontends/tui/window_fit.h"
 #include "platform/clock.h"
 
 namespace tui {
@@ -29,10 +30,12 @@ void runOnTerminal(sim::Desktop& desktop, Terminal& terminal, const ProgramView&
     Screen screen(desktop, user, options.ornelProgram, options.clientProgram);
     InputRouter input(desktop, screen, options.ornelProgram);
     Activity activity(desktop, options.ornelProgram);
+    WindowFit fit(desktop);
     Frame shown{Canvas(0, 0)};
     while (!program.ended()) {
         if (activity.update(Activity::Clock::now())) terminal.beep();
         input.noteFocus();
+        fit.fit(screen.mainWindow(), terminal.height() - 1);
         shown = screen.compose(terminal.width(), terminal.height(),
                                statusLine(plat::now(), options.speed, program.status()), activity.busy());
         terminal.draw(shown.canvas);

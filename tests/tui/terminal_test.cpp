@@ -79,8 +79,9 @@ TEST_F(TerminalTest, AQuestionIsAnsweredFromTheKeyboardAndAResizeKeepsTheLayoutW
     EXPECT_NE(shown().find(u8("001: 東京  5R 単勝")), std::string::npos) << "no run: the list stays";
     EXPECT_EQ(shown().find("STOP"), std::string::npos);
 
-    // Smaller, then larger again: the window whole from its caption bar,
-    // its buttons and its list, the status line on the last row.
+    // Smaller, then larger again: the window whole from its caption bar to
+    // its bottom edge just above the status line (its list lengthened or
+    // shortened), its buttons and its list's text in place.
     for (const auto& [width, height] : {std::pair{80, 24}, std::pair{132, 43}}) {
         terminal().resize(width, height);
         EXPECT_TRUE(terminal().waitUntil([&](const std::vector<std::string>& screen) {
@@ -88,13 +89,26 @@ TEST_F(TerminalTest, AQuestionIsAnsweredFromTheKeyboardAndAResizeKeepsTheLayoutW
             for (const std::string& row : screen) all += row + "\n";
             return static_cast<int>(screen.size()) == height && screen.front().rfind(" Ornel", 0) == 0 &&
                    screen.back().find("MANU") != std::string::npos &&
+                   screen[static_cast<std::size_t>(height - 2)].rfind(u8("└"), 0) == 0 &&
                    all.find(u8("読込 ｸﾘｱ  AUTO")) != std::string::npos &&
                    all.find(u8("001: 東京  5R 単勝")) != std::string::npos;
         })) << width << "x" << height << "\n" << shown();
     }
 
-    // Ctrl+Q: the window's close request.
+    // The context menu, and away again.
+    terminal().keys({"F2"});
+    ASSERT_TRUE(terminal().waitFor(u8("ＰＡＴの起動..."))) << shown();
+    terminal().keys({"Escape"});
+    ASSERT_TRUE(terminal().waitGone(u8("ＰＡＴの起動..."))) << shown();
+
+    // Ctrl+Q: the window's close request, through the exit confirmation.
     terminal().keys({"C-q"});
+    ASSERT_TRUE(terminal().waitUntil([](const std::vector<std::string>& screen) {
+        for (const std::string& row : screen)
+            if (row.find("exited 0") != std::string::npos || row.find(u8("終了確認")) != std::string::npos) return true;
+        return false;
+    })) << shown();
+    if (shown().find(u8("終了確認")) != std::string::npos) terminal().keys({"Enter"});  // OK
     EXPECT_TRUE(terminal().waitFor("exited 0")) << shown();
 }
 
