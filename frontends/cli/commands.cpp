@@ -15,6 +15,9 @@ extern const Command kTermsCommand;
 extern const Command kImportCommand;
 extern const Command kLoadCommand;
 extern const Command kNextBetCommand;
+extern const Command kReportCommand;
+extern const Command kRaceCardCommand;
+extern const Command kTimerBetCommand;
 
 namespace {
 
@@ -38,6 +41,9 @@ const std::vector<Command>& commands() {
         kImportCommand,
         kLoadCommand,
         kNextBetCommand,
+        kReportCommand,
+        kRaceCardCommand,
+        kTimerBetCommand,
     };
     return table;
 }

@@ -10,5 +10,9 @@ namespace cli {
 extern const Command kSimConnectCommand;
 // `ornel sim bet`: a bet file placed by the 投票 command.
 extern const Command kSimBetCommand;
+// `ornel sim payout`: the payout fetch with its reconciliation.
+extern const Command kSimPayoutCommand;
+// `ornel sim racecards`: the 出馬表の取得 command.
+extern const Command kSimRaceCardsCommand;
 
 }  // namespace cli

@@ -4,14 +4,13 @@
 // client's directory, and ｸﾘｱ, which redraws the status box; the status box
 // and the meetings as the program then holds them.
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "frontends/cli/batch_program.h"
+#include "frontends/cli/client_files_options.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
-#include "frontends/cli/option_reader.h"
 #include "frontends/cli/terminal_encoding.h"
 #include "platform/clock.h"
 #include "ui/main_window_layout.h"
@@ -21,39 +20,6 @@ namespace cli {
 namespace {
 
 constexpr const char* kName = "terms";
-
-struct TermsOptions {
-    std::string clientDir;
-    std::string ini;      // absolute path; empty: default settings, nothing written
-    std::string betDir;
-    bool hasNow = false;
-    std::int64_t now = 0;
-    TerminalEncoding encoding;
-};
-
-bool parseOptions(const Args& args, TermsOptions& o, std::string& error) {
-    OptionReader options(args);
-    while (options.next()) {
-        const std::string& a = options.current();
-        if (o.encoding.take(a)) {
-            continue;
-        } else if (a == "--client-dir") {
-            if (!options.value(o.clientDir, error)) return false;
-        } else if (a == "--ini") {
-            if (!options.value(o.ini, error)) return false;
-        } else if (a == "--bet-dir") {
-            if (!options.value(o.betDir, error)) return false;
-        } else if (a == "--now") {
-            if (!options.localTimeValue(o.now, error)) return false;
-            o.hasNow = true;
-        } else {
-            error = options.notTaken();
-            return false;
-        }
-    }
-    if (o.clientDir.empty()) error = missingOption("--client-dir DIR");
-    return error.empty() && o.encoding.complete(error);
-}
 
 // One line per meeting slot in use: venue, 回, 日目 and the 14 race sale codes.
 std::string meetingLines(const base::VotingTerms& terms) {
@@ -71,31 +37,14 @@ std::string meetingLines(const base::VotingTerms& terms) {
 }
 
 int runTerms(const Args& args) {
-    TermsOptions o;
+    ClientFilesOptions o;
     std::string error;
-    if (!parseOptions(args, o, error)) return usageError(kName, error);
-    if (!o.ini.empty()) {
-        // A missing profile is a first start: defaults.  One that exists must
-        // be readable.
-        std::error_code ec;
-        if (std::filesystem::exists(o.ini, ec)) {
-            std::string unused;
-            if (!readInput(o.ini, unused, error)) return commandError(kName, error);
-        }
-        o.ini = std::filesystem::absolute(o.ini, ec).string();
-    }
+    if (!ReadClientFilesOptions(args, false, o, error)) return usageError(kName, error);
+    if (!ResolveWrittenProfile(o, error)) return commandError(kName, error);
 
     HeadlessDesktop desk(o.hasNow ? o.now : plat::now());
     if (!desk.ready()) return commandError(kName, "cannot make a temporary directory");
-    BatchSetup setup;
-    setup.ini = o.ini;
-    setup.readOnlyProfile = false;
-    setup.clientDir = o.clientDir;
-    if (!o.betDir.empty()) {
-        setup.betDirectory = BetDirectory::Given;
-        setup.betDir = o.betDir;
-    }
-    simhome::ProgramRun run(desk.desk(), BatchProgramOptions(setup, desk));
+    simhome::ProgramRun run(desk.desk(), BatchProgramOptions(ClientFilesSetup(o), desk));
     bool finished = StartBatchProgram(run) && run.click(ui::kIdClear);
 
     const app::Application& program = run.program();

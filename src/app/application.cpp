@@ -1,7 +1,9 @@
 #include "app/application.h"
 
+#include "app/payout_commands.h"
 #include "base/load_settings.h"
 #include "platform/clock.h"
+#include "ui/main_commands.h"
 
 namespace app {
 
@@ -27,6 +29,7 @@ int Application::run() {
     model.refreshesVotingTerms = installed;
     {
         ui::MainWindow window(model, *this);
+        bindShellCommands(window);
         window_ = &window;
         window.doModal(0);
         window_ = nullptr;
@@ -46,6 +49,32 @@ void Application::openProfile() {
         readOnlyProfile_ = std::make_unique<base::ReadOnlyProfileStore>(*profileFile_);
         profile_ = readOnlyProfile_.get();
     }
+}
+
+void Application::bindShellCommands(ui::MainWindow& window) {
+    ui::CommandTable& table = window.commands();
+    if (options_.client == driver::ClientPresence::Installed) {
+        table.setAction(ui::kIdPayoutFetch, [this, &window] {
+            clientdata::PayoutContext payouts = payoutContext(window);
+            if (const std::optional<int> fetched =
+                    PayoutFetchCommand(window.hwnd(), settings, *profile_, driver, payouts))
+                lastPayoutFetch = fetched;
+        });
+    }
+    table.setAction(ui::kIdPayoutReport, [this, &window] {
+        clientdata::PayoutContext payouts = payoutContext(window);
+        PayoutReportCommand(payouts, runControl.programClock.load());
+    });
+}
+
+clientdata::PayoutContext Application::payoutContext(ui::MainWindow& window) {
+    return {.terms = terms,
+            .tables = payoutTables,
+            .betFile = betFile,
+            .clientExePath = settings.pat95Dir,
+            .payoutFetchTime = settings.haraimodoshiInfoGetTime,
+            .host = window.voteLogHost(),
+            .notifier = notifier};
 }
 
 void Application::windowCreated(plat::Hwnd window) {

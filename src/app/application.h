@@ -12,6 +12,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/message_box_notifier.h"
@@ -20,6 +21,8 @@
 #include "base/settings.h"
 #include "base/voting_terms.h"
 #include "betdata/bet_list_state.h"
+#include "clientdata/payout_tables.h"
+#include "clientdata/reconcile_bet_log.h"
 #include "clientdata/vote_log.h"
 #include "driver/bet_runner.h"
 #include "driver/client_connector.h"
@@ -70,9 +73,18 @@ public:
     driver::PatDriver driver{driverState, terms, betFile, settings, notifier, runControl.programClock};
     driver::ClientConnector connector;
     driver::BetRun betRun{driver, runControl, runControl.runState, betList};
+    // The payouts of the last reconciliation (empty before the first).
+    clientdata::PayoutTables payoutTables;
+    // What the payout fetch of the payout dialog last returned (0 done, 1 a
+    // fetch was already running, -1 failed); none before the first.
+    std::optional<int> lastPayoutFetch;
 
 private:
     void openProfile();
+    // The commands whose dialogs and work belong to the shell.
+    void bindShellCommands(ui::MainWindow& window);
+    // What a reconciliation works on, as the settings stand now.
+    clientdata::PayoutContext payoutContext(ui::MainWindow& window);
     void restoreDialingPrefix();
 
     // MainWindowShell

@@ -83,13 +83,14 @@ TEST_F(BetCommand, DuringTheRunOnlyStopWorksAndClientCommandsBeep) {
     const std::size_t beepsBefore = beeps().size();
     ASSERT_TRUE(desktop.call("user", [window] {
         sim::chooseSystemMenuEntry(window, ui::kIdConnectClient);
+        sim::chooseSystemMenuEntry(window, ui::kIdPayoutFetch);
         plat::postMessage(window, plat::WM_COMMAND, plat::makeWparam(ui::kIdClear, plat::BN_CLICKED), 0);
     }));
     ASSERT_TRUE(desktop.runUntil([&] { return program().runControl.runState.load() == base::kRunIdle; },
                                  3'600'000));
     const std::vector<plat::Uint> after = beeps();
     EXPECT_EQ(std::vector<plat::Uint>(after.begin() + static_cast<long>(beepsBefore), after.end()),
-              (std::vector<plat::Uint>{plat::MB_ICONASTERISK, plat::MB_ICONASTERISK}));
+              (std::vector<plat::Uint>{plat::MB_ICONASTERISK, plat::MB_ICONASTERISK, plat::MB_ICONASTERISK}));
     EXPECT_EQ(ledgerText().size(), 4 * std::string("001: 東京  1R 馬連 03-05     1000\r\n").size())
         << "the list was not cleared under the run";
     EXPECT_EQ(run().controlText(ui::kIdBet), "投票");
