@@ -16,6 +16,8 @@ extern const Command kImportCommand;
 extern const Command kLoadCommand;
 extern const Command kNextBetCommand;
 extern const Command kReportCommand;
+extern const Command kRaceCardCommand;
+extern const Command kTimerBetCommand;
 
 namespace {
 
@@ -31,6 +33,7 @@ bool asksForHelp(const Args& args) {
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
+        kRunCommand,
         kParseCommand,
         kSettingsCommand,
         kSimCommand,
@@ -39,6 +42,8 @@ const std::vector<Command>& commands() {
         kLoadCommand,
         kNextBetCommand,
         kReportCommand,
+        kRaceCardCommand,
+        kTimerBetCommand,
     };
     return table;
 }

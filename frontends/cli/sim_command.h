@@ -10,7 +10,12 @@ namespace cli {
 extern const Command kSimConnectCommand;
 // `ornel sim bet`: a bet file placed by the 投票 command.
 extern const Command kSimBetCommand;
+// `ornel sim payout`: the payout fetch with its reconciliation.
 extern const Command kSimPayoutCommand;
+// `ornel sim racecards`: the 出馬表の取得 command.
+extern const Command kSimRaceCardsCommand;
+// `ornel sim day`: a whole race day in AUTO mode.
+extern const Command kSimDayCommand;
 // `ornel sim script`: the whole program played by a script of user steps.
 extern const Command kSimScriptCommand;
 

@@ -24,6 +24,8 @@ OrnelDesktop::OrnelDesktop(const DesktopOptions& options) : directory_(withSlash
     sim::Desktop::Options desktopOptions;
     desktopOptions.directory = directory_;
     desktopOptions.startTime = options.startTime;
+    desktopOptions.realTime = options.realTime;
+    desktopOptions.speed = options.speed;
     desktop_ = std::make_unique<sim::Desktop>(desktopOptions);
     desktop_->setUser(&user_);
     user_.ignoreProgram(kClientProgram);  // the driver answers the client's boxes

@@ -30,6 +30,10 @@ constexpr const char* kClientFolder = "client/";
 struct DesktopOptions {
     std::string directory;          // the drive; made when missing
     std::int64_t startTime = 0;     // seconds since 1970 at virtual time 0
+    // The clock: virtual time, or the wall clock run `speed` times faster
+    // (the terminal front end).
+    bool realTime = false;
+    int speed = 1;
 };
 
 class OrnelDesktop {

@@ -5,6 +5,7 @@
 #include "app/startup_caution.h"
 #include "base/load_settings.h"
 #include "platform/clock.h"
+#include "ui/payout_fetch.h"
 
 namespace app {
 
@@ -30,7 +31,7 @@ int Application::run() {
     model.refreshesVotingTerms = installed;
     model.clientOperated = options_.clientOperated;
     {
-        ui::MainWindow window(model, {autoMode, payoutTables}, *this);
+        ui::MainWindow window(model, *this);
         BindShellCommands(window, *this);
         window_ = &window;
         window.doModal(0);
@@ -53,6 +54,16 @@ void Application::openProfile() {
     }
 }
 
+clientdata::PayoutContext Application::payoutContext(ui::MainWindow& window) {
+    return {.terms = terms,
+            .tables = payoutTables,
+            .betFile = betFile,
+            .clientExePath = settings.pat95Dir,
+            .payoutFetchTime = settings.haraimodoshiInfoGetTime,
+            .host = window.voteLogHost(),
+            .notifier = notifier};
+}
+
 void Application::windowCreated(plat::Hwnd window) {
     notifier.setOwner(window);
     driver.mainWindow = window;
@@ -65,6 +76,13 @@ ui::ExitChoice Application::confirmExit(plat::Hwnd window) { return ConfirmExit(
 // The dialing prefix it may replace is put back when the process ends.
 void Application::startUpModem(plat::Hwnd window) {
     driver::StartUpModemSetting(window, settings, *profile_, dialingPrefix);
+}
+
+void Application::fetchPayouts() {
+    ui::MainWindow* window = window_.load();
+    if (window == nullptr || !clientInstalled()) return;
+    clientdata::PayoutContext payouts = payoutContext(*window);
+    ui::FetchAndReconcilePayouts(driver, payouts);
 }
 
 }  // namespace app

@@ -24,13 +24,13 @@
 #include "base/voting_terms.h"
 #include "betdata/bet_list_state.h"
 #include "clientdata/payout_tables.h"
+#include "clientdata/reconcile_bet_log.h"
 #include "clientdata/vote_log.h"
 #include "driver/bet_runner.h"
 #include "driver/client_connector.h"
 #include "driver/driver_state.h"
 #include "driver/modem_setting.h"
 #include "driver/pat_driver.h"
-#include "ui/auto_mode_state.h"
 #include "ui/main_window.h"
 
 namespace app {
@@ -73,6 +73,8 @@ public:
     const ProgramOptions& options() const { return options_; }
     // Whether a betting client is installed to be operated.
     bool clientInstalled() const { return options_.client == driver::ClientPresence::Installed; }
+    // What a reconciliation works on, as the settings stand now.
+    clientdata::PayoutContext payoutContext(ui::MainWindow& window);
 
     base::Settings settings;
     base::MessageBoxNotifier notifier;
@@ -85,7 +87,6 @@ public:
     driver::PatDriver driver{driverState, terms, betFile, settings, notifier, runControl.programClock};
     driver::ClientConnector connector;
     driver::BetRun betRun{driver, runControl, runControl.runState, betList};
-    ui::AutoModeState autoMode;
     // The payouts of the last reconciliation (empty before the first).
     clientdata::PayoutTables payoutTables;
     driver::DialingPrefixState dialingPrefix;
@@ -101,6 +102,7 @@ private:
     void showCaution(plat::Hwnd window) override;
     ui::ExitChoice confirmExit(plat::Hwnd window) override;
     void startUpModem(plat::Hwnd window) override;
+    void fetchPayouts() override;
 
     ProgramOptions options_;
     std::unique_ptr<base::FileProfileStore> profileFile_;

@@ -25,7 +25,7 @@ void BindShellCommands(ui::MainWindow& window, Application& p) {
     });
     if (p.clientInstalled()) {
         table.setAction(ui::kIdPayoutFetch, [w, &p] {
-            clientdata::PayoutContext payouts = w->payoutContext();
+            clientdata::PayoutContext payouts = p.payoutContext(*w);
             const std::optional<int> fetched =
                 PayoutFetchCommand(w->hwnd(), p.settings, p.profile(), p.driver, payouts, p.runControl.runState);
             if (!fetched) return;
@@ -34,7 +34,7 @@ void BindShellCommands(ui::MainWindow& window, Application& p) {
         });
     }
     table.setAction(ui::kIdPayoutReport, [w, &p] {
-        clientdata::PayoutContext payouts = w->payoutContext();
+        clientdata::PayoutContext payouts = p.payoutContext(*w);
         PayoutReportCommand(payouts, p.runControl.programClock.load());
     });
 }

@@ -22,7 +22,6 @@
 #include "ui/main_commands.h"
 #include "ui/main_menus.h"
 #include "ui/main_window_layout.h"
-#include "ui/payout_fetch.h"
 #include "ui/window_dump.h"
 
 namespace ui {
@@ -51,8 +50,7 @@ std::string helpFilePath() {
 
 }  // namespace
 
-MainWindow::MainWindow(MainWindowModel& model, MainWindowParts parts, MainWindowShell& shell)
-    : BetListWindow(model), parts_(parts), shell_(shell) {
+MainWindow::MainWindow(MainWindowModel& model, MainWindowShell& shell) : BetListWindow(model), shell_(shell) {
     CommandTable& table = commands();
     table.setAction(kIdBet, [this] { onBet(); });
     table.setAction(kIdAutoMode, [this] { onAutoToggle(); });
@@ -66,8 +64,10 @@ MainWindow::MainWindow(MainWindowModel& model, MainWindowParts parts, MainWindow
         listCommands().focusBetList();
     });
     if (model.driver != nullptr) {
-        table.setAction(kIdFetchRaceCards,
-                        [this] { reportClientOperation(kIdFetchRaceCards, RunFetchRaceCards(*model_.driver)); });
+        table.setAction(kIdFetchRaceCards, [this] {
+            raceCardFetchResult_ = RunFetchRaceCards(*model_.driver);
+            reportClientOperation(kIdFetchRaceCards, *raceCardFetchResult_);
+        });
     }
 }
 
@@ -176,7 +176,7 @@ void MainWindow::onAutoToggle() {
     commands().find(kIdAutoMode)->setCaption(on ? kManualCaption : kAutoCaption);
     const plat::Hwnd list = item(kIdBetList);
     if (on) {
-        parts_.autoMode.timerBetCursor = plat::now();
+        run.autoState.timerBetCursor = plat::now();
         betData().refreshVoteLog();
         base::NextBetFilePath(model_.betFile, model_.settings.betFileDir, std::nullopt);
         listCommands().clear();
@@ -193,8 +193,8 @@ void MainWindow::onAutoToggle() {
 
 // The tick: AutoMode, with the run completion and the program clock.
 void MainWindow::onTimer() {
-    AutoMode autoMode{parts_.autoMode, model_.run,  model_.settings, model_.terms, model_.betFile,
-                      model_.voteLog.nextLogPath, hwnd(), *this};
+    AutoMode autoMode{model_.run, model_.settings, model_.terms, model_.betFile, model_.voteLog.nextLogPath,
+                      hwnd(), *this};
     OnTimer(autoMode);
 }
 
@@ -335,13 +335,6 @@ void MainWindow::loadNewVoteLog() {
         betData().showStatus();
 }
 
-void MainWindow::showBetStatus() { betData().showStatus(); }
-
-clientdata::PayoutContext MainWindow::payoutContext() {
-    return {model_.terms, parts_.payoutTables, model_.betFile, model_.settings.pat95Dir,
-            model_.settings.haraimodoshiInfoGetTime, voteLogHost(), model_.notifier};
-}
-
 void MainWindow::finishRun() {
     if (model_.betRun == nullptr) return;
     BetCommand bet = betCommand();
@@ -355,12 +348,6 @@ int MainWindow::refreshVotingTerms() {
 }
 
 void MainWindow::loadBetFile(const std::string& path) { betdata::LoadBetFile(betData(), path); }
-
-void MainWindow::fetchPayouts() {
-    if (model_.driver == nullptr) return;
-    clientdata::PayoutContext payouts = payoutContext();
-    FetchAndReconcilePayouts(*model_.driver, payouts);
-}
 
 void MainWindow::closeClient() {
     if (model_.driver != nullptr) driver::CloseClient(*model_.driver);

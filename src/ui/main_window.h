@@ -1,35 +1,23 @@
 // The program's main window: the bet-list window with the program's
 // start-up sequence, its commands from the buttons, the system menu and the
 // context menu, the 投票 command and its run, the AUTO/MANU switch, the
-// close request and the size rules, and the two-second timer that drives
+// close request and the size rules, and the two-second timer that runs
 // AutoMode.
 #pragma once
 
-#include "clientdata/payout_tables.h"
-#include "clientdata/reconcile_bet_log.h"
+#include <optional>
+
 #include "platform/window_frame.h"
 #include "ui/auto_mode.h"
-#include "ui/auto_mode_state.h"
 #include "ui/bet_command.h"
 #include "ui/bet_list_window.h"
 #include "ui/main_window_shell.h"
 
 namespace ui {
 
-// The window's timer: id 1, every two seconds.
-constexpr plat::Uint kTickTimer = 1;
-constexpr plat::Uint kTickMs = kAutoTickMs;
-
-// What only the program's window keeps beside the bet-list model; the
-// application object owns it for the life of the process.
-struct MainWindowParts {
-    AutoModeState& autoMode;
-    clientdata::PayoutTables& payoutTables;
-};
-
 class MainWindow : public BetListWindow, private BetCommandHost, private AutoModeHost {
 public:
-    MainWindow(MainWindowModel& model, MainWindowParts parts, MainWindowShell& shell);
+    MainWindow(MainWindowModel& model, MainWindowShell& shell);
 
     // The AUTO/MANU switch (button 1021; also run by the start-up and by
     // FinishRun).
@@ -40,9 +28,9 @@ public:
     int widthLock() const { return widthLock_; }
     int listBottomGap() const { return listBottomGap_; }
 
-    // What the payout commands work on, as of now: the terms, the payout
-    // tables, the bet log's directory, the client's path, the fetch time.
-    clientdata::PayoutContext payoutContext();
+    // What the last 出馬表の取得 came to (0 done, 1 a fetch was already
+    // running, -1 failed); none before the command first ran.
+    std::optional<int> raceCardFetchResult() const { return raceCardFetchResult_; }
 
 protected:
     bool onInitDialog() override;
@@ -85,14 +73,14 @@ private:
     void bet() override { onBet(); }
     int refreshVotingTerms() override;
     void loadBetFile(const std::string& path) override;
-    void showBetStatus() override;
-    void fetchPayouts() override;
+    void showBetStatus() override { betData().showStatus(); }
+    void fetchPayouts() override { shell_.fetchPayouts(); }
     void closeClient() override;
 
-    MainWindowParts parts_;
     MainWindowShell& shell_;
     int widthLock_ = 0;
     int listBottomGap_ = 0;
+    std::optional<int> raceCardFetchResult_;
 };
 
 }  // namespace ui

@@ -46,7 +46,7 @@ void destroyWindowsOf(Desktop::Impl& d, const SimThread* thread) {
 Desktop::Impl::Impl(Desktop& owner, Options opts)
     : self(owner),
       options(std::move(opts)),
-      scheduler(options.realTime),
+      scheduler(options.realTime, options.speed),
       windows(options.screenWidth, options.screenHeight, &scheduler.harness()) {
     scheduler.setHooks(
         [this](const SimThread& t) -> std::optional<EventKey> {
@@ -111,6 +111,11 @@ void Desktop::registerProgram(const std::string& name, const std::string& filePa
 }
 
 bool Desktop::programRunning(ProgramId id) const { return impl_->scheduler.programAlive(id); }
+
+std::string Desktop::programOf(plat::Hwnd window) const {
+    Window* w = impl_->windows.find(window);
+    return w ? impl_->programOf(*w) : std::string();
+}
 
 bool Desktop::run(std::int64_t maxMs) {
     Scheduler& s = impl_->scheduler;
