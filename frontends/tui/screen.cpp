@@ -10,7 +10,6 @@ namespace tui {
 
 namespace {
 
-constexpr int kMainPaneColumnsWithoutWindow = 48;
 constexpr const char* kNoClient = "(the betting client is not running)";
 
 bool belongsTo(plat::Hwnd top, plat::Hwnd window) {
@@ -71,7 +70,7 @@ plat::Hwnd Screen::mainWindow() const {
 
 plat::Hwnd Screen::keyboardWindow() const {
     for (plat::Hwnd w : topLevelWindows(ornel_)) {
-        if (plat::isWindowVisible(w) && plat::isWindowEnabled(w) && !plat::isIconic(w)) return w;
+        if (plat::isWindowVisible(w) && plat::isWindowEnabled(w)) return w;
     }
     return 0;
 }
@@ -94,6 +93,18 @@ Placement Screen::paintOrnelWindow(Canvas& canvas, plat::Hwnd window, plat::Hwnd
     return painter.paint(window, row, col, active);
 }
 
+// A minimized window is its caption alone, at the top left, as the desktop
+// shows a minimized window's title; Enter or a click restores it.
+void Screen::paintIconic(Canvas& canvas, plat::Hwnd window, bool active) {
+    const std::string caption = plat::getWindowText(window);
+    const Style style = active ? Style::ActiveCaption : Style::Caption;
+    const CellRect bar{0, 0, static_cast<int>(caption.size()) + 2, 1};
+    canvas.setWindow(window);
+    canvas.fill(bar, style);
+    canvas.text(0, 1, caption, style, bar.width() - 1);
+    canvas.setWindow(0);
+}
+
 void Screen::paintClientPane(Canvas& canvas, const CellRect& area, const std::set<plat::Hwnd>& busy) {
     FlowPainter painter(canvas, busy);
     const plat::Hwnd foreground = plat::getForegroundWindow();
@@ -114,9 +125,10 @@ Frame Screen::compose(int width, int height, const std::string& statusLine, cons
     frame.mainWindow = mainWindow();
     frame.keyboardWindow = keyboardWindow();
 
-    const int mainColumns =
-        frame.mainWindow != 0 ? frameCells(frame.mainWindow).width() : kMainPaneColumnsWithoutWindow;
-    const CellRect clientPane{mainColumns + 1, 0, width, rows};
+    // The client's pane starts right of the main window, where it stands
+    // also while the window is minimized.
+    if (frame.mainWindow != 0 && !plat::isIconic(frame.mainWindow)) mainColumns_ = frameCells(frame.mainWindow).width();
+    const CellRect clientPane{mainColumns_ + 1, 0, width, rows};
     if (clientPane.width() >= kLeastClientPaneColumns) paintClientPane(canvas, clientPane, busy);
 
     canvas.setClip({0, 0, width, rows});
@@ -125,7 +137,11 @@ Frame Screen::compose(int width, int height, const std::string& statusLine, cons
     scrolls_.forgetGone();
     menus_.forgetGone();
     for (plat::Hwnd w : ornel) {
-        if (!plat::isWindowVisible(w) || plat::isIconic(w)) continue;
+        if (!plat::isWindowVisible(w)) continue;
+        if (plat::isIconic(w)) {
+            paintIconic(canvas, w, w == frame.keyboardWindow);
+            continue;
+        }
         const plat::Hwnd anchor = frame.mainWindow != 0 ? frame.mainWindow : w;
         if (std::vector<MenuEntry> entries = menuOf(w); !entries.empty()) {
             const CellRect size = menuCells(entries);
