@@ -15,12 +15,6 @@ constexpr char kCtrlC = 0x03;
 constexpr char kCtrlV = 0x16;
 constexpr char kCtrlX = 0x18;
 
-plat::Hwnd topLevelOf(plat::Hwnd window) {
-    plat::Hwnd w = window;
-    while (w != 0 && plat::getParent(w) != 0) w = plat::getParent(w);
-    return w;
-}
-
 const Placement* placementOf(const Frame& frame, plat::Hwnd top) {
     for (const Placement& p : frame.placements) {
         if (p.window == top) return &p;

@@ -12,12 +12,6 @@ namespace {
 
 constexpr const char* kNoClient = "(the betting client is not running)";
 
-bool belongsTo(plat::Hwnd top, plat::Hwnd window) {
-    plat::Hwnd w = window;
-    while (w != 0 && plat::getParent(w) != 0) w = plat::getParent(w);
-    return w != 0 && w == top;
-}
-
 // Rounds a pixel distance to cells.
 int columnsFor(int pixels) { return columnOfEdge(pixels); }
 int rowsFor(int pixels) { return rowOfEdge(pixels); }
@@ -83,7 +77,7 @@ Placement Screen::paintOrnelWindow(Canvas& canvas, plat::Hwnd window, plat::Hwnd
         row = 0;
         const plat::Hwnd focus = plat::getFocus();
         plat::Rect focusRect;
-        if (focus != window && belongsTo(window, focus) && plat::getWindowRect(focus, focusRect)) {
+        if (focus != window && topLevelOf(focus) == window && plat::getWindowRect(focus, focusRect)) {
             const plat::Point origin = clientOrigin(window);
             const int focusRow = 1 + rowsFor(focusRect.top - origin.y);
             row = std::clamp(rows / 2 - focusRow, rows - size.height(), 0);

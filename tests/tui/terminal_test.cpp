@@ -53,9 +53,7 @@ TEST_F(TerminalTest, TypedBetsArePlacedInTheClientWhileThePersonWatches) {
     EXPECT_TRUE(terminal().waitFor("STOP")) << shown();
     EXPECT_TRUE(terminal().waitFor("running  bet 1 of 1  group 1 of 1")) << shown();
     EXPECT_TRUE(terminal().waitUntil([](const std::vector<std::string>& screen) {
-        std::string all;
-        for (const std::string& row : screen) all += row;
-        return all.find(u8("場名: [東京v]")) != std::string::npos && all.find(u8("ﾚｰｽ番号: [  ５v]")) != std::string::npos;
+        return shows(screen, u8("場名: [東京v]")) && shows(screen, u8("ﾚｰｽ番号: [  ５v]"));
     })) << shown();
 
     // The run ends: 投票 again, the list empty, the vote counted.
@@ -104,9 +102,7 @@ TEST_F(TerminalTest, AQuestionIsAnsweredFromTheKeyboardAndAResizeKeepsTheLayoutW
     // Ctrl+Q: the window's close request, through the exit confirmation.
     terminal().keys({"C-q"});
     ASSERT_TRUE(terminal().waitUntil([](const std::vector<std::string>& screen) {
-        for (const std::string& row : screen)
-            if (row.find("exited 0") != std::string::npos || row.find(u8("終了確認")) != std::string::npos) return true;
-        return false;
+        return shows(screen, "exited 0") || shows(screen, u8("終了確認"));
     })) << shown();
     if (shown().find(u8("終了確認")) != std::string::npos) terminal().keys({"Enter"});  // OK
     EXPECT_TRUE(terminal().waitFor("exited 0")) << shown();
