@@ -14,5 +14,7 @@ extern const Command kSimBetCommand;
 extern const Command kSimPayoutCommand;
 // `ornel sim racecards`: the 出馬表の取得 command.
 extern const Command kSimRaceCardsCommand;
+// `ornel sim day`: a whole race day in AUTO mode.
+extern const Command kSimDayCommand;
 
 }  // namespace cli

@@ -4,6 +4,7 @@
 #include "base/load_settings.h"
 #include "platform/clock.h"
 #include "ui/main_commands.h"
+#include "ui/payout_fetch.h"
 
 namespace app {
 
@@ -91,5 +92,12 @@ bool Application::acceptCaution(plat::Hwnd /*window*/) { return true; }
 ui::ExitChoice Application::confirmExit(plat::Hwnd /*window*/) { return ui::ExitChoice::Close; }
 
 void Application::startUpModem(plat::Hwnd /*window*/) {}
+
+void Application::fetchPayouts() {
+    ui::MainWindow* window = window_.load();
+    if (window == nullptr || options_.client != driver::ClientPresence::Installed) return;
+    clientdata::PayoutContext payouts = payoutContext(*window);
+    ui::FetchAndReconcilePayouts(driver, payouts);
+}
 
 }  // namespace app

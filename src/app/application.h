@@ -92,6 +92,7 @@ private:
     bool acceptCaution(plat::Hwnd window) override;
     ui::ExitChoice confirmExit(plat::Hwnd window) override;
     void startUpModem(plat::Hwnd window) override;
+    void fetchPayouts() override;
 
     ProgramOptions options_;
     std::unique_ptr<base::FileProfileStore> profileFile_;

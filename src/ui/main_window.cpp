@@ -21,7 +21,6 @@
 #include "ui/main_commands.h"
 #include "ui/main_menus.h"
 #include "ui/main_window_layout.h"
-#include "ui/payout_fetch.h"
 
 namespace ui {
 
@@ -311,15 +310,6 @@ int MainWindow::refreshVotingTerms() {
 }
 
 void MainWindow::loadBetFile(const std::string& path) { betdata::LoadBetFile(betData(), path); }
-
-void MainWindow::fetchPayouts() {
-    if (model_.driver == nullptr) return;
-    clientdata::PayoutTables tables;
-    clientdata::PayoutContext payouts{model_.terms,    tables, model_.betFile, model_.settings.pat95Dir,
-                                      model_.settings.haraimodoshiInfoGetTime, voteLogHost(),
-                                      model_.notifier};
-    FetchAndReconcilePayouts(*model_.driver, payouts);
-}
 
 void MainWindow::closeClient() {
     if (model_.driver != nullptr) driver::CloseClient(*model_.driver);

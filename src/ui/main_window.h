@@ -77,7 +77,7 @@ private:
     int refreshVotingTerms() override;
     void loadBetFile(const std::string& path) override;
     void showBetStatus() override { betData().showStatus(); }
-    void fetchPayouts() override;
+    void fetchPayouts() override { shell_.fetchPayouts(); }
     void closeClient() override;
 
     MainWindowShell& shell_;

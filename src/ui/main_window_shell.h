@@ -1,6 +1,6 @@
 // What the main window asks of the application shell around it: the start-up
 // caution and the exit confirmation (dialogs of the shell), the modem steps
-// of the start-up, and being told that the window exists.
+// of the start-up, the payout fetch, and being told that the window exists.
 #pragma once
 
 #include "platform/wintypes.h"
@@ -25,6 +25,9 @@ public:
     // The client's modem steps of the start-up: the modem dialog counting
     // down when "Modem Dialog Auto Close Sec" is set, then the line setting.
     virtual void startUpModem(plat::Hwnd window) = 0;
+    // The day's payouts fetched from the client and reconciled with the bet
+    // log (AutoMode at the set time), on what the payout commands use.
+    virtual void fetchPayouts() = 0;
 };
 
 }  // namespace ui
