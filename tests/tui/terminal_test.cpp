@@ -23,6 +23,12 @@ protected:
     void start(int width = 120, int height = 40) {
         terminal_ = std::make_unique<TmuxTerminal>(width, height);
         ASSERT_TRUE(terminal_->start(ornelRun(home_.path() + "demo"))) << "tmux is needed (test.sh installs it)";
+        // The start-up caution, when the program shows it, is accepted with
+        // Enter (はい).
+        ASSERT_TRUE(terminal_->waitUntil([](const std::vector<std::string>& screen) {
+            return shows(screen, "AUTO") || shows(screen, u8("ご利用上のお願い"));
+        })) << terminal_->screenText();
+        if (!shows(terminal_->screen(), "AUTO")) terminal_->keys({"Enter"});
         ASSERT_TRUE(terminal_->waitFor("AUTO")) << terminal_->screenText();
     }
     TmuxTerminal& terminal() { return *terminal_; }
