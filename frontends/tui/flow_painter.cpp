@@ -15,17 +15,11 @@ constexpr int kMostListLines = 8;  // the last lines of a long list
 
 int columnsOf(const std::string& cp932) { return static_cast<int>(cp932.size()); }
 
+// The lines of a text as the pane shows them: tabs as blanks, without the
+// empty lines at the end.
 std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            lines.emplace_back();
-        } else {
-            lines.back() += c == '\t' ? ' ' : c;
-        }
-    }
+    std::vector<std::string> lines = textLines(text);
+    for (std::string& line : lines) std::replace(line.begin(), line.end(), '\t', ' ');
     while (lines.size() > 1 && lines.back().empty()) lines.pop_back();
     return lines;
 }

@@ -15,12 +15,6 @@ constexpr char kCtrlC = 0x03;
 constexpr char kCtrlV = 0x16;
 constexpr char kCtrlX = 0x18;
 
-plat::Hwnd topLevelOf(plat::Hwnd window) {
-    plat::Hwnd w = window;
-    while (w != 0 && plat::getParent(w) != 0) w = plat::getParent(w);
-    return w;
-}
-
 const Placement* placementOf(const Frame& frame, plat::Hwnd top) {
     for (const Placement& p : frame.placements) {
         if (p.window == top) return &p;
@@ -76,7 +70,7 @@ bool InputRouter::takesInput(plat::Hwnd window) const {
 }
 
 void InputRouter::handle(const InputEvent& event, const Frame& frame) {
-    if (menuInput(event, frame)) return;
+    if (menuInput(event, frame) || minimizedInput(event)) return;
     switch (event.kind) {
     case InputEvent::Kind::Text: {
         const plat::Hwnd target = keyTarget();
@@ -200,6 +194,20 @@ void InputRouter::mouse(const InputEvent& event, const Frame& frame) {
         return;
     }
     }
+}
+
+bool InputRouter::minimizedInput(const InputEvent& event) {
+    const plat::Hwnd top = screen_.keyboardWindow();
+    if (top == 0 || !plat::isIconic(top)) return false;
+    const bool restore = (event.kind == InputEvent::Kind::Key && (event.key == Key::Enter || event.key == Key::Space)) ||
+                         (event.kind == InputEvent::Kind::Mouse && event.mouse == MouseAction::LeftUp &&
+                          event.row == 0);
+    const bool menu = event.kind == InputEvent::Kind::Key && event.key == Key::SystemMenu;
+    const bool close = event.kind == InputEvent::Kind::Key && event.key == Key::Close;
+    if (restore) plat::postMessage(top, plat::WM_SYSCOMMAND, plat::SC_RESTORE, 0);
+    if (menu) plat::postMessage(top, plat::WM_SYSCOMMAND, sim::SC_KEYMENU, ' ');
+    if (close) plat::postMessage(top, plat::WM_SYSCOMMAND, plat::SC_CLOSE, 0);
+    return true;
 }
 
 void InputRouter::chooseFromMenu(plat::Hwnd menu, const MenuEntry& entry) {

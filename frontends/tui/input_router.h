@@ -38,6 +38,10 @@ private:
     // Input while a tracked menu takes the keyboard; true when it was the menu's.
     bool menuInput(const InputEvent& event, const Frame& frame);
     void chooseFromMenu(plat::Hwnd menu, const MenuEntry& entry);
+    // Input while the window that takes the keyboard is minimized: Enter,
+    // Space or a click on its caption restores it, F10 opens its system
+    // menu, Ctrl+Q asks it to close; true when the window is minimized.
+    bool minimizedInput(const InputEvent& event);
     void mouse(const InputEvent& event, const Frame& frame);
     void rightClickMainWindow(const Frame& frame);
     bool takesInput(plat::Hwnd window) const;

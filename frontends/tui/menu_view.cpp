@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "frontends/tui/window_painter.h"
-#include "platform/sjis.h"
+#include "platform/sim/user_input.h"
 #include "platform/window.h"
 
 namespace tui {
@@ -11,23 +11,6 @@ namespace tui {
 namespace {
 
 constexpr int kAcceleratorGap = 2;
-
-char mnemonicOf(const std::string& text) {
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (sjis::isLeadByte(c)) {
-            ++i;
-        } else if (c == '&') {
-            if (text[i + 1] == '&') {
-                ++i;
-                continue;
-            }
-            const char m = text[i + 1];
-            return m >= 'a' && m <= 'z' ? static_cast<char>(m - 'a' + 'A') : m;
-        }
-    }
-    return 0;
-}
 
 int widest(const std::vector<MenuEntry>& entries) {
     int width = 0;
@@ -51,7 +34,7 @@ std::vector<MenuEntry> menuEntries(const sim::ModalInfo& info) {
         const std::size_t tab = text.find('\t');
         e.label = withoutMnemonic(text.substr(0, tab));
         if (tab != std::string::npos) e.accelerator = text.substr(tab + 1);
-        e.mnemonic = mnemonicOf(text.substr(0, tab));
+        e.mnemonic = sim::mnemonicOf(text.substr(0, tab));
         entries.push_back(e);
     }
     return entries;

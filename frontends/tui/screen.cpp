@@ -10,14 +10,7 @@ namespace tui {
 
 namespace {
 
-constexpr int kMainPaneColumnsWithoutWindow = 48;
 constexpr const char* kNoClient = "(the betting client is not running)";
-
-bool belongsTo(plat::Hwnd top, plat::Hwnd window) {
-    plat::Hwnd w = window;
-    while (w != 0 && plat::getParent(w) != 0) w = plat::getParent(w);
-    return w != 0 && w == top;
-}
 
 // Rounds a pixel distance to cells.
 int columnsFor(int pixels) { return columnOfEdge(pixels); }
@@ -71,7 +64,7 @@ plat::Hwnd Screen::mainWindow() const {
 
 plat::Hwnd Screen::keyboardWindow() const {
     for (plat::Hwnd w : topLevelWindows(ornel_)) {
-        if (plat::isWindowVisible(w) && plat::isWindowEnabled(w) && !plat::isIconic(w)) return w;
+        if (plat::isWindowVisible(w) && plat::isWindowEnabled(w)) return w;
     }
     return 0;
 }
@@ -84,7 +77,7 @@ Placement Screen::paintOrnelWindow(Canvas& canvas, plat::Hwnd window, plat::Hwnd
         row = 0;
         const plat::Hwnd focus = plat::getFocus();
         plat::Rect focusRect;
-        if (focus != window && belongsTo(window, focus) && plat::getWindowRect(focus, focusRect)) {
+        if (focus != window && topLevelOf(focus) == window && plat::getWindowRect(focus, focusRect)) {
             const plat::Point origin = clientOrigin(window);
             const int focusRow = 1 + rowsFor(focusRect.top - origin.y);
             row = std::clamp(rows / 2 - focusRow, rows - size.height(), 0);
@@ -92,6 +85,18 @@ Placement Screen::paintOrnelWindow(Canvas& canvas, plat::Hwnd window, plat::Hwnd
     }
     WindowPainter painter(canvas, scrolls_, plat::getFocus());
     return painter.paint(window, row, col, active);
+}
+
+// A minimized window is its caption alone, at the top left, as the desktop
+// shows a minimized window's title; Enter or a click restores it.
+void Screen::paintIconic(Canvas& canvas, plat::Hwnd window, bool active) {
+    const std::string caption = plat::getWindowText(window);
+    const Style style = active ? Style::ActiveCaption : Style::Caption;
+    const CellRect bar{0, 0, static_cast<int>(caption.size()) + 2, 1};
+    canvas.setWindow(window);
+    canvas.fill(bar, style);
+    canvas.text(0, 1, caption, style, bar.width() - 1);
+    canvas.setWindow(0);
 }
 
 void Screen::paintClientPane(Canvas& canvas, const CellRect& area, const std::set<plat::Hwnd>& busy) {
@@ -114,9 +119,10 @@ Frame Screen::compose(int width, int height, const std::string& statusLine, cons
     frame.mainWindow = mainWindow();
     frame.keyboardWindow = keyboardWindow();
 
-    const int mainColumns =
-        frame.mainWindow != 0 ? frameCells(frame.mainWindow).width() : kMainPaneColumnsWithoutWindow;
-    const CellRect clientPane{mainColumns + 1, 0, width, rows};
+    // The client's pane starts right of the main window, where it stands
+    // also while the window is minimized.
+    if (frame.mainWindow != 0 && !plat::isIconic(frame.mainWindow)) mainColumns_ = frameCells(frame.mainWindow).width();
+    const CellRect clientPane{mainColumns_ + 1, 0, width, rows};
     if (clientPane.width() >= kLeastClientPaneColumns) paintClientPane(canvas, clientPane, busy);
 
     canvas.setClip({0, 0, width, rows});
@@ -125,7 +131,11 @@ Frame Screen::compose(int width, int height, const std::string& statusLine, cons
     scrolls_.forgetGone();
     menus_.forgetGone();
     for (plat::Hwnd w : ornel) {
-        if (!plat::isWindowVisible(w) || plat::isIconic(w)) continue;
+        if (!plat::isWindowVisible(w)) continue;
+        if (plat::isIconic(w)) {
+            paintIconic(canvas, w, w == frame.keyboardWindow);
+            continue;
+        }
         const plat::Hwnd anchor = frame.mainWindow != 0 ? frame.mainWindow : w;
         if (std::vector<MenuEntry> entries = menuOf(w); !entries.empty()) {
             const CellRect size = menuCells(entries);

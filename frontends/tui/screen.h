@@ -20,6 +20,8 @@ namespace tui {
 
 // The narrowest client pane worth showing.
 constexpr int kLeastClientPaneColumns = 24;
+// The main window's width before it is first painted.
+constexpr int kMainPaneColumns = 48;
 
 // A tracked menu as painted: entry i is on row cells.top + 1 + i.
 struct MenuPlacement {
@@ -53,13 +55,14 @@ public:
     // Ornel's main window: the first window it made that has no owner.
     plat::Hwnd mainWindow() const;
     // Ornel's window that takes the keyboard: its topmost visible, enabled
-    // top-level window.
+    // top-level window (minimized or not).
     plat::Hwnd keyboardWindow() const;
 
 private:
     std::vector<plat::Hwnd> topLevelWindows(const std::string& program) const;  // top first
     void paintClientPane(Canvas& canvas, const CellRect& area, const std::set<plat::Hwnd>& busy);
     Placement paintOrnelWindow(Canvas& canvas, plat::Hwnd window, plat::Hwnd main, int rows, bool active);
+    void paintIconic(Canvas& canvas, plat::Hwnd window, bool active);
     // Where a window of Ornel's goes: as it stands to the main window, kept
     // within the terminal.
     std::pair<int, int> cellOf(plat::Hwnd window, plat::Hwnd main, const CellRect& size, int columns, int rows) const;
@@ -70,6 +73,7 @@ private:
     std::string client_;
     EditScrolls scrolls_;
     MenuSelections menus_;
+    int mainColumns_ = kMainPaneColumns;  // the main window's width, as last painted
 };
 
 }  // namespace tui

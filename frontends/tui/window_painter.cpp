@@ -15,22 +15,6 @@ constexpr char32_t kDropArrow = U'▼';
 
 int textColumns(const std::string& cp932) { return static_cast<int>(cp932.size()); }
 
-// Lines of a label or a box text: CR LF, a lone CR and a lone LF all end one.
-std::vector<std::string> textLines(const std::string& text) {
-    std::vector<std::string> lines(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            lines.emplace_back();
-        } else {
-            lines.back() += c;
-            if (sjis::isLeadByte(static_cast<unsigned char>(c)) && i + 1 < text.size()) lines.back() += text[++i];
-        }
-    }
-    return lines;
-}
-
 // A line cut into pieces of at most `columns` columns, at character
 // boundaries.
 std::vector<std::string> wrapped(const std::string& line, int columns) {
@@ -45,6 +29,21 @@ std::vector<std::string> wrapped(const std::string& line, int columns) {
 }
 
 }  // namespace
+
+std::vector<std::string> textLines(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            lines.emplace_back();
+        } else {
+            lines.back() += c;
+            if (sjis::isLeadByte(static_cast<unsigned char>(c)) && i + 1 < text.size()) lines.back() += text[++i];
+        }
+    }
+    return lines;
+}
 
 bool takesRows(const ControlState& c) {
     switch (c.kind) {

@@ -33,6 +33,9 @@ CellRect editTextCells(const ControlState& edit, const CellRect& cells);
 // Whether a control takes several rows when it is tall enough (layout.h).
 bool takesRows(const ControlState& c);
 
+// Lines of a label or a box text: CR LF, a lone CR and a lone LF all end one.
+std::vector<std::string> textLines(const std::string& text);
+
 // A caption without its mnemonic marks ("はい(&Y)" reads "はい(Y)").
 std::string withoutMnemonic(const std::string& caption);
 

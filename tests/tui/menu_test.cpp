@@ -124,5 +124,19 @@ TEST_F(MenuTest, F10OpensTheSystemMenuWhoseGreyedEntriesArePassedOver) {
     EXPECT_EQ(dialogResult, plat::IDCANCEL) << "closed as its system menu's 閉じる does";
 }
 
+TEST_F(MenuTest, AWindowMinimizedFromItsSystemMenuShowsItsCaptionAndEnterRestoresIt) {
+    key(tui::Key::SystemMenu);
+    type("n");  // 最小化(N)
+    ASSERT_TRUE(plat::isIconic(mainWindow()));
+    const std::vector<std::string> rows = lines();
+    EXPECT_EQ(rows[0].rfind(" Ornel  ", 0), 0u) << rows[0];
+    EXPECT_EQ(rows[1], "") << "nothing of the window below its caption";
+    EXPECT_EQ(rowOf("OK"), -1);
+    key(tui::Key::Enter);
+    EXPECT_FALSE(plat::isIconic(mainWindow()));
+    EXPECT_NE(rowOf("OK"), -1);
+    EXPECT_TRUE(commands_.empty()) << "Enter restored the window and pressed nothing";
+}
+
 }  // namespace
 }  // namespace tuitest

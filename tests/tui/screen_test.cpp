@@ -114,7 +114,7 @@ TEST_F(MainWindowScreenTest, WideAndAmbiguousCharactersKeepEveryLaterColumnWhere
 TEST_F(MainWindowScreenTest, ABoxStandsOverTheMainWindowAndTakesTheKeyboard) {
     plat::postMessage(mainWindow(), plat::WM_USER, 0, 0);
     settle();
-    const tui::Frame& frame = compose(100, 32);
+    const tui::Frame frame = compose(100, 32);  // a copy: rowOf composes again
     ASSERT_NE(frame.keyboardWindow, mainWindow());
     const int text = rowOf(u8("投票しますか？"));
     ASSERT_GT(text, 0);

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdio>
@@ -19,6 +20,10 @@ std::string socketName() {
 }
 
 }  // namespace
+
+bool shows(const std::vector<std::string>& rows, const std::string& utf8) {
+    return std::any_of(rows.begin(), rows.end(), [&](const std::string& row) { return row.find(utf8) != std::string::npos; });
+}
 
 std::string quoted(const std::string& text) {
     std::string q = "'";
@@ -81,23 +86,11 @@ bool TmuxTerminal::waitUntil(const std::function<bool(const std::vector<std::str
 }
 
 bool TmuxTerminal::waitFor(const std::string& utf8, std::chrono::milliseconds limit) const {
-    return waitUntil(
-        [&](const std::vector<std::string>& rows) {
-            for (const std::string& row : rows)
-                if (row.find(utf8) != std::string::npos) return true;
-            return false;
-        },
-        limit);
+    return waitUntil([&](const std::vector<std::string>& rows) { return shows(rows, utf8); }, limit);
 }
 
 bool TmuxTerminal::waitGone(const std::string& utf8, std::chrono::milliseconds limit) const {
-    return waitUntil(
-        [&](const std::vector<std::string>& rows) {
-            for (const std::string& row : rows)
-                if (row.find(utf8) != std::string::npos) return false;
-            return true;
-        },
-        limit);
+    return waitUntil([&](const std::vector<std::string>& rows) { return !shows(rows, utf8); }, limit);
 }
 
 void TmuxTerminal::keys(const std::vector<std::string>& names) const {

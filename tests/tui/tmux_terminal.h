@@ -45,6 +45,9 @@ private:
     int height_;
 };
 
+// Whether a row of the screen holds the text.
+bool shows(const std::vector<std::string>& rows, const std::string& utf8);
+
 // A shell word for a string.
 std::string quoted(const std::string& text);
 

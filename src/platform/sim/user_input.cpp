@@ -1,6 +1,7 @@
 #include "platform/sim/user_input.h"
 
 #include "platform/sim/desktop_impl.h"
+#include "platform/sjis.h"
 
 namespace sim {
 
@@ -25,6 +26,19 @@ void click(plat::Hwnd target, plat::Point clientPoint, MouseButton button) {
     plat::postMessage(target, plat::WM_MOUSEMOVE, 0, at);
     plat::postMessage(target, left ? plat::WM_LBUTTONDOWN : plat::WM_RBUTTONDOWN, left ? plat::MK_LBUTTON : kRightButtonDown, at);
     plat::postMessage(target, left ? plat::WM_LBUTTONUP : plat::WM_RBUTTONUP, 0, at);
+}
+
+char mnemonicOf(const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        const auto c = static_cast<unsigned char>(caption[i]);
+        if (sjis::isLeadByte(c)) {
+            ++i;
+        } else if (c == '&') {
+            const char marked = caption[++i];
+            if (marked != '&') return marked >= 'a' && marked <= 'z' ? static_cast<char>(marked - 'a' + 'A') : marked;
+        }
+    }
+    return 0;
 }
 
 bool keyIsDown(plat::Wparam key) {

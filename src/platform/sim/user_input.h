@@ -65,6 +65,10 @@ enum class MouseButton { Left, Right };
 // the button goes down and comes up.
 void click(plat::Hwnd target, plat::Point clientPoint, MouseButton button = MouseButton::Left);
 
+// The character a caption or menu entry marks with '&' as its mnemonic
+// ("はい(&Y)": 'Y'), upper-cased; 0 for none ("&&" is a plain '&').
+char mnemonicOf(const std::string& caption);
+
 // Whether a key is down as the threads have taken the keyboard messages off
 // their queues so far (VK_SHIFT for Shift+Tab).
 bool keyIsDown(plat::Wparam key);

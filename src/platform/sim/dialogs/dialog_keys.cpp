@@ -6,7 +6,6 @@
 #include "platform/dialog.h"
 #include "platform/sim/message_queue.h"
 #include "platform/sim/user_input.h"
-#include "platform/sjis.h"
 
 namespace sim {
 
@@ -115,21 +114,6 @@ int defaultCommand(Hwnd dialog, Hwnd focus) {
 }
 
 char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// The character a caption marks with '&' ("はい(&Y)": 'Y'), 0 for none; "&&"
-// is a plain '&'.
-char mnemonicOf(const std::string& caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        const auto c = static_cast<unsigned char>(caption[i]);
-        if (sjis::isLeadByte(c)) {
-            ++i;
-        } else if (c == '&') {
-            if (caption[i + 1] != '&') return upperAscii(caption[i + 1]);
-            ++i;
-        }
-    }
-    return 0;
-}
 
 // Presses the button a mnemonic names, or focuses the control after the
 // label that names it; false when no enabled control has it.
