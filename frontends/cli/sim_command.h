@@ -14,5 +14,9 @@ extern const Command kSimBetCommand;
 extern const Command kSimPayoutCommand;
 // `ornel sim racecards`: the 出馬表の取得 command.
 extern const Command kSimRaceCardsCommand;
+// `ornel sim day`: a whole race day in AUTO mode.
+extern const Command kSimDayCommand;
+// `ornel sim script`: the whole program played by a script of user steps.
+extern const Command kSimScriptCommand;
 
 }  // namespace cli

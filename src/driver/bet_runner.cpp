@@ -28,6 +28,7 @@ bool stopRequested(const BetRun& run) { return run.runState.load() == base::kRun
 // Ends the run early: the groups before groupStart went through.
 void endEarly(BetRun& run, plat::Hwnd listEdit, int groupStart) {
     RemoveLeadingLines(listEdit, groupStart);
+    run.driver.state.progress.step = RunStep::Finished;
     run.runState.store(base::kRunFailed);
 }
 
@@ -52,7 +53,10 @@ void BetRunner(BetRun& run, plat::Hwnd listEdit) {
     PatDriver& driver = run.driver;
     LoadDriverSettings(driver.settings, driver.state);
     SetRunFlags(driver.state, driver.settings, run.control.timerBetRun(), driver.settings.skipAnn);
+    RunProgress& progress = driver.state.progress;
+    progress.begin();
     if (ConnectClient(driver, kConnectForBetting) != 0) {
+        progress.step = RunStep::Finished;
         run.runState.store(base::kRunFailed);
         return;
     }
@@ -62,12 +66,15 @@ void BetRunner(BetRun& run, plat::Hwnd listEdit) {
     // The group size is read once, at the start: the settings are plain
     // values that the window thread may rewrite while the run goes on.
     const int groupSize = std::max(1, driver.settings.betDivideUnit);
+    progress.count(lineCount, groupSize);
     int i = 0;
     int groupStart = 0;
+    int groupNumber = 0;
     bool failed = false;
     while (i < lineCount && !failed) {
         ResetEntryMemory(driver.state);
         groupStart = i;
+        progress.group = ++groupNumber;
         int count = 0;
         int total = 0;
         countEntered(run, count, total);
@@ -76,6 +83,7 @@ void BetRunner(BetRun& run, plat::Hwnd listEdit) {
             char line[kRunnerLineBytes];
             list.readLine(i, line, sizeof line);
             base::ReadBackBet bet;
+            progress.line = i + 1;
             if (base::ReadBackLine(line, bet)) {
                 int entered = 0;
                 if (!EnterBet(driver, kDayToday, bet, entered)) {
@@ -96,6 +104,7 @@ void BetRunner(BetRun& run, plat::Hwnd listEdit) {
         failed = !SubmitGroup(driver, total);
     }
     if (failed) return endEarly(run, listEdit, groupStart);
+    progress.step = RunStep::Finished;
     run.runState.store(base::kRunFinished);
 }
 

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "driver/run_progress.h"
+
 namespace driver {
 
 // Defaults of the timing settings ("Message Wait", "Action Wait", "Window
@@ -60,6 +62,8 @@ struct DriverState {
     EntryMemory entry;
     // Guards the payout fetch against re-entry from a timer tick.
     std::atomic<bool> infoBusy{false};
+    // The bet run under way, for display.
+    RunProgress progress;
 };
 
 }  // namespace driver

@@ -33,6 +33,7 @@ bool TypeTotal(const DriverState& driver, int yen) {
 
 bool SubmitGroup(PatDriver& driver, int totalYen) {
     DriverState& state = driver.state;
+    state.progress.step = RunStep::Total;
     ClickOnForm(state, kVoteSubmit);
     if (WaitForm(state, kAmountConfirmForm, kConfirmFormWaitMs) == 0) return ClientStepFailed(driver);
     if (state.flags.accInp.load() == 1 && !TypeTotal(state, totalYen)) return ClientStepFailed(driver);
@@ -45,6 +46,7 @@ bool SubmitGroup(PatDriver& driver, int totalYen) {
     }
     plat::sleep(Times(kBeforeVoteActionWaits, CurrentWaits(state).action));
     const bool forced = driver.settings.forceTouhyo == 1 || state.entry.sameBracketSeen == 1;
+    state.progress.step = RunStep::Vote;
     switch (PressUntilTransfer(state, forced ? kConfirmForcedVote : kConfirmNormalVote, true)) {
     case PressOutcome::Transfer: return RunTransferAndAwaitAnswer(driver, totalYen);
     case PressOutcome::TotalWrong:
