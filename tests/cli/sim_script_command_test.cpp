@@ -15,7 +15,7 @@ using testsupport::writeBytes;
 
 namespace {
 
-constexpr const char* kDay =
+constexpr const char* kScriptDay =
     "date 2024-06-15\n"
     "account user=11112222 password=0123 limit=100000 balance=100000\n"
     "meeting 東京 kai=3 nichime=2\n"
@@ -26,7 +26,7 @@ class SimScriptCommand : public ::testing::Test {
 protected:
     SimScriptCommand() {
         std::filesystem::create_directories(file("client"));
-        writeBytes(file("client/day.txt"), kDay);
+        writeBytes(file("client/day.txt"), kScriptDay);
     }
     cli_test::Run play(const std::string& script) {
         writeBytes(dir.path() + "script.txt", script);

@@ -14,7 +14,6 @@
 namespace mainwindow_test {
 namespace {
 
-constexpr const char* kText = "東京 1R 馬連 3-5 1000\r\n阪神 2R 単勝 7,9 500\r\n東京 3R 枠連 2-2 2000\r\n";
 
 class BetCommand : public MainWindowTest {
 protected:

@@ -22,7 +22,6 @@ namespace {
 using testsupport::u8;
 
 constexpr const char* kFramePos = "44, 0, 1, -1, -1, -1, -1, 100, 50, 480, 560 ";
-constexpr const char* kText = "東京 1R 馬連 3-5 1000\r\n阪神 2R 単勝 7,9 500\r\n東京 3R 枠連 2-2 2000\r\n";
 
 std::string framePosLine(const std::string& profile) {
     const std::size_t at = profile.find("Frame Pos=");

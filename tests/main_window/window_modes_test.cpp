@@ -13,7 +13,6 @@ namespace {
 
 using testsupport::u8;
 
-constexpr const char* kText = "東京 1R 馬連 3-5 1000\r\n阪神 2R 単勝 7,9 500\r\n東京 3R 枠連 2-2 2000\r\n";
 
 // Rows of the mode table: each button as CAPTION:on|off in the window's
 // order, then the BetList.

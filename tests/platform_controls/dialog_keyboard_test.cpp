@@ -11,9 +11,9 @@ namespace {
 
 using sim::VK_TAB;
 
-constexpr int kNameId = 101;
+constexpr int kKeyNameId = 101;
 constexpr int kListId = 102;
-constexpr int kCheckId = 103;
+constexpr int kKeyCheckId = 103;
 constexpr int kDisabledId = 104;
 constexpr int kFirstOptionId = 105;
 constexpr int kSecondOptionId = 106;
@@ -25,10 +25,10 @@ DialogTemplate formTemplate() {
     t.cx = 200;
     t.cy = 140;
     t.items = {
-        {kNameId, "Edit", "", ES_AUTOHSCROLL | WS_TABSTOP, 10, 10, 80, 12},
+        {kKeyNameId, "Edit", "", ES_AUTOHSCROLL | WS_TABSTOP, 10, 10, 80, 12},
         {kListId, "Edit", "", ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP, 10, 26, 80, 40},
         {-1, "Static", "label", SS_LEFT, 10, 70, 80, 8},
-        {kCheckId, "Button", "確認(&K)", BS_AUTOCHECKBOX | WS_TABSTOP, 10, 80, 80, 10},
+        {kKeyCheckId, "Button", "確認(&K)", BS_AUTOCHECKBOX | WS_TABSTOP, 10, 80, 80, 10},
         {kDisabledId, "Button", "無効", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, 10, 92, 40, 14},
         {kFirstOptionId, "Button", "一", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 100, 80, 30, 10},
         {kSecondOptionId, "Button", "二", BS_AUTORADIOBUTTON, 100, 92, 30, 10},
@@ -48,9 +48,9 @@ public:
 
 protected:
     void doDataExchange(DataExchange& dx) override {
-        dx.text(kNameId, name);
+        dx.text(kKeyNameId, name);
         dx.text(kListId, list);
-        dx.check(kCheckId, check);
+        dx.check(kKeyCheckId, check);
     }
 };
 
@@ -106,8 +106,8 @@ TEST_F(DialogKeyboardTest, TabWalksTheTabStopsAndEnterTakesTheDefaultButton) {
     onApp([&] { result = dialog.doModal(0); });
 
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(focusIds, (std::vector<int>{kNameId, kListId, kCheckId, kFirstOptionId, IDOK, IDCANCEL, kNameId,
-                                          IDOK, kNameId}));
+    EXPECT_EQ(focusIds, (std::vector<int>{kKeyNameId, kListId, kKeyCheckId, kFirstOptionId, IDOK, IDCANCEL, kKeyNameId,
+                                          IDOK, kKeyNameId}));
     EXPECT_EQ(nameSelection, "0-3") << "an edit reached by Tab has its text selected";
     EXPECT_EQ(dialog.name, "xyz");
     EXPECT_EQ(dialog.list, "A\r\nB") << "Enter broke the line; Tab inserted nothing";
