@@ -78,6 +78,7 @@ plat::Lresult BetWindow::onMessage(plat::Uint message, plat::Wparam wParam, plat
 void BetWindow::finish() {
     runMs_ = plat::tickCount() - pressedAt_;
     listAfter_ = betdata::EditText(item(ui::kIdBetList));
+    statusAfter_ = plat::getWindowText(item(ui::kIdStatusBox), ui::kListTextLimit);
     endDialog(plat::IDOK);
 }
 

@@ -55,6 +55,8 @@ public:
     std::int16_t runResult() const { return runResult_; }
     // The BetList after the run was completed.
     const std::string& listAfter() const { return listAfter_; }
+    // The status box after the run was completed.
+    const std::string& statusAfter() const { return statusAfter_; }
     // Virtual milliseconds from the 投票 press until the run was completed.
     std::int64_t runMs() const { return runMs_; }
 
@@ -73,6 +75,7 @@ private:
     int linesRead_ = 0;
     std::int16_t runResult_ = base::kRunIdle;
     std::string listAfter_;
+    std::string statusAfter_;
     std::uint32_t pressedAt_ = 0;
     std::int64_t runMs_ = 0;
 };

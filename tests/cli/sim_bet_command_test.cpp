@@ -83,6 +83,20 @@ TEST_F(SimBetCommand, AnErrorAnswerFailsWithTheDriversMessageAndKeepsTheList) {
     EXPECT_EQ(run.out.substr(run.out.size() - 7), "ledger\n") << "nothing accepted";
 }
 
+// The client's forms come so late that the re-parses cannot reach it: the
+// typed text is never placed, nor taken out of the list.
+TEST_F(SimBetCommand, ATypedListIsKeptWhenTheClientIsTooSlowForTheReparse) {
+    writeBytes(home.path() + "bets.txt", "東京 2R 単勝 1 100\n");
+    ASSERT_EQ(runOrnel({"sim", "connect", "--home", home.path() + "home", "--now", "2024-06-15 09:30"}).status, 0);
+    auto args = std::vector<std::string>{"sim", "bet", "--home", home.path() + "home", "--now", "2024-06-15 09:30",
+                                         "--fault", "slow-open=15000", home.path() + "bets.txt"};
+    const auto run = runOrnel(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, 9), "result 0\n") << u8(run.out);
+    EXPECT_NE(run.out.find("\nlist\n東京 2R 単勝 1 100\r\nledger\n"), std::string::npos) << u8(run.out);
+    EXPECT_EQ(run.out.substr(run.out.size() - 7), "ledger\n") << "nothing placed";
+}
+
 TEST_F(SimBetCommand, UsageErrors) {
     EXPECT_EQ(runOrnel({"sim", "bet", "--home", home.path() + "home"}).status, 2) << "no bet file";
     EXPECT_EQ(bet({"--stop-after-lines", "0"}).status, 2);

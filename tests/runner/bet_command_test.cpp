@@ -17,7 +17,7 @@ namespace {
 
 class BetCommandTest : public RunnerTest {
 protected:
-    BetCommandTest() {
+    explicit BetCommandTest(std::int64_t start = k1000) : RunnerTest(start) {
         user.ignoreProgram(simhome::kClientProgram);
         desktop.setUser(&user);
     }
@@ -38,6 +38,12 @@ protected:
     void runWindow(const std::string& betText, int stopAfterLines = 0) {
         makeWindow(betText, stopAfterLines);
         asOrnel([&] { window->doModal(0); });
+    }
+    std::vector<sim::ModalInfo> boxes() const {
+        std::vector<sim::ModalInfo> shown;
+        for (const auto& seen : user.seenFrom(kOrnel))
+            if (seen.info.isMessageBox) shown.push_back(seen.info);
+        return shown;
     }
     std::vector<plat::Uint> boxIds() const {
         std::vector<plat::Uint> ids;
@@ -112,6 +118,46 @@ TEST_F(BetCommandTest, DuringTheRunOnlyStopCanBePressed) {
     EXPECT_EQ(enabled, (std::vector<bool>{true, false, false, false, false, false}));
     ASSERT_TRUE(desktop.runUntil([&] { return closed; }, 3'600'000));
     EXPECT_EQ(window->runResult(), base::kRunFinished);
+}
+
+// 14:59: sales of 東京 1R (15:00) closed at 14:58; 東京 5R starts at 15:20.
+constexpr std::int64_t k1459 = k1000 + (4 * 60 + 59) * 60;
+
+class RefusedBetTest : public BetCommandTest {
+protected:
+    RefusedBetTest() : BetCommandTest(k1459) {}
+    const std::string closed = canonical({{"東京", 1, "単勝", {1}, 100}});
+    const std::string open = canonical({{"東京", 5, "単勝", {2}, 300}});
+    const std::string text = "東京 1R 単勝 1 100\r\n東京 5R 単勝 2 300\r\n";
+};
+
+TEST_F(RefusedBetTest, InManualModeTheRunFailsWithTheRefusedBetsLeftAndOneBoxListingThem) {
+    install();
+    runWindow(text);
+    EXPECT_EQ(window->runResult(), base::kRunFailed);
+    EXPECT_EQ(ledgerText(), open);
+    EXPECT_EQ(window->listAfter(), closed) << "exactly the refused bet";
+    const auto shown = boxes();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find("東京  1R 単勝    01      100"), std::string::npos) << testsupport::u8(shown[0].text);
+    EXPECT_NE(shown[0].text.find("〆"), std::string::npos) << testsupport::u8(shown[0].text);
+    EXPECT_NE(testsupport::readBytes(home.file("BT981205.LOG")).find("東京  1R 単勝    01      100 〆"),
+              std::string::npos);
+}
+
+TEST_F(RefusedBetTest, InAutoModeTheRunCompletesAndTheBetLogAndStatusBoxTellOfTheRefusal) {
+    install();
+    makeWindow(text, 0);
+    world->run.autoMode = 1;
+    asOrnel([&] { window->doModal(0); });
+    EXPECT_EQ(window->runResult(), base::kRunFinished);
+    EXPECT_EQ(ledgerText(), open);
+    EXPECT_EQ(window->listAfter(), "");
+    EXPECT_TRUE(boxes().empty()) << "nothing blocks the day";
+    const std::string log = testsupport::readBytes(home.file("BT981205.LOG"));
+    EXPECT_NE(log.find("東京  1R 単勝    01      100 〆"), std::string::npos) << testsupport::u8(log);
+    EXPECT_EQ(window->statusAfter().rfind("受付不可      100/   1 Bet\r\n", 0), 0u)
+        << testsupport::u8(window->statusAfter());
 }
 
 }  // namespace
