@@ -24,15 +24,16 @@ bool caretOnEmptyLastLine(plat::Hwnd edit) {
 
 }  // namespace
 
-void BetListCommands::onReparseRequest(bool skipTermsCheck) {
-    if (caretOnEmptyLastLine(c_.windows.betList)) return;
+bool BetListCommands::onReparseRequest(bool skipTermsCheck) {
+    if (caretOnEmptyLastLine(c_.windows.betList)) return true;
     plat::WaitCursor wait;
     // The terms step may bring the betting client forward.
     const plat::Hwnd foreground = plat::getForegroundWindow();
     BetListContext list = c_.listContext();
-    ParseBetList(list, skipTermsCheck);
+    const bool parsed = ParseBetList(list, skipTermsCheck);
     c_.showStatus();
     if (foreground != 0) plat::setForegroundWindow(foreground);
+    return parsed;
 }
 
 void BetListCommands::onPastePrepare() {

@@ -13,8 +13,9 @@ public:
 
     // Re-parses the BetList unless the caret stands on its empty last line
     // (Enter after a rendered list changes nothing).  The terms step is
-    // skipped only when AutoMode asks.
-    void onReparseRequest(bool skipTermsCheck = false);
+    // skipped only when AutoMode asks.  False when the terms step could not
+    // reach the client, so the list was not parsed (the user has been told).
+    bool onReparseRequest(bool skipTermsCheck = false);
     // A paste is about to happen: remember where the list ended and put the
     // caret at the end so the pasted text is appended.
     void onPastePrepare();

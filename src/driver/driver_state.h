@@ -58,6 +58,11 @@ struct DriverState {
     std::atomic<double> scaleX{1.0};
     std::atomic<double> scaleY{1.0};
     EntryMemory entry;
+    // Bets entered on the client's vote form ("Ｏ　Ｋ") that no vote the
+    // client accepted has taken yet: set at the first entry of a group,
+    // cleared when its vote is accepted or the client has been restarted.
+    // While it is set a new group must not be entered beside them.
+    std::atomic<bool> entriesPending{false};
     // Guards the payout fetch against re-entry from a timer tick.
     std::atomic<bool> infoBusy{false};
 };

@@ -48,6 +48,8 @@ bool EnterBet(PatDriver& driver, int day, const ReadBackBet& bet, int& enteredTo
     const std::uint32_t pause = CurrentWaits(state).message;
     plat::sleep(pause);
     if (!EnterAmount(state, bet.amountYen)) return ClientStepFailed(driver);
+    // From here the client may hold the bet until a vote takes it.
+    state.entriesPending = true;
     ClickOnForm(state, kVoteConfirmBet);
     plat::sleep(pause);
     enteredTotal += bet.amountYen;

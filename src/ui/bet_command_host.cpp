@@ -1,6 +1,7 @@
 #include "ui/bet_command_host.h"
 
 #include "base/next_bet_file.h"
+#include "betdata/refused_bets.h"
 #include "clientdata/vote_log.h"
 #include "ui/main_window_layout.h"
 
@@ -20,8 +21,8 @@ void BetCommandBinding::onTick() {
     FinishRun(bet);
 }
 
-void BetCommandBinding::reparseRequest(bool skipTermsCheck) {
-    window_.listCommands().onReparseRequest(skipTermsCheck);
+bool BetCommandBinding::reparseRequest(bool skipTermsCheck) {
+    return window_.listCommands().onReparseRequest(skipTermsCheck);
 }
 
 void BetCommandBinding::clearCommand() { window_.listCommands().clear(); }
@@ -37,6 +38,20 @@ void BetCommandBinding::loadNewVoteLog() {
                                        window_.voteLogHost()};
     if (clientdata::LoadVoteLog(context, voteLog.nextLogPath, model_.run.programClock.load()) > 0)
         window_.betData().showStatus();
+}
+
+}  // namespace ui
+
+namespace ui {
+
+void BetCommandBinding::recordRefusedBets(const std::vector<base::RefusedBet>& refused) {
+    betdata::WriteRefusedEntry(model_.betFile, model_.run.programClock.load(), refused);
+    betdata::RefusedTally& tally = model_.betList.refused;
+    for (const base::RefusedBet& bet : refused) {
+        ++tally.count;
+        tally.totalYen += bet.bet.amount * base::kYenPerUnit;
+    }
+    window_.betData().showStatus();
 }
 
 }  // namespace ui

@@ -17,11 +17,12 @@ public:
     void onTick();
 
 private:
-    void reparseRequest(bool skipTermsCheck) override;
+    bool reparseRequest(bool skipTermsCheck) override;
     void clearCommand() override;
     void focusBetList() override;
     void autoToggle() override;
     void loadNewVoteLog() override;
+    void recordRefusedBets(const std::vector<base::RefusedBet>& refused) override;
     BetCommand command();
 
     BetListWindow& window_;
