@@ -32,8 +32,8 @@ int runSim(const Args& args) {
 extern const Command kSimCommand = {
     "sim",
     "sim connect --home DIR [--now \"YYYY-MM-DD HH:MM\"] [--mode N] [--seed S] [--scale X] "
-    "[--fault NAME]... [--utf8]  |  sim bet --home DIR [--now \"YYYY-MM-DD HH:MM\"] [--seed S] [--scale X] "
-    "[--fault NAME]... [--stop-after-lines N] [--utf8] FILE",
+    "[--fault NAME]... [--ideal] [--utf8]  |  sim bet --home DIR [--now \"YYYY-MM-DD HH:MM\"] [--seed S] "
+    "[--scale X] [--fault NAME]... [--ideal] [--stop-after-lines N] [--utf8] FILE",
     runSim,
 };
 

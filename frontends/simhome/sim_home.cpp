@@ -85,6 +85,8 @@ bool SimHome::installClientOnce(const SimHomeOptions& options, std::string& erro
         install.dayText = centre::formatDayText(centre::generateDay(date.year, date.month, date.day, seed));
     }
     install.registryConfig = !installed;  // later runs keep what was changed since
+    install.behaviour.ideal = options.idealClient;
+    if (options.seed) install.behaviour.seed = *options.seed;
     clientExe_ = installClient(*desktop_, clientDir, install);
     bool faultsWritten = false;
     desktop_->call("installer", [&] { faultsWritten = betclient::writeFaults(clientDir, options.faults); });

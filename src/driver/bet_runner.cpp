@@ -97,6 +97,8 @@ private:
 void Runner::run() {
     markRunning(run_.runState);
     DriverState& state = driver_.state;
+    // Boxes a run before left up (nothing of this run is in the client yet).
+    AnswerClientBoxes(state);
     if (state.entriesPending.load() && !ClearClientEntries(state)) {
         ShowDriverText(driver_.notifier, driver_.mainWindow.load(), base::kTextClearVoteForm);
         return end(true);

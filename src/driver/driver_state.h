@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/wintypes.h"
+
 namespace driver {
 
 // Defaults of the timing settings ("Message Wait", "Action Wait", "Window
@@ -63,6 +65,8 @@ struct DriverState {
     // cleared when its vote is accepted or the client has been restarted.
     // While it is set a new group must not be entered beside them.
     std::atomic<bool> entriesPending{false};
+    // The vote form last found complete (a form once built stays so).
+    plat::Hwnd completeVoteForm = 0;
     // Guards the payout fetch against re-entry from a timer tick.
     std::atomic<bool> infoBusy{false};
 };

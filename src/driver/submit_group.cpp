@@ -4,6 +4,7 @@
 #include "driver/bet_runner_failure.h"
 #include "driver/driver_waits.h"
 #include "driver/form_actions.h"
+#include "driver/form_ready.h"
 #include "driver/input.h"
 #include "driver/submit_group_controls.h"
 #include "driver/submit_group_transfer.h"
@@ -48,7 +49,9 @@ SubmitResult SubmitGroup(PatDriver& driver, int totalYen) {
     // and the run ends as failed, keeping its lines.
     if (!GroupMayStart(driver)) return SubmitResult::Failed;
     ClickOnForm(state, kVoteSubmit);
-    if (WaitForm(state, kAmountConfirmForm, kConfirmFormWaitMs) == 0) return failed(driver);
+    if (WaitForm(state, kAmountConfirmForm, kConfirmFormWaitMs) == 0 ||
+        !WaitConfirmFormReady(state, CurrentWaits(state).windowOpen))
+        return failed(driver);
     if (state.flags.accInp.load() == 1 && !TypeTotal(state, totalYen)) return failed(driver);
     if (state.flags.autoPat.load() != 1) return SubmitResult::LeftToUser;
     plat::sleep(Times(kBeforeVoteActionWaits, CurrentWaits(state).action));

@@ -53,6 +53,7 @@ void ClientTest::install(const std::vector<std::string>& faults) {
     simhome::ClientInstallOptions options;
     options.dayText = centre_test::kSmallDay;
     options.faults = faults;
+    options.behaviour = behaviour;
     exe = simhome::installClient(desktop, client.path(), options);
     ASSERT_FALSE(exe.empty());
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "betclient/centre/centre.h"
+#include "betclient/client_timing.h"
 #include "hand.h"
 #include "platform/sim/desktop.h"
 #include "support/support.h"
@@ -37,6 +38,7 @@ protected:
     ClientTest();
     ~ClientTest() override;
 
+    // The ideal client unless a test asks for the strict one (behaviour).
     void install(const std::vector<std::string>& faults = {});
     // Runs fn as the operating program until it returns.
     void act(const std::function<void()>& fn, std::int64_t maxMs = 600'000);
@@ -75,6 +77,7 @@ protected:
     testsupport::TempDir home, client;
     sim::Desktop desktop;
     std::string exe;
+    betclient::ClientBehaviour behaviour{.ideal = true};
 };
 
 }  // namespace clienttest

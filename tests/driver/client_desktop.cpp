@@ -49,6 +49,9 @@ void ClientDriverTest::install(const std::vector<std::string>& faults) {
     simhome::ClientInstallOptions options;
     options.dayText = centre_test::kSmallDay;
     options.faults = faults;
+    // The exact attempt counts and durations here are those of the ideal
+    // client (the strict one is the runner tests' and the campaign's).
+    options.behaviour.ideal = true;
     ASSERT_EQ(simhome::installClient(desktop, clientDir, options), settings.pat95Dir);
 }
 

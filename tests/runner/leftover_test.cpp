@@ -75,7 +75,7 @@ TEST_F(RunnerTest, AfterAFailureInAGroupTheNextNormalRunPlacesEverythingOnce) {
     // A third run has nothing left over either.
     setList(canonical({{"阪神", 5, "単勝", {5}, 500}}));
     ASSERT_TRUE(runAgain());
-    EXPECT_EQ(runState.load(), base::kRunFinished);
+    EXPECT_EQ(runState.load(), base::kRunFinished) << ::testing::PrintToString(messages()) << testsupport::u8(listText());
     EXPECT_EQ(ledgerText(), bets + canonical({{"阪神", 5, "単勝", {5}, 500}}).replace(0, 3, "004"));
 }
 

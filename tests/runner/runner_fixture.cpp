@@ -1,5 +1,6 @@
 #include "runner_fixture.h"
 
+#include <cstdlib>
 #include <memory>
 
 #include "betclient/centre/centre.h"
@@ -30,6 +31,11 @@ sim::Desktop::Options desktopOptions(const std::string& directory, std::int64_t 
 }
 
 }  // namespace
+
+bool IdealClientAsked() {
+    const char* client = std::getenv("ORNEL_TEST_CLIENT");
+    return client != nullptr && std::string(client) == "ideal";
+}
 
 const char* const kRunnerDay = R"(# the runner tests' day: every race starts after the runs end
 date 1998-12-05
@@ -104,6 +110,7 @@ void RunnerTest::install(const std::vector<std::string>& faults) {
     simhome::ClientInstallOptions options;
     options.dayText = kRunnerDay;
     options.faults = faults;
+    options.behaviour.ideal = IdealClientAsked();
     exe = simhome::installClient(desktop, client.path(), options);
     ASSERT_FALSE(exe.empty());
     bool written = false;
