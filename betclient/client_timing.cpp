@@ -20,9 +20,9 @@ constexpr RangeMs kInputLatency{1, 30};
 constexpr RangeMs kTransfer{800, 4000};
 constexpr std::uint32_t kIdealTransferMs = 2500;
 
+// A click takes effect when the button comes up; a key when it goes down.
 bool isInput(plat::Uint message) {
-    return message == plat::WM_LBUTTONDOWN || message == plat::WM_LBUTTONUP || message == plat::WM_KEYDOWN ||
-           message == plat::WM_CHAR;
+    return message == plat::WM_LBUTTONUP || message == plat::WM_KEYDOWN || message == plat::WM_CHAR;
 }
 
 }  // namespace

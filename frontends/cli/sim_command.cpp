@@ -14,6 +14,7 @@ struct SimSubcommand {
 constexpr SimSubcommand kSimSubcommands[] = {
     {"connect", runSimConnect},
     {"bet", runSimBet},
+    {"campaign", runSimCampaign},
 };
 
 int runSim(const Args& args) {
@@ -33,7 +34,8 @@ extern const Command kSimCommand = {
     "sim",
     "sim connect --home DIR [--now \"YYYY-MM-DD HH:MM\"] [--mode N] [--seed S] [--scale X] "
     "[--fault NAME]... [--ideal] [--utf8]  |  sim bet --home DIR [--now \"YYYY-MM-DD HH:MM\"] [--seed S] "
-    "[--scale X] [--fault NAME]... [--ideal] [--stop-after-lines N] [--utf8] FILE",
+    "[--scale X] [--fault NAME]... [--ideal] [--stop-after-lines N] [--utf8] FILE  |  "
+    "sim campaign [--runs N] [--seed S] [--jobs J] [--replay SEED] [--utf8]",
     runSim,
 };
 

@@ -10,5 +10,8 @@ namespace cli {
 int runSimConnect(const Args& args);
 // `ornel sim bet`: a bet file placed by the 投票 command.
 int runSimBet(const Args& args);
+// `ornel sim campaign`: seeded sessions of several runs on one client, each
+// run checked against the centre's ledger.
+int runSimCampaign(const Args& args);
 
 }  // namespace cli
