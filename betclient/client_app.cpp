@@ -150,7 +150,8 @@ void ClientApp::openForm(FormKind kind, std::function<Form*()> make, std::functi
     if (opening_[k]) return;
     long delay = static_cast<long>(timing_.formDelayMs());
     if (const auto slow = faults_.find(fault::kSlowOpen)) {
-        delay = slow->empty() ? static_cast<long>(kSlowOpenDefaultMs) : std::max(std::strtol(slow->c_str(), nullptr, 10), 1L);
+        delay = slow->empty() ? static_cast<long>(kSlowOpenDefaultMs)
+                              : std::max(std::strtol(slow->c_str(), nullptr, 10), 1L);
     }
     if (delay <= 0) {
         showForm(kind, make(), ready);

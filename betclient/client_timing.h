@@ -11,7 +11,8 @@
 //   thread is busy meanwhile, so sends to it wait too);
 // - a transfer takes a few seconds.
 //
-// The "slow-open" fault delays forms further in either client.
+// The "slow-open" fault makes forms later still, in either client (its delay
+// takes the place of the strict client's own).
 #pragma once
 
 #include <cstdint>

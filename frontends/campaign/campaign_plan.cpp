@@ -8,6 +8,7 @@
 #include "betclient/centre/rng.h"
 #include "betclient/centre/sale_codes.h"
 #include "betdata/bet_list_render.h"
+#include "frontends/cli/ledger_lines.h"
 #include "platform/clock.h"
 
 namespace campaign {
@@ -118,16 +119,6 @@ bool randomBet(centre::Rng& rng, const centre::Race& race, centre::Kind kind, ba
     return false;
 }
 
-char kindLetter(centre::Kind kind) {
-    switch (kind) {
-    case centre::Kind::Win: return base::kKindTansho;
-    case centre::Kind::Place: return base::kKindFukusho;
-    case centre::Kind::Bracket: return base::kKindWakuren;
-    case centre::Kind::Quinella: return base::kKindUmaren;
-    }
-    return 0;
-}
-
 }  // namespace
 
 std::uint64_t SessionSeed(std::uint64_t campaignSeed, int index) {
@@ -149,7 +140,7 @@ std::string RandomList(const centre::Day& day, std::uint64_t seed, int count) {
         base::BetLine bet;
         bet.venue = static_cast<std::uint8_t>(meeting.venue);
         bet.race = static_cast<std::uint8_t>(raceNumber);
-        bet.kind = kindLetter(kind);
+        bet.kind = cli::KindLetter(kind);
         bet.amount = static_cast<std::int16_t>(rng.chance(0.8) ? rng.range(1, 10) : rng.range(11, 50));
         if (!randomBet(rng, race, kind, bet)) continue;
         char line[betdata::kCanonicalLineBytes];

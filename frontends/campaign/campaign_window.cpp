@@ -1,18 +1,14 @@
 #include "frontends/campaign/campaign_window.h"
 
-#include <memory>
 #include <utility>
 
-#include "base/next_bet_file.h"
 #include "betclient/centre/centre.h"
 #include "betclient/faults.h"
 #include "betdata/edit_transfer.h"
 #include "driver/driver_settings.h"
 #include "frontends/cli/headless_desktop.h"
 #include "frontends/cli/ledger_lines.h"
-#include "platform/clock.h"
 #include "platform/window.h"
-#include "ui/bet_command.h"
 #include "ui/main_window_layout.h"
 
 namespace campaign {
@@ -32,24 +28,13 @@ void post(plat::Hwnd window, int id) {
 
 CampaignWindow::CampaignWindow(cli::BetRunWorld& world, const SessionPlan& plan, const std::string& clientDir,
                                const sim::ScriptedUser& user, SessionLog& log)
-    : ui::MainWindow(world.model), world_(world), plan_(plan), clientDir_(clientDir), user_(user), log_(log) {
+    : cli::DrivenMainWindow(world), plan_(plan), clientDir_(clientDir), user_(user), log_(log) {
     setCommand(kIdNextRun, [this] { startRun(); });
 }
 
 bool CampaignWindow::onInitDialog() {
-    const bool result = ui::MainWindow::onInitDialog();
-    // What the start-up does before a bet can be placed (as `ornel sim bet`).
-    base::Settings& s = world_.settings;
-    s.limitTime = s.limitRace = kNoLimitYen;
-    world_.notifier.setOwner(hwnd());
-    world_.driver.mainWindow = hwnd();
-    driver::LoadDriverSettings(s, world_.state);
-    driver::SetDriverFlags(world_.state, s.accInp, s.autoPat, s.skipAnn, s.forceMode);
-    const plat::LocalTime today = plat::localTime(world_.run.programClock.load());
-    base::NextBetFilePath(world_.betFile, s.betFileDir, base::BetFileDate{today.year, today.month, today.day});
-    betData().refreshVoteLog();
-    betData().showStatus();
-    watchLineReads();
+    world_.settings.limitTime = world_.settings.limitRace = kNoLimitYen;
+    const bool result = cli::DrivenMainWindow::onInitDialog();
     post(hwnd(), kIdNextRun);
     return result;
 }
@@ -73,15 +58,6 @@ void CampaignWindow::writeFaults(const RunPlan& run) {
     betclient::writeFaults(clientDir_, lines);
 }
 
-// The list typed in, then Enter on its first line.
-void CampaignWindow::typeList(const std::string& list) {
-    const plat::Hwnd edit = item(ui::kIdBetList);
-    plat::sendMessage(edit, plat::EM_SETSEL, 0, -1);
-    plat::sendMessage(edit, plat::EM_REPLACESEL, 0, reinterpret_cast<plat::Lparam>(list.c_str()));
-    plat::sendMessage(edit, plat::EM_SETSEL, 0, 0);
-    listCommands().onReparseRequest();
-}
-
 void CampaignWindow::startRun() {
     if (next_ >= plan_.runs.size()) {
         endDialog(plat::IDOK);
@@ -90,10 +66,9 @@ void CampaignWindow::startRun() {
     const RunPlan& run = plan_.runs[next_];
     applySettings(run);
     writeFaults(run);
-    if (!run.retryLeftover) typeList(run.list);
+    if (!run.retryLeftover) typeIntoList(run.list);
     ledgerBefore_ = ledgerSize();
     boxesBefore_ = user_.seenFrom(cli::kOrnelProgram).size();
-    linesRead_ = 0;
     given_ = betdata::EditText(item(ui::kIdBetList));
     runCommand(ui::kIdBet);
     if (world_.run.runState.load() == base::kRunIdle) {
@@ -105,30 +80,11 @@ void CampaignWindow::startRun() {
 }
 
 // STOP, and the run's one-shot fault, at their lines.
-void CampaignWindow::watchLineReads() {
-    const plat::Hwnd list = item(ui::kIdBetList);
-    auto base = std::make_shared<plat::WndProc>();
-    *base = plat::setWindowProc(list, [this, base](plat::Hwnd w, plat::Uint m, plat::Wparam wp, plat::Lparam lp) {
-        const plat::Lresult result = plat::callWindowProc(*base, w, m, wp, lp);
-        if (m != plat::EM_GETLINE || world_.run.runState.load() != base::kRunRunning || next_ >= plan_.runs.size())
-            return result;
-        const RunPlan& run = plan_.runs[next_];
-        ++linesRead_;
-        if (linesRead_ == run.stopAfterLines) post(hwnd(), ui::kIdBet);
-        if (run.oneShot && run.oneShot->afterLines == linesRead_) betclient::addFault(clientDir_, run.oneShot->line);
-        return result;
-    });
-}
-
-plat::Lresult CampaignWindow::onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam,
-                                        bool& handled) {
-    const std::int16_t before = world_.run.runState.load();
-    const plat::Lresult result = ui::MainWindow::onMessage(message, wParam, lParam, handled);
-    // The tick that completed the run.
-    if (message == plat::WM_TIMER && (before == base::kRunFinished || before == base::kRunFailed) &&
-        world_.run.runState.load() == base::kRunIdle)
-        completeRun(before);
-    return result;
+void CampaignWindow::onLineRead(int lineNumber) {
+    if (next_ >= plan_.runs.size()) return;
+    const RunPlan& run = plan_.runs[next_];
+    if (lineNumber == run.stopAfterLines) pressBet();
+    if (run.oneShot && run.oneShot->afterLines == lineNumber) betclient::addFault(clientDir_, run.oneShot->line);
 }
 
 void CampaignWindow::completeRun(std::int16_t result) {

@@ -14,7 +14,6 @@
 #include "frontends/campaign/campaign_plan.h"
 #include "frontends/cli/bet_window.h"
 #include "platform/sim/scripted_user.h"
-#include "ui/main_window.h"
 
 namespace campaign {
 
@@ -25,27 +24,25 @@ struct SessionLog {
     int runs = 0;                         // runs completed (started or not)
 };
 
-class CampaignWindow : public ui::MainWindow {
+class CampaignWindow : public cli::DrivenMainWindow {
 public:
     CampaignWindow(cli::BetRunWorld& world, const SessionPlan& plan, const std::string& clientDir,
                    const sim::ScriptedUser& user, SessionLog& log);
 
 protected:
     bool onInitDialog() override;
-    plat::Lresult onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam, bool& handled) override;
+    void onLineRead(int lineNumber) override;
+    void onRunCompleted(std::int16_t result) override { completeRun(result); }
 
 private:
     void startRun();
     void applySettings(const RunPlan& run);
     void writeFaults(const RunPlan& run);
-    void typeList(const std::string& list);
-    void watchLineReads();
     void completeRun(std::int16_t result);
     std::string ledgerSince(std::size_t from) const;
     std::size_t ledgerSize() const;
     std::string describe(const RunPlan& run, const RunOutcome& outcome, const std::vector<int>& boxes) const;
 
-    cli::BetRunWorld& world_;
     const SessionPlan& plan_;
     std::string clientDir_;
     const sim::ScriptedUser& user_;
@@ -54,7 +51,6 @@ private:
     std::string given_;
     std::size_t ledgerBefore_ = 0;
     std::size_t boxesBefore_ = 0;
-    int linesRead_ = 0;
 };
 
 }  // namespace campaign

@@ -13,27 +13,15 @@
 
 namespace cli {
 
-namespace {
-
-void pressBet(plat::Hwnd window) {
-    plat::postMessage(window, plat::WM_COMMAND, plat::makeWparam(ui::kIdBet, static_cast<int>(plat::BN_CLICKED)), 0);
-}
-
-}  // namespace
-
 BetRunWorld::BetRunWorld(base::ProfileStore& profileStore, std::int64_t clock) : profile(profileStore) {
     base::LoadSettings(profile, settings, clock);
     run.programClock = clock;
 }
 
-BetWindow::BetWindow(BetRunWorld& world, std::string betText, int stopAfterLines)
-    : ui::MainWindow(world.model), world_(world), betText_(std::move(betText)), stopAfterLines_(stopAfterLines) {}
+DrivenMainWindow::DrivenMainWindow(BetRunWorld& world) : ui::MainWindow(world.model), world_(world) {}
 
-bool BetWindow::onInitDialog() {
+bool DrivenMainWindow::onInitDialog() {
     const bool result = ui::MainWindow::onInitDialog();
-    // What the start-up does before a bet can be placed: the driver's
-    // settings and flags, today's bet file and the newest vote log (so the
-    // vote log of the run is read when it has finished).
     const base::Settings& s = world_.settings;
     world_.notifier.setOwner(hwnd());
     world_.driver.mainWindow = hwnd();
@@ -44,35 +32,72 @@ bool BetWindow::onInitDialog() {
     betData().refreshVoteLog();
     betData().showStatus();
     watchLineReads();
-    // The text as typed into the list, then Enter on its first line.
+    return result;
+}
+
+void DrivenMainWindow::typeIntoList(const std::string& text) {
     const plat::Hwnd list = item(ui::kIdBetList);
     plat::sendMessage(list, plat::EM_SETSEL, 0, -1);
-    plat::sendMessage(list, plat::EM_REPLACESEL, 0, reinterpret_cast<plat::Lparam>(betText_.c_str()));
+    plat::sendMessage(list, plat::EM_REPLACESEL, 0, reinterpret_cast<plat::Lparam>(text.c_str()));
     plat::sendMessage(list, plat::EM_SETSEL, 0, 0);
     listCommands().onReparseRequest();
-    pressBet(hwnd());
+}
+
+void DrivenMainWindow::pressBet() {
+    plat::postMessage(hwnd(), plat::WM_COMMAND, plat::makeWparam(ui::kIdBet, static_cast<int>(plat::BN_CLICKED)), 0);
+}
+
+plat::Lresult DrivenMainWindow::onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam,
+                                          bool& handled) {
+    const std::int16_t before = world_.run.runState.load();
+    const plat::Lresult result = ui::MainWindow::onMessage(message, wParam, lParam, handled);
+    // The tick that completed the run.
+    if (message == plat::WM_TIMER && (before == base::kRunFinished || before == base::kRunFailed) &&
+        world_.run.runState.load() == base::kRunIdle) {
+        linesRead_ = 0;
+        onRunCompleted(before);
+    }
+    return result;
+}
+
+// The lines the run reads (the BetList is read only by the run while it lasts).
+void DrivenMainWindow::watchLineReads() {
+    const plat::Hwnd list = item(ui::kIdBetList);
+    auto base = std::make_shared<plat::WndProc>();
+    *base = plat::setWindowProc(list, [this, base](plat::Hwnd w, plat::Uint m, plat::Wparam wp, plat::Lparam lp) {
+        const plat::Lresult result = plat::callWindowProc(*base, w, m, wp, lp);
+        if (m == plat::EM_GETLINE && world_.run.runState.load() == base::kRunRunning) onLineRead(++linesRead_);
+        return result;
+    });
+}
+
+BetWindow::BetWindow(BetRunWorld& world, std::string betText, int stopAfterLines)
+    : DrivenMainWindow(world), betText_(std::move(betText)), stopAfterLines_(stopAfterLines) {}
+
+bool BetWindow::onInitDialog() {
+    const bool result = DrivenMainWindow::onInitDialog();
+    typeIntoList(betText_);
+    pressBet();
     return result;
 }
 
 bool BetWindow::onCommand(int id, int notifyCode) {
     const bool idle = world_.run.runState.load() == base::kRunIdle;
     if (id == ui::kIdBet && idle) pressedAt_ = plat::tickCount();
-    const bool handled = ui::MainWindow::onCommand(id, notifyCode);
+    const bool handled = DrivenMainWindow::onCommand(id, notifyCode);
     // Nothing to place, or the limits said No: there is no run to wait for.
     if (id == ui::kIdBet && idle && world_.run.runState.load() == base::kRunIdle) finish();
     return handled;
 }
 
-plat::Lresult BetWindow::onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam, bool& handled) {
-    const std::int16_t before = world_.run.runState.load();
-    const plat::Lresult result = ui::MainWindow::onMessage(message, wParam, lParam, handled);
-    // The tick that completed the run.
-    if (message == plat::WM_TIMER && ui::RunHasEnded(world_.run.runState) == false &&
-        (before == base::kRunFinished || before == base::kRunFailed)) {
-        runResult_ = before;
-        finish();
-    }
-    return result;
+// STOP, pressed as soon as the run has read the given number of lines.
+void BetWindow::onLineRead(int lineNumber) {
+    if (lineNumber == stopAfterLines_) pressBet();
+}
+
+void BetWindow::onRunCompleted(std::int16_t result) {
+    runResult_ = result;
+    finish();
 }
 
 void BetWindow::finish() {
@@ -80,19 +105,6 @@ void BetWindow::finish() {
     listAfter_ = betdata::EditText(item(ui::kIdBetList));
     statusAfter_ = plat::getWindowText(item(ui::kIdStatusBox), ui::kListTextLimit);
     endDialog(plat::IDOK);
-}
-
-// STOP, pressed as soon as the run has read the given number of lines.
-void BetWindow::watchLineReads() {
-    if (stopAfterLines_ <= 0) return;
-    const plat::Hwnd list = item(ui::kIdBetList);
-    auto base = std::make_shared<plat::WndProc>();
-    *base = plat::setWindowProc(list, [this, base](plat::Hwnd w, plat::Uint m, plat::Wparam wp, plat::Lparam lp) {
-        const plat::Lresult result = plat::callWindowProc(*base, w, m, wp, lp);
-        if (m == plat::EM_GETLINE && world_.run.runState.load() == base::kRunRunning && ++linesRead_ == stopAfterLines_)
-            pressBet(hwnd());
-        return result;
-    });
 }
 
 }  // namespace cli

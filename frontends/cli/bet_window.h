@@ -1,7 +1,5 @@
-// Ornel for `ornel sim bet`: what the program keeps for a bet run, and its
-// main window driven as a user would drive it for one bet file: the text
-// into the BetList and Enter, then 投票 (and STOP after some lines, when
-// asked); the window closes once the run has been completed.
+// Ornel for the `ornel sim` commands that bet: what the program keeps for a
+// bet run, and its main window driven as a user would drive it.
 #pragma once
 
 #include <cstdint>
@@ -45,7 +43,41 @@ struct BetRunWorld {
     ui::MainWindowModel model{settings, profile, notifier, terms, voteLog, betList, betFile, run, &connector, &betRun};
 };
 
-class BetWindow : public ui::MainWindow {
+// The program's main window driven by a batch command as a user would drive
+// it: the start-up steps that precede betting, text typed into the BetList
+// and Enter, 投票; it tells the lines a run reads and the tick on which
+// FinishRun completed a run.
+class DrivenMainWindow : public ui::MainWindow {
+protected:
+    explicit DrivenMainWindow(BetRunWorld& world);
+
+    // What the start-up does before a bet can be placed: the driver's
+    // settings and flags, today's bet file and the newest vote log (so the
+    // vote log of a run is read when it has finished).
+    bool onInitDialog() override;
+    plat::Lresult onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam, bool& handled) override;
+
+    // The text as typed into the list (replacing it), then Enter on its
+    // first line.
+    void typeIntoList(const std::string& text);
+    // 投票 (STOP during a run), as a click would.
+    void pressBet();
+
+    // The run has read its lineNumber-th line of the list.
+    virtual void onLineRead(int /*lineNumber*/) {}
+    // FinishRun has completed a run that ended with result (1 or -1).
+    virtual void onRunCompleted(std::int16_t result) = 0;
+
+    BetRunWorld& world_;
+
+private:
+    void watchLineReads();
+    int linesRead_ = 0;
+};
+
+// `ornel sim bet`'s window: one bet text, 投票, STOP after some lines when
+// asked; it closes once the run has been completed.
+class BetWindow : public DrivenMainWindow {
 public:
     // betText: bet text with CR LF line ends.  stopAfterLines above 0:
     // STOP is pressed once the run has read that many lines.
@@ -63,16 +95,14 @@ public:
 protected:
     bool onInitDialog() override;
     bool onCommand(int id, int notifyCode) override;
-    plat::Lresult onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam, bool& handled) override;
+    void onLineRead(int lineNumber) override;
+    void onRunCompleted(std::int16_t result) override;
 
 private:
-    void watchLineReads();
     void finish();
 
-    BetRunWorld& world_;
     std::string betText_;
     int stopAfterLines_;
-    int linesRead_ = 0;
     std::int16_t runResult_ = base::kRunIdle;
     std::string listAfter_;
     std::string statusAfter_;

@@ -40,10 +40,6 @@ void BetCommandBinding::loadNewVoteLog() {
         window_.betData().showStatus();
 }
 
-}  // namespace ui
-
-namespace ui {
-
 void BetCommandBinding::recordRefusedBets(const std::vector<base::RefusedBet>& refused) {
     betdata::WriteRefusedEntry(model_.betFile, model_.run.programClock.load(), refused);
     betdata::RefusedTally& tally = model_.betList.refused;

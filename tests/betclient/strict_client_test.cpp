@@ -19,6 +19,19 @@ using namespace plat;
 class StrictClientTest : public ClientTest {
 protected:
     StrictClientTest() { behaviour.ideal = false; }
+
+    // Logged in without the terms, the vote form of 東京 open and built
+    // (its last control there).
+    Hwnd openTokyoVoteForm() {
+        logIn();
+        skipTerms();
+        EXPECT_NE(waitByCaption(kForm, kVenues, 635, 346, "東京"), 0u);
+        EXPECT_TRUE(click(kForm, kVenues, 635, 346, "東京"));
+        const Hwnd vote = waitTop(kForm, kVote);
+        calibrateVote();
+        EXPECT_NE(waitByCaption(kForm, kVote, 161, 394, "投  票"), 0u);
+        return vote;
+    }
 };
 
 TEST(ClientTimingTest, TheIdealClientWaitsForNothingAndTheStrictOneFollowsItsSeed) {
@@ -86,13 +99,7 @@ TEST_F(StrictClientTest, KeysTakeEffectAfterALatency) {
 TEST_F(StrictClientTest, ThePairKindsLeaveTheMethodToBeChosen) {
     install();
     act([&] {
-        logIn();
-        skipTerms();
-        ASSERT_NE(waitByCaption(kForm, kVenues, 635, 346, "東京"), 0u);
-        ASSERT_TRUE(click(kForm, kVenues, 635, 346, "東京"));
-        ASSERT_NE(waitTop(kForm, kVote), 0u);
-        calibrateVote();
-        ASSERT_NE(waitByCaption(kForm, kVote, 161, 394, "投  票"), 0u) << "the last control";
+        ASSERT_NE(openTokyoVoteForm(), 0u);
         ASSERT_TRUE(check(kForm, kVote, 57, 331, "馬連"));
         plat::sleep(200);
         const Hwnd normal = findByCaption(kForm, kVote, 163, 151, "通常");
@@ -115,14 +122,8 @@ TEST_F(StrictClientTest, ThePairKindsLeaveTheMethodToBeChosen) {
 TEST_F(StrictClientTest, TheVoteFormTakesNoInputWhileAVoteIsConfirmedAndItsBoxIsTheConfirmationsChild) {
     install();
     act([&] {
-        logIn();
-        skipTerms();
-        ASSERT_NE(waitByCaption(kForm, kVenues, 635, 346, "東京"), 0u);
-        ASSERT_TRUE(click(kForm, kVenues, 635, 346, "東京"));
-        const Hwnd vote = waitTop(kForm, kVote);
+        const Hwnd vote = openTokyoVoteForm();
         ASSERT_NE(vote, 0u);
-        calibrateVote();
-        ASSERT_NE(waitByCaption(kForm, kVote, 161, 394, "投  票"), 0u);
         ASSERT_TRUE(selectItem(kVote, "場名", "東京", 92, 71));
         ASSERT_TRUE(check(kForm, kVote, 57, 259, "単勝"));
         plat::sleep(100);
