@@ -92,6 +92,27 @@ TEST_F(RunnerTest, AStoppedRunLeavesTheClientWithNothingEntered) {
     EXPECT_EQ(listText(), canonical(kPlain).substr(canonical({kPlain[0], kPlain[1]}).size()));
 }
 
+// When the client cannot be closed (its menu takes no command), the bets a
+// stopped run left entered cannot be cleared: the next run enters nothing
+// and tells the user to clear the vote form.
+TEST_F(RunnerTest, WhenTheEntriesCannotBeClearedTheNextRunEntersNothingAndSaysSo) {
+    install({"disabled=menu"});
+    settings.betDivideUnit = 2;
+    const std::string bets = canonical(kPlain);
+    setList(bets);
+    stopAfterLines = 1;
+    ASSERT_TRUE(runBets());
+    ASSERT_EQ(runState.load(), base::kRunFailed);
+    const std::size_t from = desktop.trace().size();
+    ASSERT_TRUE(runAgain());
+    EXPECT_EQ(runState.load(), base::kRunFailed);
+    ASSERT_EQ(notifier.events().size(), 1u);
+    EXPECT_NE(notifier.events()[0].text.find("投票画面のベットを取り消して"), std::string::npos);
+    EXPECT_EQ(pressesOf(pressed(from), "Ｏ　Ｋ"), 0) << "nothing entered beside the leftover";
+    EXPECT_EQ(ledgerText(), "");
+    EXPECT_EQ(listText(), bets);
+}
+
 // The settings are read once, when the run starts: a dialog confirmed while
 // the run goes on changes nothing of it.
 TEST_F(RunnerTest, SettingsChangedDuringTheRunAreNotSeenByIt) {
