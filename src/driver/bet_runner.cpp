@@ -77,7 +77,7 @@ private:
         run_.list.listTotal.store(totalYen);
     }
     GroupEnd enterGroup(std::vector<GroupBet>& group, int& total);
-    void settle(const std::vector<GroupBet>& group, const std::vector<clientdata::VoteLogRecord>& records);
+    bool settle(const std::vector<GroupBet>& group, const std::vector<clientdata::VoteLogRecord>& records);
     void markDone(const std::vector<GroupBet>& group) {
         for (const GroupBet& bet : group) done_[static_cast<std::size_t>(bet.line)] = true;
     }
@@ -127,7 +127,9 @@ void Runner::run() {
         switch (SubmitGroup(driver_, total)) {
         case SubmitResult::Failed: return end(true);
         case SubmitResult::LeftToUser: markDone(group); break;
-        case SubmitResult::Voted: settle(group, logs.newRecords()); break;
+        case SubmitResult::Voted:
+            if (!settle(group, logs.newRecords())) return end(true);
+            break;
         }
     }
     end(false);
@@ -165,9 +167,12 @@ Runner::GroupEnd Runner::enterGroup(std::vector<GroupBet>& group, int& total) {
     return GroupEnd::Entered;
 }
 
-// The vote went through: its log says which bets the centre took.
-void Runner::settle(const std::vector<GroupBet>& group, const std::vector<clientdata::VoteLogRecord>& records) {
+// The vote went through: its log says which bets the centre took.  False
+// when a bet entered is not in it: it may still wait in the client, so no
+// further group may be entered.
+bool Runner::settle(const std::vector<GroupBet>& group, const std::vector<clientdata::VoteLogRecord>& records) {
     const std::vector<BetOutcome> outcomes = MatchVote(group, records);
+    bool accounted = true;
     for (std::size_t i = 0; i < group.size(); ++i) {
         const auto line = static_cast<std::size_t>(group[i].line);
         switch (outcomes[i].fate) {
@@ -180,12 +185,13 @@ void Runner::settle(const std::vector<GroupBet>& group, const std::vector<client
             else linesLeft_ = true;
             break;
         case BetFate::Missing:
-            // Not in the vote: it may still be entered in the client.
             linesLeft_ = true;
             driver_.state.entriesPending = true;
+            accounted = false;
             break;
         }
     }
+    return accounted;
 }
 
 void Runner::end(bool failed) {
