@@ -10,8 +10,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # tzdata: the tests set TZ=Asia/Tokyo, which without the zone files would
-# silently be UTC.
-packages=(g++ cmake ninja-build pkg-config libgtest-dev liblhasa-dev libncurses-dev tzdata)
+# silently be UTC.  jlha-utils: an LHA archiver ("lha"), so the tests can
+# read archives packed the way users' archives are.
+packages=(g++ cmake ninja-build pkg-config libgtest-dev liblhasa-dev libncurses-dev tzdata jlha-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -97,6 +98,9 @@ struct Day {
     int year = 0, month = 0, day = 0;
     std::vector<Meeting> meetings;  // at most kMaxMeetings, slot order
     Account account;
+    // The generator's seed when the day was generated: the days that follow
+    // it are generated with the same seed.
+    std::optional<std::uint64_t> seed;
 
     // The meeting at the venue, or nullptr.
     const Meeting* meetingAt(int venue) const;

@@ -5,6 +5,7 @@
 // tabs.  Records:
 //
 //   date 1998-12-05
+//   seed 1                                  the generator's seed (generated days)
 //   account user=12345678 password=1234 limit=100000 balance=250000
 //           prev-purchase=12000 prev-payout=8000        (one line; yen)
 //   meeting 東京 kai=5 nichime=3            venue by name or by code 1..10
@@ -28,6 +29,7 @@
 #include "betclient/centre/day_text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -63,6 +65,19 @@ bool toTime(std::string_view s, int& hhmm) {
     return h < 24 && m < 60;
 }
 
+// A whole number of up to 64 bits.
+bool toSeed(std::string_view s, std::uint64_t& value) {
+    if (s.empty()) return false;
+    value = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') return false;
+        const std::uint64_t digit = static_cast<std::uint64_t>(c - '0');
+        if (value > (UINT64_MAX - digit) / 10) return false;
+        value = value * 10 + digit;
+    }
+    return true;
+}
+
 template <std::size_t N>
 bool toDigits(std::string_view s, std::array<std::uint8_t, N>& codes, bool exact) {
     if (s.size() > N || (exact && s.size() != N)) return false;
@@ -84,6 +99,7 @@ public:
         if (rec == "date") return date(w);
         if (!haveDate_) return "the first record must be the date";
         if (rec == "account") return account(w);
+        if (rec == "seed") return seed(w);
         if (rec == "meeting") return meeting(w);
         if (rec == "race") return race(w);
         if (rec != "order" && rec != "win" && rec != "place" && rec != "bracket" && rec != "quinella")
@@ -117,6 +133,13 @@ private:
         day_.account = {kDefaultUserId, kDefaultPassword, kDefaultAccountAmount,
                         kDefaultAccountAmount, 0, 0};
         haveDate_ = true;
+        return {};
+    }
+
+    std::string seed(const std::vector<std::string_view>& w) {
+        std::uint64_t value = 0;
+        if (w.size() != 2 || !toSeed(w[1], value)) return "seed must be a number";
+        day_.seed = value;
         return {};
     }
 
@@ -298,6 +321,7 @@ std::string formatDayText(const Day& day) {
     std::snprintf(buf, sizeof buf, "date %04d-%02d-%02d\n", day.year, day.month, day.day);
     std::string text = "# racing day of the betting centre\n";
     text += buf;
+    if (day.seed) text += "seed " + std::to_string(*day.seed) + "\n";
     const Account& a = day.account;
     std::snprintf(buf, sizeof buf, "account user=%s password=%s limit=%d balance=%d prev-purchase=%d prev-payout=%d\n",
                   a.userId.c_str(), a.password.c_str(), a.purchaseLimit, a.balance,

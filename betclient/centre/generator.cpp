@@ -144,6 +144,7 @@ Day generateDay(int year, int month, int dayOfMonth, std::uint64_t seed) {
     day.month = month;
     day.day = dayOfMonth;
     day.account = makeAccount(rng);
+    day.seed = seed;
     const int wday = weekday(year, month, dayOfMonth);
     const int meetings = rng.chance(kTwoMeetingsChance) ? 2 : kMaxMeetings;
     const auto& venues = kSeasonVenues[std::clamp(month, 1, 12) - 1];

@@ -1,6 +1,7 @@
 #include "betclient/centre/state_text.h"
 
 #include <cstdio>
+#include <string>
 
 #include "betclient/centre/words.h"
 
@@ -42,18 +43,26 @@ std::string formatStateText(const CentreState& st) {
     return text;
 }
 
-bool parseStateText(std::string_view text, CentreState& st) {
+bool parseStateText(std::string_view text, CentreState& st, std::string& error) {
     st = CentreState{};
     bool haveDate = false;
-    int bad = forEachLine(text, [&](int, const std::vector<std::string_view>& w) {
-        if (w[0] == "date") return w.size() == 2 && (haveDate = parseDate(w[1], st));
+    std::string record;
+    const int bad = forEachLine(text, [&](int, const std::vector<std::string_view>& w) {
+        record = std::string(w[0]);
+        if (w[0] == "date") return w.size() == 2 && !haveDate && (haveDate = parseDate(w[1], st));
         if (w[0] == "receipt") return w.size() == 2 && toInt(w[1], st.lastReceiptNo);
         if (w[0] == "next-log")
             return w.size() == 2 && toInt(w[1], st.nextLogNumber) && st.nextLogNumber < kVoteLogNumbers;
         if (w[0] == "bet") return parseBet(w, st);
         return false;
     });
-    return bad == 0 && haveDate;
+    if (bad != 0) {
+        const bool known = record == "date" || record == "receipt" || record == "next-log" || record == "bet";
+        error = "line " + std::to_string(bad) + ": " + (known ? "bad \"" + record + "\" record" : "not a state record");
+        return false;
+    }
+    if (!haveDate) error = "no date line";
+    return haveDate;
 }
 
 }  // namespace centre

@@ -17,7 +17,8 @@ namespace centre {
 constexpr const char* kStateFileName = "centre-state.txt";
 
 std::string formatStateText(const CentreState& state);
-// False (and `state` unspecified) when the text is not a state file.
-bool parseStateText(std::string_view text, CentreState& state);
+// False (and `state` unspecified) when the text is not a state file; `error`
+// then names the line that is not a state record, or says the date is missing.
+bool parseStateText(std::string_view text, CentreState& state, std::string& error);
 
 }  // namespace centre

@@ -6,6 +6,7 @@ namespace centre {
 
 namespace {
 constexpr std::size_t kReadChunk = 4096;
+constexpr const char* kTemporarySuffix = ".new";
 }  // namespace
 
 bool writeLines(const std::string& path, const std::vector<std::string>& lines) {
@@ -17,9 +18,20 @@ bool writeLines(const std::string& path, const std::vector<std::string>& lines) 
 bool writeText(const std::string& path, const std::string& text) {
     plat::TextFile file;
     if (!file.open(path, plat::TextFile::Mode::Write)) return false;
-    bool ok = file.write(text);
-    file.close();
-    return ok;
+    const bool written = file.write(text);
+    return file.close() && written;
+}
+
+bool replaceText(const std::string& path, const std::string& text) {
+    const std::string temporary = path + kTemporarySuffix;
+    if (writeText(temporary, text) && plat::replaceFile(temporary, path)) return true;
+    plat::removeFile(temporary);
+    return false;
+}
+
+bool fileExists(const std::string& path) {
+    plat::FileInfo info;
+    return plat::fileStatus(path, info) && !info.isDirectory;
 }
 
 bool readText(const std::string& path, std::string& text) {

@@ -1,5 +1,6 @@
 #include "frontends/campaign/campaign_window.h"
 
+#include <optional>
 #include <utility>
 
 #include "betclient/centre/centre.h"
@@ -67,7 +68,7 @@ void CampaignWindow::startRun() {
     applySettings(run);
     writeFaults(run);
     if (!run.retryLeftover) typeIntoList(run.list);
-    ledgerBefore_ = ledgerSize();
+    ledgerBefore_ = ledger().size();
     boxesBefore_ = user_.seenFrom(cli::kOrnelProgram).size();
     given_ = betdata::EditText(item(ui::kIdBetList));
     runCommand(ui::kIdBet);
@@ -114,17 +115,19 @@ void CampaignWindow::completeRun(std::int16_t result) {
     post(hwnd(), kIdNextRun);
 }
 
-std::size_t CampaignWindow::ledgerSize() const {
-    std::string dayError;
-    return centre::Centre::open(clientDir_, plan_.year, plan_.month, plan_.day, dayError).ledger().size();
+// The centre's ledger as it stands (empty when its state cannot be read,
+// which the check then shows as bets lost).
+std::vector<centre::LedgerEntry> CampaignWindow::ledger() const {
+    std::string error;
+    const std::optional<centre::Centre> centre =
+        centre::Centre::open(clientDir_, plan_.year, plan_.month, plan_.day, error);
+    return centre ? centre->ledger() : std::vector<centre::LedgerEntry>{};
 }
 
 std::string CampaignWindow::ledgerSince(std::size_t from) const {
-    std::string dayError;
-    const centre::Centre centre = centre::Centre::open(clientDir_, plan_.year, plan_.month, plan_.day, dayError);
-    const std::vector<centre::LedgerEntry>& ledger = centre.ledger();
-    if (from >= ledger.size()) return {};
-    return cli::LedgerAsBetList({ledger.begin() + static_cast<std::ptrdiff_t>(from), ledger.end()});
+    const std::vector<centre::LedgerEntry> all = ledger();
+    if (from >= all.size()) return {};
+    return cli::LedgerAsBetList({all.begin() + static_cast<std::ptrdiff_t>(from), all.end()});
 }
 
 std::string CampaignWindow::describe(const RunPlan& run, const RunOutcome& o, const std::vector<int>& boxes) const {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "betclient/centre/voting.h"
 #include "frontends/campaign/campaign_check.h"
 #include "frontends/campaign/campaign_plan.h"
 #include "frontends/cli/bet_window.h"
@@ -39,8 +40,8 @@ private:
     void applySettings(const RunPlan& run);
     void writeFaults(const RunPlan& run);
     void completeRun(std::int16_t result);
+    std::vector<centre::LedgerEntry> ledger() const;
     std::string ledgerSince(std::size_t from) const;
-    std::size_t ledgerSize() const;
     std::string describe(const RunPlan& run, const RunOutcome& outcome, const std::vector<int>& boxes) const;
 
     const SessionPlan& plan_;

@@ -55,10 +55,7 @@ std::string betDirectorySetting(const std::string& directory) {
     return directory + '/';
 }
 
-BatchBetList::BatchBetList(std::string iniPath) : iniPath_(std::move(iniPath)) {
-    // Without terms the day has all its bets still to buy.
-    terms.betsRemaining = base::kBetsPerDay;
-}
+BatchBetList::BatchBetList(std::string iniPath) : iniPath_(std::move(iniPath)) {}
 
 bool BatchBetList::run(HeadlessDesktop& desk, std::int64_t now,
                        std::function<void(ui::BetListWindow&)> script) {
@@ -85,8 +82,7 @@ int RunBatchBetList(const char* name, const BatchOptions& o,
     const std::int64_t now = o.hasNow ? o.now : plat::now();
     HeadlessDesktop desk(now);
     if (!desk.ready()) {
-        std::fprintf(stderr, "ornel %s: cannot make a temporary directory\n", name);
-        return 2;
+        return commandError(name, "cannot make a temporary directory");
     }
     desk.user().setDefaultQuestionAnswer(o.answer);
     BatchBetList batch(o.ini);
@@ -95,12 +91,11 @@ int RunBatchBetList(const char* name, const BatchOptions& o,
     bool print = true;
     const bool finished = batch.run(desk, now, [&](ui::BetListWindow& w) { print = script(w); });
     if (print || !finished) {
-        writeOut(outputText(batch.listText(), o.utf8));
-        printBoxes(stderr, desk.user(), o.utf8);
+        writeOut(outputText(batch.listText(), o.encoding.utf8Output()));
+        printBoxes(stderr, desk.user(), o.encoding.utf8Output());
     }
-    if (finished) return 0;
-    std::fprintf(stderr, "ornel %s: the run did not finish\n", name);
-    return 2;
+    if (finished) return kExitOk;
+    return commandError(name, "the run did not finish");
 }
 
 }  // namespace cli

@@ -4,7 +4,6 @@
 
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/option_reader.h"
-#include "platform/sjis.h"
 #include "platform/wintypes.h"
 
 namespace cli {
@@ -29,10 +28,8 @@ bool readBatchOptions(const Args& args, bool withBetDir, BatchOptions& o, std::s
     while (options.next()) {
         const std::string& a = options.current();
         std::string v;
-        if (readExtraFlag(a, extraFlags)) {
+        if (readExtraFlag(a, extraFlags) || o.encoding.take(a)) {
             continue;
-        } else if (a == "--utf8") {
-            o.utf8 = true;
         } else if (a == "--answer") {
             if (!options.value(v, error)) return false;
             if (v != "yes" && v != "no") {
@@ -49,22 +46,20 @@ bool readBatchOptions(const Args& args, bool withBetDir, BatchOptions& o, std::s
         } else if (a == "--now") {
             if (!options.localTimeValue(o.now, error)) return false;
             o.hasNow = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            error = "unknown option " + a;
-            return false;
-        } else if (!o.file.empty()) {
-            error = "more than one input file";
+        } else if (options.currentIsOption() || !o.file.empty()) {
+            error = options.notTaken();
             return false;
         } else {
             o.file = a;
         }
     }
+    if (!o.encoding.complete(error)) return false;
     if (!o.clientDir.empty() && !o.hasNow) {
-        error = "--client-dir needs --now";
+        error = missingOption("--now \"YYYY-MM-DD HH:MM\", which --client-dir needs");
         return false;
     }
     if (withBetDir && o.betDir.empty()) {
-        error = "--bet-dir DIR is required";
+        error = missingOption("--bet-dir DIR");
         return false;
     }
     // A profile named without a directory would be looked for in the Windows
@@ -82,8 +77,7 @@ bool readBetText(const BatchOptions& o, std::string& text, std::string& error) {
         std::string unused;
         if (!readInput(o.ini, unused, error)) return false;
     }
-    if (o.utf8) text = sjis::fromUtf8(text);
-    text = withCrLf(text);
+    text = betTextFromInput(text, o.encoding.utf8Input());
     return true;
 }
 

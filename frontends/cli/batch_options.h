@@ -7,11 +7,12 @@
 #include <string>
 
 #include "frontends/cli/commands.h"
+#include "frontends/cli/terminal_encoding.h"
 
 namespace cli {
 
 struct BatchOptions {
-    bool utf8 = false;
+    TerminalEncoding encoding;  // --utf8, --sjis
     int answer = 0;          // the answer to Yes/No boxes (IDYES unless --answer no)
     std::string ini;         // the settings profile, only read
     std::string clientDir;   // whose voting terms are read (needs --now)
@@ -27,16 +28,16 @@ struct ExtraFlag {
     bool* value;
 };
 
-// Reads --utf8, --answer yes|no, --ini FILE, --client-dir DIR, --now
-// "YYYY-MM-DD HH:MM", with withBetDir also --bet-dir DIR (then required),
-// the extra flags, and at most one FILE.  False with a one-line reason.
+// Reads --utf8, --sjis, --answer yes|no, --ini FILE, --client-dir DIR,
+// --now "YYYY-MM-DD HH:MM", with withBetDir also --bet-dir DIR (then
+// required), the extra flags, and at most one FILE.  False with a one-line
+// reason.
 bool readBatchOptions(const Args& args, bool withBetDir, BatchOptions& options, std::string& error,
                       std::initializer_list<ExtraFlag> extraFlags = {});
 
 // The bet text of FILE (standard input when it is empty or "-") as the list
-// edit takes it: Shift-JIS (converted from UTF-8 with --utf8) with CR LF
-// line ends.  The --ini profile must be readable too.  False with a
-// one-line reason.
+// edit takes it (see betTextFromInput).  The --ini profile must be readable
+// too.  False with a one-line reason.
 bool readBetText(const BatchOptions& options, std::string& text, std::string& error);
 
 }  // namespace cli

@@ -13,6 +13,13 @@
 
 namespace cli {
 
+namespace {
+
+// Marks a text as UTF-8; no Shift-JIS text starts with these bytes.
+const std::string kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
 bool readInput(const std::string& path, std::string& bytes, std::string& error) {
     std::ostringstream content;
     if (path.empty() || path == "-") {
@@ -48,6 +55,12 @@ std::string withCrLf(const std::string& text) {
         out += text[i];
     }
     return out;
+}
+
+std::string betTextFromInput(const std::string& bytes, bool utf8) {
+    const bool marked = bytes.rfind(kUtf8ByteOrderMark, 0) == 0;
+    const std::string text = marked ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
+    return withCrLf(marked || utf8 ? sjis::fromUtf8(text) : text);
 }
 
 std::string outputText(const std::string& cp932, bool utf8) {

@@ -13,6 +13,11 @@ bool readInput(const std::string& path, std::string& bytes, std::string& error);
 // LF and CR LF line ends become CR LF, as the list edit holds them.
 std::string withCrLf(const std::string& text);
 
+// Bet text as read from a file or standard input, as the list edit takes
+// it: Shift-JIS with CR LF line ends.  UTF-8 text (utf8, or a text that
+// starts with the UTF-8 byte-order mark, which is left out) is converted.
+std::string betTextFromInput(const std::string& bytes, bool utf8);
+
 // Shift-JIS text as it is written out: unchanged, or converted to UTF-8.
 std::string outputText(const std::string& cp932, bool utf8);
 

@@ -1,5 +1,5 @@
 // Walking a sub-command's arguments: flags, options with a value, and
-// plain arguments, with a one-line reason when a value is missing.
+// plain arguments, with the reasons every command words alike.
 #pragma once
 
 #include <cstddef>
@@ -7,7 +7,6 @@
 #include <string>
 
 #include "frontends/cli/commands.h"
-#include "frontends/cli/local_time_arg.h"
 
 namespace cli {
 
@@ -18,29 +17,32 @@ public:
     // Moves to the next argument; false after the last.
     bool next() { return ++at_ < args_.size(); }
     const std::string& current() const { return args_[at_]; }
+    // An option rather than a plain argument ("-" alone names standard input).
+    bool currentIsOption() const { return current().size() > 1 && current()[0] == '-'; }
+
     // Takes the argument after the current option as its value; false, with
     // the reason in error, when there is none.
-    bool value(std::string& out, std::string& error) {
-        if (at_ + 1 >= args_.size()) {
-            error = current() + " needs a value";
-            return false;
-        }
-        out = args_[++at_];
-        return true;
-    }
-    // The value as a local time "YYYY-MM-DD HH:MM" (seconds since 1970).
-    bool localTimeValue(std::int64_t& seconds, std::string& error) {
-        const std::string option = current();
-        std::string text;
-        if (!value(text, error)) return false;
-        if (parseLocalTimeArg(text, seconds)) return true;
-        error = option + " takes \"YYYY-MM-DD HH:MM\"";
-        return false;
-    }
+    bool value(std::string& out, std::string& error);
+    // The value as a local time "YYYY-MM-DD HH:MM" (seconds since 1970) of a
+    // day the calendar has.
+    bool localTimeValue(std::int64_t& seconds, std::string& error);
+    // The value as a whole number from lowest to highest (decimal digits only).
+    bool wholeNumberValue(std::uint64_t lowest, std::uint64_t highest, std::uint64_t& number,
+                          std::string& error);
+
+    // The reason for an argument the command does not take: "unknown option
+    // X" or "unexpected argument X".
+    std::string notTaken() const;
 
 private:
     const Args& args_;
     std::size_t at_ = static_cast<std::size_t>(-1);
 };
+
+// The reason for a required option that was not given ("--home DIR").
+std::string missingOption(const std::string& option);
+
+// Decimal digits only, within highest (no sign, no blanks, no overflow).
+bool parseWholeNumber(const std::string& text, std::uint64_t highest, std::uint64_t& number);
 
 }  // namespace cli

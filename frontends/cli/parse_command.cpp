@@ -15,8 +15,10 @@
 #include "frontends/cli/client_terms.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/headless_desktop.h"
+#include "frontends/cli/list_fit.h"
 #include "platform/clock.h"
 #include "platform/window.h"
+#include "ui/main_window_layout.h"
 
 namespace cli {
 
@@ -28,7 +30,6 @@ constexpr const char* kWindowClass = "OrnelBatchList";
 constexpr plat::Dword kListStyle = plat::WS_CHILD | plat::WS_VISIBLE | plat::WS_VSCROLL |
                                    plat::ES_MULTILINE | plat::ES_UPPERCASE |
                                    plat::ES_AUTOVSCROLL | plat::ES_WANTRETURN;
-constexpr plat::Wparam kListTextLimit = 20480;
 constexpr int kListId = 1000;
 
 struct ParseOptions : BatchOptions {
@@ -38,11 +39,6 @@ struct ParseOptions : BatchOptions {
 
 bool parseOptions(const Args& args, ParseOptions& o, std::string& error) {
     return readBatchOptions(args, false, o, error, {{"--merge", &o.merge}, {"--check-limits", &o.checkLimits}});
-}
-
-int fail(const std::string& reason) {
-    std::fprintf(stderr, "ornel %s: %s\n", kName, reason.c_str());
-    return 2;
 }
 
 // What one run of the bet list produced.
@@ -76,7 +72,8 @@ void parseOnDesktop(const ParseOptions& o, const std::string& text, ParseResult&
     edit.parent = main;
     edit.id = kListId;
     const plat::Hwnd list = plat::createWindow(edit);
-    plat::sendMessage(list, plat::EM_LIMITTEXT, kListTextLimit, 0);
+    plat::sendMessage(list, plat::EM_LIMITTEXT, ui::kListTextLimit, 0);
+    reportDroppedInput(kName, text, bytesTheListKeeps(text));
     // In as a paste would put it: upper-cased and cut at the limit.
     plat::sendMessage(list, plat::EM_SETSEL, 0, -1);
     plat::sendMessage(list, plat::EM_REPLACESEL, 0, reinterpret_cast<plat::Lparam>(text.c_str()));
@@ -99,32 +96,47 @@ void parseOnDesktop(const ParseOptions& o, const std::string& text, ParseResult&
 int runParse(const Args& args) {
     ParseOptions o;
     std::string error;
-    if (!parseOptions(args, o, error)) return fail(error);
+    if (!parseOptions(args, o, error)) return usageError(kName, error);
 
     std::string input;
-    if (!readBetText(o, input, error)) return fail(error);
+    if (!readBetText(o, input, error)) return commandError(kName, error);
 
     HeadlessDesktop desk(o.hasNow ? o.now : plat::now());
-    if (!desk.ready()) return fail("cannot make a temporary directory");
+    if (!desk.ready()) return commandError(kName, "cannot make a temporary directory");
     desk.user().setDefaultQuestionAnswer(o.answer);
     ParseResult result;
     bool finished = desk.runOrnel([&] { parseOnDesktop(o, input, result); });
 
-    writeOut(outputText(result.listText, o.utf8));
-    printBoxes(stderr, desk.user(), o.utf8);
-    if (!finished) return fail("the run did not finish");
+    const bool utf8 = o.encoding.utf8Output();
+    writeOut(outputText(result.listText, utf8));
+    printBoxes(stderr, desk.user(), utf8);
+    if (!finished) return commandError(kName, "the run did not finish");
     if (o.checkLimits)
         std::fprintf(stderr, "limits %s\n",
                      result.limits == betdata::LimitDecision::Proceed ? "proceed" : "abort");
-    return 0;
+    return kExitOk;
 }
 
 }  // namespace
 
 extern const Command kParseCommand = {
     kName,
-    "parse [--utf8] [--merge] [--check-limits] [--answer yes|no] [--ini FILE] "
+    "[--utf8|--sjis] [--merge] [--check-limits] [--answer yes|no] [--ini FILE] "
     "[--client-dir DIR --now \"YYYY-MM-DD HH:MM\"] [FILE]",
+    "Parses bet text as the program parses its bet list and prints the canonical\n"
+    "list (CR LF line ends); each message box shown goes to standard error as\n"
+    "\"ID TEXT\".\n"
+    "\n"
+    "  FILE             the bet text (standard input when absent or -); Shift-JIS\n"
+    "  --utf8           the bet text is UTF-8, and so is the output\n"
+    "  --sjis           Shift-JIS output whatever the locale\n"
+    "  --merge          sort and merge as the Merge button does\n"
+    "  --check-limits   ask the amount-limit questions, then print\n"
+    "                   \"limits proceed\" or \"limits abort\" on standard error\n"
+    "  --answer yes|no  the answer to every question (default yes)\n"
+    "  --ini FILE       the settings profile (only read)\n"
+    "  --client-dir DIR check the bets against the voting terms in DIR\n"
+    "  --now TIME       the program clock, \"YYYY-MM-DD HH:MM\" (needed with --client-dir)\n",
     runParse,
 };
 

@@ -3,6 +3,7 @@
 // afterwards and what the betting centre accepted.
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "base/profile_store.h"
@@ -12,11 +13,13 @@
 #include "frontends/cli/headless_desktop.h"
 #include "frontends/cli/ledger_lines.h"
 #include "frontends/cli/option_reader.h"
+#include "frontends/cli/run_limit.h"
 #include "frontends/cli/sim_command.h"
 #include "frontends/cli/sim_home_options.h"
+#include "frontends/cli/list_fit.h"
+#include "frontends/cli/terminal_encoding.h"
 #include "frontends/simhome/sim_home.h"
 #include "platform/clock.h"
-#include "platform/sjis.h"
 
 namespace cli {
 
@@ -29,14 +32,11 @@ constexpr std::int64_t kRunLimitMs = 6 * 3'600'000;
 struct BetOptions {
     simhome::SimHomeOptions home;
     int stopAfterLines = 0;
-    bool utf8 = false;
+    TerminalEncoding encoding;
     std::string file;
 };
 
-int fail(const std::string& reason) {
-    std::fprintf(stderr, "ornel %s: %s\n", kName, reason.c_str());
-    return 2;
-}
+constexpr std::uint64_t kMostLinesBeforeStop = 999;
 
 bool parseOptions(const Args& args, BetOptions& o, std::string& error) {
     OptionReader options(args);
@@ -45,48 +45,38 @@ bool parseOptions(const Args& args, BetOptions& o, std::string& error) {
     while (options.next()) {
         const HomeOption taken = home.take(options, error);
         if (taken == HomeOption::Invalid) return false;
-        if (taken == HomeOption::Taken) continue;
-        const std::string a = options.current();
-        if (a == "--utf8") {
-            o.utf8 = true;
-        } else if (a == "--stop-after-lines") {
-            std::string v;
-            if (!options.value(v, error)) return false;
-            if (v.empty() || v.size() > 3 || v.find_first_not_of("0123456789") != std::string::npos ||
-                std::stoi(v) < 1) {
-                error = "--stop-after-lines takes a number from 1 to 999";
-                return false;
-            }
-            o.stopAfterLines = std::stoi(v);
-        } else if (a.size() > 1 && a[0] == '-') {
-            error = "unknown option " + a;
-            return false;
-        } else if (hasFile) {
-            error = "more than one bet file";
+        if (taken == HomeOption::Taken || o.encoding.take(options.current())) continue;
+        if (options.current() == "--stop-after-lines") {
+            std::uint64_t lines = 0;
+            if (!options.wholeNumberValue(1, kMostLinesBeforeStop, lines, error)) return false;
+            o.stopAfterLines = static_cast<int>(lines);
+        } else if (options.currentIsOption() || hasFile) {
+            error = options.notTaken();
             return false;
         } else {
-            o.file = a;
+            o.file = options.current();
             hasFile = true;
         }
     }
-    if (!hasFile) {
-        error = "name the bet file (- for standard input)";
-        return false;
-    }
-    return home.complete(error);
+    if (!home.complete(error) || !o.encoding.complete(error)) return false;
+    if (!hasFile) error = "missing FILE (- for standard input)";
+    return hasFile;
 }
 
 struct BetOutcome {
     std::int16_t result = 0;
     std::int64_t virtualMs = 0;
     std::string listAfter;
+    std::optional<base::Settings> settings;  // as the run read them
 };
 
 // Ornel's window thread: its settings from the home's profile, the main
 // window, the bet text in the list, 投票, and the run to its completion.
 void betOnDesktop(const BetOptions& o, const std::string& betText, BetOutcome& out) {
+    reportDroppedInput(kName, betText, bytesTheListKeeps(betText));
     base::FileProfileStore profile(base::ProgramProfilePath());
     BetRunWorld world(profile, plat::now());
+    out.settings = world.settings;
     BetWindow window(world, betText, o.stopAfterLines);
     window.doModal(0);
     out.result = window.runResult();
@@ -97,37 +87,57 @@ void betOnDesktop(const BetOptions& o, const std::string& betText, BetOutcome& o
 std::string ledgerText(const simhome::SimHome& home, std::int64_t startTime) {
     const std::string clientDir = std::filesystem::path(home.clientExePath()).parent_path().string() + "/";
     const plat::LocalTime date = plat::localTime(startTime);
-    std::string dayError;
-    const centre::Centre centre = centre::Centre::open(clientDir, date.year, date.month, date.day, dayError);
-    return LedgerAsBetList(centre.ledger());
+    std::string error;
+    const std::optional<centre::Centre> centre =
+        centre::Centre::open(clientDir, date.year, date.month, date.day, error);
+    return centre ? LedgerAsBetList(centre->ledger()) : std::string();
 }
-
-}  // namespace
 
 int runSimBet(const Args& args) {
     BetOptions o;
     std::string error;
-    if (!parseOptions(args, o, error)) return fail(error);
+    if (!parseOptions(args, o, error)) return usageError(kName, error);
     std::string betText;
-    if (!readInput(o.file, betText, error)) return fail(error);
-    if (o.utf8) betText = sjis::fromUtf8(betText);
-    betText = withCrLf(betText);
+    if (!readInput(o.file, betText, error)) return commandError(kName, error);
+    betText = betTextFromInput(betText, o.encoding.utf8Input());
 
     simhome::SimHome home;
-    if (!home.open(o.home, error)) return fail(error);
+    if (!home.open(o.home, error)) return commandError(kName, error);
     BetOutcome outcome;
-    if (!home.runOrnel([&] { betOnDesktop(o, betText, outcome); }, kRunLimitMs)) return fail("the run did not end");
+    if (!home.runOrnel([&] { betOnDesktop(o, betText, outcome); }, kRunLimitMs))
+        return operationFailed(kName, didNotEnd("the run", kRunLimitMs, outcome.settings));
 
+    const bool utf8 = o.encoding.utf8Output();
     std::printf("result %d\n", outcome.result);
     std::fflush(stdout);
-    printBoxes(stdout, home.user(), o.utf8);
+    printBoxes(stdout, home.user(), utf8);
     std::printf("virtual-ms %lld\nlist\n", static_cast<long long>(outcome.virtualMs));
     std::fflush(stdout);
-    writeOut(outputText(outcome.listAfter, o.utf8));
+    writeOut(outputText(outcome.listAfter, utf8));
     std::printf("ledger\n");
     std::fflush(stdout);
-    writeOut(outputText(ledgerText(home, o.home.startTime), o.utf8));
-    return 0;
+    writeOut(outputText(ledgerText(home, o.home.startTime), utf8));
+    return outcome.result == base::kRunFailed ? kExitFailed : kExitOk;
 }
+
+}  // namespace
+
+extern const Command kSimBetCommand = {
+    "bet",
+    "--home DIR [--now \"YYYY-MM-DD HH:MM\"] [--seed S] [--scale X] [--fault NAME]... [--ideal] "
+    "[--stop-after-lines N] [--utf8|--sjis] FILE",
+    "Places the bets of FILE into the replacement client in the simulated home DIR\n"
+    "with the 投票 command, and prints \"result 1\" (all placed), \"result -1\"\n"
+    "(stopped or failed) or \"result 0\" (no run), the boxes Ornel showed,\n"
+    "\"virtual-ms N\", \"list\" and the bet list afterwards, \"ledger\" and every bet\n"
+    "the centre accepted that day.  Exit status 1 when the run failed.\n"
+    "\n"
+    "  FILE                   the bet text (- for standard input); Shift-JIS\n"
+    "  --utf8                 the bet text is UTF-8, and so is the output\n"
+    "  --stop-after-lines N   press STOP once the run has read N lines (1 to 999)\n"
+    "The home options (--home, --now, --seed, --scale, --fault, --ideal) and\n"
+    "--sjis: see ornel sim --help.\n",
+    runSimBet,
+};
 
 }  // namespace cli

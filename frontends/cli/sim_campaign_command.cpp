@@ -5,7 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +18,7 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/option_reader.h"
 #include "frontends/cli/sim_command.h"
+#include "frontends/cli/terminal_encoding.h"
 #include "platform/clock.h"
 
 namespace cli {
@@ -27,68 +27,40 @@ namespace {
 
 constexpr const char* kName = "sim campaign";
 constexpr int kDefaultSessions = 100;
+constexpr std::uint64_t kMostSessions = 1'000'000;
 constexpr std::uint64_t kDefaultSeed = 1;
-constexpr int kMaxJobs = 64;
+constexpr std::uint64_t kMostJobs = 64;
 
 struct CampaignOptions {
     int sessions = kDefaultSessions;
     std::uint64_t seed = kDefaultSeed;
     int jobs = 1;
     std::optional<std::uint64_t> replay;
-    bool utf8 = false;
+    TerminalEncoding encoding;
 };
-
-int fail(const std::string& reason) {
-    std::fprintf(stderr, "ornel %s: %s\n", kName, reason.c_str());
-    return 2;
-}
-
-// A whole number that fits in 64 bits (session seeds use all of them).
-bool number(const std::string& text, unsigned long long& value) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
-    errno = 0;
-    value = std::strtoull(text.c_str(), nullptr, 10);
-    return errno == 0;
-}
 
 bool parseOptions(const Args& args, CampaignOptions& o, std::string& error) {
     OptionReader options(args);
     while (options.next()) {
-        const std::string a = options.current();
-        std::string v;
-        unsigned long long n = 0;
-        if (a == "--utf8") {
-            o.utf8 = true;
-            continue;
-        }
-        if (a != "--runs" && a != "--seed" && a != "--jobs" && a != "--replay") {
-            error = "unknown option " + a;
-            return false;
-        }
-        if (!options.value(v, error)) return false;
-        if (!number(v, n)) {
-            error = a + " takes a whole number";
-            return false;
-        }
+        const std::string& a = options.current();
+        if (o.encoding.take(a)) continue;
+        std::uint64_t n = 0;
         if (a == "--runs") {
-            if (n < 1 || n > 1'000'000) {
-                error = "--runs takes a number from 1 to 1000000";
-                return false;
-            }
+            if (!options.wholeNumberValue(1, kMostSessions, n, error)) return false;
             o.sessions = static_cast<int>(n);
         } else if (a == "--jobs") {
-            if (n < 1 || n > kMaxJobs) {
-                error = "--jobs takes a number from 1 to 64";
-                return false;
-            }
+            if (!options.wholeNumberValue(1, kMostJobs, n, error)) return false;
             o.jobs = static_cast<int>(n);
-        } else if (a == "--seed") {
-            o.seed = n;
+        } else if (a == "--seed" || a == "--replay") {
+            if (!options.wholeNumberValue(0, UINT64_MAX, n, error)) return false;
+            if (a == "--seed") o.seed = n;
+            else o.replay = n;
         } else {
-            o.replay = n;
+            error = options.notTaken();
+            return false;
         }
     }
-    return true;
+    return o.encoding.complete(error);
 }
 
 struct SessionResult {
@@ -165,6 +137,7 @@ void printSummary(int runs, int sessions, int violations) {
 }
 
 int replay(const CampaignOptions& o) {
+    const bool utf8 = o.encoding.utf8Output();
     const std::uint64_t seed = *o.replay;
     const campaign::SessionPlan plan = campaign::PlanSession(seed);
     const plat::LocalTime start = plat::localTime(plan.startTime);
@@ -172,24 +145,22 @@ int replay(const CampaignOptions& o) {
                 start.month, start.day, start.hour, start.minute, plan.scale.empty() ? "" : ", ",
                 plan.scale.c_str());
     const campaign::SessionLog log = campaign::RunSession(seed);
-    for (const std::string& e : log.events) std::printf("%s\n", outputText(e, o.utf8).c_str());
-    for (const std::string& v : log.violations) std::printf("violation %s\n", outputText(v, o.utf8).c_str());
+    for (const std::string& e : log.events) std::printf("%s\n", outputText(e, utf8).c_str());
+    for (const std::string& v : log.violations) std::printf("violation %s\n", outputText(v, utf8).c_str());
     printSummary(log.runs, 1, static_cast<int>(log.violations.size()));
-    return log.violations.empty() ? 0 : 1;
+    return log.violations.empty() ? kExitOk : kExitFailed;
 }
-
-}  // namespace
 
 int runSimCampaign(const Args& args) {
     CampaignOptions o;
     std::string error;
-    if (!parseOptions(args, o, error)) return fail(error);
+    if (!parseOptions(args, o, error)) return usageError(kName, error);
     if (o.replay) return replay(o);
 
     std::vector<SessionResult> results(static_cast<std::size_t>(o.sessions));
     for (int i = 0; i < o.sessions; ++i) results[static_cast<std::size_t>(i)].seed = campaign::SessionSeed(o.seed, i);
     if (o.jobs > 1) {
-        if (!runInWorkers(o, results)) return fail("cannot start the worker processes");
+        if (!runInWorkers(o, results)) return commandError(kName, "cannot start the worker processes");
     } else {
         for (SessionResult& r : results) r = runOne(r.seed);
     }
@@ -202,12 +173,34 @@ int runSimCampaign(const Args& args) {
         if (!r.reported) broken.push_back("the session's worker ended without reporting it");
         violations += static_cast<int>(broken.size());
         if (broken.empty()) continue;
-        std::string line = outputText(broken.front(), o.utf8);
+        std::string line = outputText(broken.front(), o.encoding.utf8Output());
         if (broken.size() > 1) line += " (and " + std::to_string(broken.size() - 1) + " more)";
         std::printf("violation seed %llu: %s\n", static_cast<unsigned long long>(r.seed), line.c_str());
     }
     printSummary(runs, o.sessions, violations);
-    return violations == 0 ? 0 : 1;
+    return violations == 0 ? kExitOk : kExitFailed;
 }
+
+}  // namespace
+
+extern const Command kSimCampaignCommand = {
+    "campaign",
+    "[--runs N] [--seed S] [--jobs J] [--replay SEED] [--utf8|--sjis]",
+    "Runs N seeded sessions, each on a fresh simulated home with the strict client\n"
+    "and two to five runs of the 投票 command on the one running client: random\n"
+    "lists the day's terms sell, settings, faults of the client (some written at\n"
+    "a random line of the run), STOPs, and later runs on what a run left.  After\n"
+    "every run it checks that the bets the centre accepted and the bets left in\n"
+    "the list are the list given, and that \"result 1\" came only with nothing\n"
+    "left.  Prints \"violation seed SEED: RULE\" for each session that broke a rule\n"
+    "and \"runs N sessions N violations N\".  Exit status 1 with violations.\n"
+    "\n"
+    "  --runs N        the number of sessions (1 to 1000000; default 100)\n"
+    "  --seed S        the campaign's seed, from which the sessions' follow (default 1)\n"
+    "  --jobs J        share the sessions among J processes (1 to 64; default 1)\n"
+    "  --replay SEED   run the session of that seed alone and tell it run by run\n"
+    "  --utf8, --sjis  the output's encoding (default: the locale's)\n",
+    runSimCampaign,
+};
 
 }  // namespace cli

@@ -1,5 +1,5 @@
 // `ornel sim ...`: Ornel against the replacement client in a simulated home
-// (frontends/simhome), one sub-command per operation.
+// (frontends/simhome), one operation per sub-command.
 #pragma once
 
 #include "frontends/cli/commands.h"
@@ -7,11 +7,11 @@
 namespace cli {
 
 // `ornel sim connect`: ConnectClient on Ornel's window thread.
-int runSimConnect(const Args& args);
+extern const Command kSimConnectCommand;
 // `ornel sim bet`: a bet file placed by the 投票 command.
-int runSimBet(const Args& args);
+extern const Command kSimBetCommand;
 // `ornel sim campaign`: seeded sessions of several runs on one client, each
 // run checked against the centre's ledger.
-int runSimCampaign(const Args& args);
+extern const Command kSimCampaignCommand;
 
 }  // namespace cli

@@ -3,7 +3,7 @@
 // and reports what happened.
 #include <atomic>
 #include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "base/load_settings.h"
@@ -16,8 +16,10 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/headless_desktop.h"
 #include "frontends/cli/option_reader.h"
+#include "frontends/cli/run_limit.h"
 #include "frontends/cli/sim_command.h"
 #include "frontends/cli/sim_home_options.h"
+#include "frontends/cli/terminal_encoding.h"
 #include "frontends/simhome/sim_home.h"
 #include "platform/clock.h"
 #include "platform/window.h"
@@ -35,51 +37,36 @@ constexpr const char* kFormsSeparator = " | ";
 struct ConnectOptions {
     simhome::SimHomeOptions home;
     int mode = driver::kConnectForBetting;
-    bool utf8 = false;
+    TerminalEncoding encoding;
 };
-
-int fail(const std::string& reason) {
-    std::fprintf(stderr, "ornel %s: %s\n", kName, reason.c_str());
-    return 2;
-}
-
-bool wholeNumber(const std::string& text, unsigned long long& value) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
-    value = std::strtoull(text.c_str(), nullptr, 10);
-    return true;
-}
 
 bool parseOptions(const Args& args, ConnectOptions& o, std::string& error) {
     OptionReader options(args);
     SimHomeOptionReader home(o.home);
-    std::string v;
     while (options.next()) {
         const HomeOption taken = home.take(options, error);
         if (taken == HomeOption::Invalid) return false;
-        if (taken == HomeOption::Taken) continue;
-        const std::string a = options.current();
-        unsigned long long number = 0;
-        if (a == "--utf8") {
-            o.utf8 = true;
-        } else if (a == "--mode") {
-            if (!options.value(v, error)) return false;
-            if (!wholeNumber(v, number) || number < kLowestMode || number > kHighestMode) {
-                error = "--mode takes 0, 1, 2 or 3";
-                return false;
-            }
-            o.mode = static_cast<int>(number);
+        if (taken == HomeOption::Taken || o.encoding.take(options.current())) continue;
+        if (options.current() == "--mode") {
+            std::uint64_t mode = 0;
+            if (!options.wholeNumberValue(kLowestMode, kHighestMode, mode, error)) return false;
+            o.mode = static_cast<int>(mode);
         } else {
-            error = "unknown argument " + a;
+            error = options.notTaken();
             return false;
         }
     }
-    return home.complete(error);
+    return home.complete(error) && o.encoding.complete(error);
 }
+
+// Longest virtual time a connection may take.
+constexpr std::int64_t kConnectLimitMs = 3'600'000;
 
 struct ConnectResult {
     int result = -1;
     std::int64_t virtualMs = 0;
     int termsChecked = 0;
+    std::optional<base::Settings> settings;  // as the connection read them
 };
 
 // Ornel's window thread: its settings, a main window to come forward for
@@ -89,6 +76,7 @@ void connectOnDesktop(const ConnectOptions& o, ConnectResult& out) {
     base::Settings settings;
     base::FileProfileStore profile(base::ProgramProfilePath());
     base::LoadSettings(profile, settings, clock);
+    out.settings = settings;
 
     plat::registerClass(kMainWindowClass, plat::defWindowProc);
     plat::CreateParams window;
@@ -123,25 +111,44 @@ void printForms(const std::vector<std::string>& captions, bool utf8) {
     std::printf("%s\n", line.c_str());
 }
 
-}  // namespace
-
 int runSimConnect(const Args& args) {
     ConnectOptions o;
     std::string error;
-    if (!parseOptions(args, o, error)) return fail(error);
+    if (!parseOptions(args, o, error)) return usageError(kName, error);
 
     simhome::SimHome home;
-    if (!home.open(o.home, error)) return fail(error);
+    if (!home.open(o.home, error)) return commandError(kName, error);
     ConnectResult result;
-    if (!home.runOrnel([&] { connectOnDesktop(o, result); })) return fail("the connection did not end");
+    if (!home.runOrnel([&] { connectOnDesktop(o, result); }, kConnectLimitMs))
+        return operationFailed(kName, didNotEnd("the connection", kConnectLimitMs, result.settings));
 
+    const bool utf8 = o.encoding.utf8Output();
     std::printf("result %d\n", result.result);
     std::fflush(stdout);
-    printBoxes(stdout, home.user(), o.utf8);
+    printBoxes(stdout, home.user(), utf8);
     std::printf("virtual-ms %lld\n", static_cast<long long>(result.virtualMs));
-    printForms(home.clientForms(), o.utf8);
+    printForms(home.clientForms(), utf8);
     std::printf("terms-checked %d\n", result.termsChecked);
-    return 0;
+    return result.result < 0 ? kExitFailed : kExitOk;
 }
+
+}  // namespace
+
+extern const Command kSimConnectCommand = {
+    "connect",
+    "--home DIR [--now \"YYYY-MM-DD HH:MM\"] [--mode N] [--seed S] [--scale X] [--fault NAME]... [--ideal] "
+    "[--utf8|--sjis]",
+    "Runs the client connection (start, login, terms fetch, venue choice) against\n"
+    "the replacement client in the simulated home DIR and prints \"result 0\" or\n"
+    "\"result -1\", the boxes Ornel showed, \"virtual-ms N\", \"forms\" with the\n"
+    "captions of the client's visible forms, and \"terms-checked 0\" or \"1\".\n"
+    "Exit status 1 when the connection failed.\n"
+    "\n"
+    "  --mode N   0 terms only, 1 open the vote form from the menu, 2 use the vote\n"
+    "             form, 3 both (default)\n"
+    "The home options (--home, --now, --seed, --scale, --fault, --ideal) and\n"
+    "--utf8, --sjis: see ornel sim --help.\n",
+    runSimConnect,
+};
 
 }  // namespace cli

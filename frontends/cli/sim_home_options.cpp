@@ -1,6 +1,7 @@
 #include "frontends/cli/sim_home_options.h"
 
 #include <cstdlib>
+#include <limits>
 
 #include "betclient/faults.h"
 #include "platform/clock.h"
@@ -9,14 +10,12 @@ namespace cli {
 
 namespace {
 
-constexpr double kSmallestScale = 0.5;  // what the client draws
-constexpr double kLargestScale = 3.0;
-
-bool wholeNumber(const std::string& text, unsigned long long& value) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
-    value = std::strtoull(text.c_str(), nullptr, 10);
-    return true;
-}
+// The scales at which Ornel can operate the client.  The client draws its
+// forms from 0.5 to 3 times their size, but from about 1.63 on its bracket
+// grid is 20 pixels or more high, and the driver, which tells the bracket
+// grid by its single row under 20 pixels, cannot enter a 枠連 bet.
+constexpr double kSmallestScale = 0.5;
+constexpr double kLargestScale = 1.6;
 
 // A fault line's name: up to '=' or a blank.
 std::string faultName(const std::string& line) { return line.substr(0, line.find_first_of("= ")); }
@@ -33,12 +32,9 @@ HomeOption SimHomeOptionReader::take(OptionReader& options, std::string& error) 
         return HomeOption::Taken;
     }
     if (a == "--seed") {
-        unsigned long long seed = 0;
-        if (!options.value(v, error)) return HomeOption::Invalid;
-        if (!wholeNumber(v, seed)) {
-            error = "--seed takes a whole number";
+        std::uint64_t seed = 0;
+        if (!options.wholeNumberValue(0, std::numeric_limits<std::uint64_t>::max(), seed, error))
             return HomeOption::Invalid;
-        }
         home_.seed = seed;
         return HomeOption::Taken;
     }
@@ -46,8 +42,9 @@ HomeOption SimHomeOptionReader::take(OptionReader& options, std::string& error) 
         if (!options.value(v, error)) return HomeOption::Invalid;
         char* end = nullptr;
         const double scale = std::strtod(v.c_str(), &end);
-        if (v.empty() || *end != '\0' || scale < kSmallestScale || scale > kLargestScale) {
-            error = "--scale takes a number from 0.5 to 3";
+        // Written so that "nan" fails too.
+        if (v.empty() || *end != '\0' || !(scale >= kSmallestScale && scale <= kLargestScale)) {
+            error = "--scale takes a number from 0.5 to 1.6 (larger forms cannot take 枠連 bets), not \"" + v + "\"";
             return HomeOption::Invalid;
         }
         home_.faults.push_back("scale=" + v);
@@ -60,7 +57,7 @@ HomeOption SimHomeOptionReader::take(OptionReader& options, std::string& error) 
     if (a == "--fault") {
         if (!options.value(v, error)) return HomeOption::Invalid;
         if (!betclient::isKnownFault(faultName(v))) {
-            error = "unknown fault " + v;
+            error = "unknown fault " + v + " (ornel sim --faults lists them)";
             return HomeOption::Invalid;
         }
         home_.faults.push_back(v);
@@ -71,7 +68,7 @@ HomeOption SimHomeOptionReader::take(OptionReader& options, std::string& error) 
 
 bool SimHomeOptionReader::complete(std::string& error) {
     if (home_.home.empty()) {
-        error = "--home DIR is required";
+        error = missingOption("--home DIR");
         return false;
     }
     if (!hasNow_) home_.startTime = plat::now();

@@ -21,6 +21,7 @@
 #include "frontends/cli/commands.h"
 #include "frontends/cli/headless_desktop.h"
 #include "frontends/cli/option_reader.h"
+#include "frontends/cli/terminal_encoding.h"
 #include "platform/clock.h"
 
 namespace cli {
@@ -37,20 +38,15 @@ struct TermsOptions {
     std::string betDir;
     bool hasNow = false;
     std::int64_t now = 0;
-    bool utf8 = false;
+    TerminalEncoding encoding;
 };
-
-int fail(const std::string& reason) {
-    std::fprintf(stderr, "ornel %s: %s\n", kName, reason.c_str());
-    return 2;
-}
 
 bool parseOptions(const Args& args, TermsOptions& o, std::string& error) {
     OptionReader options(args);
     while (options.next()) {
         const std::string& a = options.current();
-        if (a == "--utf8") {
-            o.utf8 = true;
+        if (o.encoding.take(a)) {
+            continue;
         } else if (a == "--client-dir") {
             if (!options.value(o.clientDir, error)) return false;
         } else if (a == "--ini") {
@@ -61,15 +57,12 @@ bool parseOptions(const Args& args, TermsOptions& o, std::string& error) {
             if (!options.localTimeValue(o.now, error)) return false;
             o.hasNow = true;
         } else {
-            error = "unknown argument " + a;
+            error = options.notTaken();
             return false;
         }
     }
-    if (o.clientDir.empty()) {
-        error = "--client-dir DIR is required";
-        return false;
-    }
-    return true;
+    if (o.clientDir.empty()) error = missingOption("--client-dir DIR");
+    return error.empty() && o.encoding.complete(error);
 }
 
 // The main window and the settings as the vote-log reader sees them.  There
@@ -167,37 +160,51 @@ std::string meetingLines(const base::VotingTerms& terms) {
 int runTerms(const Args& args) {
     TermsOptions o;
     std::string error;
-    if (!parseOptions(args, o, error)) return fail(error);
+    if (!parseOptions(args, o, error)) return usageError(kName, error);
     if (!o.ini.empty()) {
         // A missing profile is a first start: defaults.  One that exists must
         // be readable.
         std::error_code ec;
         if (std::filesystem::exists(o.ini, ec)) {
             std::string unused;
-            if (!readInput(o.ini, unused, error)) return fail(error);
+            if (!readInput(o.ini, unused, error)) return commandError(kName, error);
         }
         o.ini = std::filesystem::absolute(o.ini, ec).string();
     }
 
     HeadlessDesktop desk(o.hasNow ? o.now : plat::now());
-    if (!desk.ready()) return fail("cannot make a temporary directory");
+    if (!desk.ready()) return commandError(kName, "cannot make a temporary directory");
     StartUpResult result;
     const bool finished = desk.runOrnel([&] { startUpOnDesktop(o, result); });
 
     std::string out = result.statusText + "\n\n" + meetingLines(result.terms);
     out += "current-bet-file " + result.betFilePath + "\n";
     out += "next-log " + result.nextLogPath + "\n";
-    writeOut(outputText(out, o.utf8));
-    printBoxes(stderr, desk.user(), o.utf8);
-    if (!finished) return fail("the run did not finish");
-    return 0;
+    const bool utf8 = o.encoding.utf8Output();
+    writeOut(outputText(out, utf8));
+    printBoxes(stderr, desk.user(), utf8);
+    if (!finished) return commandError(kName, "the run did not finish");
+    return kExitOk;
 }
 
 }  // namespace
 
 extern const Command kTermsCommand = {
     kName,
-    "terms --client-dir DIR [--ini FILE] [--bet-dir DIR2] [--now \"YYYY-MM-DD HH:MM\"] [--utf8]",
+    "--client-dir DIR [--ini FILE] [--bet-dir DIR2] [--now \"YYYY-MM-DD HH:MM\"] [--utf8|--sjis]",
+    "Runs the data part of the main window's start-up: the running totals of\n"
+    "\"Current Info\", today's expected bet file, the newest vote log Lg-NN.JRA of\n"
+    "DIR (echoed into the bet log of the bet-file directory), then the voting terms\n"
+    "Uy-a.Jra, Uy-b.Jra, Uy-c.Jra of DIR.  Prints the status box, an empty line,\n"
+    "one line per meeting (slot, venue, kai, nichime, the sale codes of its races),\n"
+    "current-bet-file PATH and next-log PATH; the boxes go to standard error.\n"
+    "\n"
+    "  --client-dir DIR  the betting client's directory (required)\n"
+    "  --ini FILE        the settings profile (written as the program writes it)\n"
+    "  --bet-dir DIR2    the bet-file directory, where the bet log goes\n"
+    "  --now TIME        the program clock, \"YYYY-MM-DD HH:MM\" (default: now)\n"
+    "  --utf8            UTF-8 output whatever the locale\n"
+    "  --sjis            Shift-JIS output whatever the locale\n",
     runTerms,
 };
 

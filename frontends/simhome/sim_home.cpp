@@ -1,13 +1,16 @@
 #include "frontends/simhome/sim_home.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "base/credentials.h"
 #include "base/profile_store.h"
 #include "base/settings.h"
 #include "base/settings_keys.h"
+#include "betclient/centre/centre.h"
 #include "betclient/centre/day_text.h"
 #include "betclient/centre/generator.h"
 #include "betclient/faults.h"
@@ -22,9 +25,12 @@ namespace simhome {
 namespace {
 
 constexpr const char* kClientFolder = "client/";
-// Bet files and the day's bet log ("Bet File Dir" names the directory with
-// its trailing separator).
+// Bet files and the day's bet log.
 constexpr const char* kBetFolder = "bets/";
+// The same two as the profile names them, on the home's drive ("Bet File
+// Dir" names the directory with its trailing separator).
+constexpr const char* kClientExeOnDrive = "C:\\client\\Pat95.exe";
+constexpr const char* kBetFolderOnDrive = "C:\\bets\\";
 constexpr const char* kFormClass = "ThunderRTForm";
 
 std::string readHostFile(const std::string& path) {
@@ -40,11 +46,17 @@ bool hostFileExists(const std::string& path) {
 }
 
 // The day the client plays: its day.txt, which the first run writes.
-bool clientAccount(const std::string& clientDir, centre::Account& account, std::string& error) {
-    centre::Day day;
-    if (!centre::parseDayText(readHostFile(clientDir + centre::kDayFileName), day, error)) return false;
-    account = day.account;
-    return true;
+bool clientDay(const std::string& clientDir, centre::Day& day, std::string& error) {
+    const std::string path = clientDir + centre::kDayFileName;
+    if (centre::parseDayText(readHostFile(path), day, error)) return true;
+    error = path + ", " + error;
+    return false;
+}
+
+std::string isoDate(int year, int month, int day) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    return text;
 }
 
 }  // namespace
@@ -65,6 +77,7 @@ bool SimHome::open(const SimHomeOptions& options, std::string& error) {
     }
     home_ = home.string();
     if (home_.back() != '/') home_ += '/';
+    if (!lock_.acquire(home_, error)) return false;
 
     sim::Desktop::Options desktopOptions;
     desktopOptions.directory = home_;
@@ -72,7 +85,8 @@ bool SimHome::open(const SimHomeOptions& options, std::string& error) {
     desktop_ = std::make_unique<sim::Desktop>(desktopOptions);
     desktop_->setUser(&user_);
     user_.ignoreProgram(kClientProgram);  // the driver answers the client's boxes
-    return installClientOnce(options, error) && createProfileOnce(error);
+    return installClientOnce(options, error) && checkClientDay(options.startTime, error) &&
+           createProfileOnce(error);
 }
 
 bool SimHome::installClientOnce(const SimHomeOptions& options, std::string& error) {
@@ -97,6 +111,26 @@ bool SimHome::installClientOnce(const SimHomeOptions& options, std::string& erro
     return true;
 }
 
+// The client will start on the date of the start time: its day must read,
+// not lie after that date, and its state must read (a state file that cannot
+// be read is never written over).
+bool SimHome::checkClientDay(std::int64_t startTime, std::string& error) {
+    const std::string clientDir = home_ + kClientFolder;
+    centre::Day day;
+    if (!clientDay(clientDir, day, error)) return false;
+    const plat::LocalTime date = plat::localTime(startTime);
+    if (std::make_tuple(day.year, day.month, day.day) > std::make_tuple(date.year, date.month, date.day)) {
+        error = "the client in " + clientDir + " is on " + isoDate(day.year, day.month, day.day) +
+                "; a run on " + isoDate(date.year, date.month, date.day) + " would go back in time";
+        return false;
+    }
+    if (!centre::Centre::open(clientDir, date.year, date.month, date.day, error)) {
+        error = clientDir + error;
+        return false;
+    }
+    return true;
+}
+
 // Ornel's profile with what connecting needs: the client's path, the
 // account, and the day's terms fetched at login; and DIR/bets for the bet
 // files and the bet log.
@@ -106,20 +140,19 @@ bool SimHome::createProfileOnce(std::string& error) {
         const std::string path = base::ProgramProfilePath();
         plat::FileInfo info;
         if (plat::fileStatus(path, info)) return;
-        centre::Account account;
-        if (!clientAccount(home_ + kClientFolder, account, error)) {
+        centre::Day day;
+        if (!clientDay(home_ + kClientFolder, day, error)) {
             ok = false;
             return;
         }
         base::FileProfileStore store(path);
         base::Settings settings;
-        settings.userId = account.userId;
-        settings.password = account.password;
-        const std::string betDir = home_ + kBetFolder;
+        settings.userId = day.account.userId;
+        settings.password = day.account.password;
         std::error_code ec;
-        std::filesystem::create_directories(betDir, ec);
-        ok = store.writeString(base::kSectionDefine, base::keys::kPat95Dir, clientExe_) &&
-             store.writeString(base::kSectionDefine, base::keys::kBetFileDir, betDir) &&
+        std::filesystem::create_directories(home_ + kBetFolder, ec);
+        ok = store.writeString(base::kSectionDefine, base::keys::kPat95Dir, kClientExeOnDrive) &&
+             store.writeString(base::kSectionDefine, base::keys::kBetFileDir, kBetFolderOnDrive) &&
              store.writeInt(base::kSectionDefine, base::keys::kSkipAnn, 0) && base::StoreCredentials(store, settings);
         if (!ok) error = "cannot write " + path;
     });

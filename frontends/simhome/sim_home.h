@@ -1,13 +1,17 @@
 // A simulated home for the `ornel sim ...` commands: a desktop in virtual
-// time whose drive is a directory DIR that keeps everything between runs —
+// time whose drive C: is a directory DIR that keeps everything between runs —
 // the replacement client in DIR/client with its day, files and registry
 // values, and Ornel's profile in the Windows directory (DIR/WINDOWS).
 //
 // First use installs the client with a generated day for the date of the
 // start time (unless DIR/client already holds a day) and creates Ornel's
-// profile with the client account's ID and password, the client's path and
-// DIR/bets as the bet-file directory; afterwards both are used as they are.  The faults of a run replace those
-// of the run before.
+// profile with the client account's ID and password, the client's path
+// "C:\client\Pat95.exe" and "C:\bets\" as the bet-file directory (paths on
+// the home's own drive, so a copied home uses its own client); afterwards
+// both are used as they are.  A later date moves the client on to that day
+// (see betclient/centre/centre.h); an earlier one than the client's day is
+// refused.  The faults of a run replace those of the run before.  One
+// process at a time may use a home.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "frontends/simhome/home_lock.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/scripted_user.h"
 
@@ -40,7 +45,8 @@ public:
     SimHome& operator=(const SimHome&) = delete;
 
     // Sets up DIR; false with a one-line reason when a directory or file
-    // cannot be made.
+    // cannot be made, another process uses the home, the client's day or
+    // state cannot be read, or the start time is before the client's day.
     bool open(const SimHomeOptions& options, std::string& error);
 
     sim::Desktop& desktop() { return *desktop_; }
@@ -59,8 +65,10 @@ public:
 
 private:
     bool installClientOnce(const SimHomeOptions& options, std::string& error);
+    bool checkClientDay(std::int64_t startTime, std::string& error);
     bool createProfileOnce(std::string& error);
 
+    HomeLock lock_;
     std::string home_;
     std::string clientExe_;
     sim::ScriptedUser user_;

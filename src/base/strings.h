@@ -9,6 +9,8 @@ namespace base {
 
 // The program's name: the main window's caption and the message boxes' caption.
 constexpr const char* kProgramCaption = "Ornel";
+// The version line (the about box, `ornel --version`).
+constexpr const char* kVersionText = "Ornel Version 1.21a";
 
 // ---- numbered messages ----
 constexpr int kMsgTooManyBets = 8001;          // ベット数オーバー

@@ -1,5 +1,6 @@
 #include "betdata/import_option_dialogs.h"
 
+#include "base/dialog_parts.h"
 #include "base/settings_write_sets.h"
 #include "platform/dialog.h"
 
@@ -7,56 +8,40 @@ namespace betdata {
 
 namespace {
 
-using plat::DialogItem;
+using namespace base::dlg;
 
-constexpr const char* kDialogFont = "ＭＳ ゴシック";
-constexpr int kNoId = -1;  // labels
-constexpr plat::Dword kCheckStyle = plat::BS_AUTOCHECKBOX | plat::WS_TABSTOP;
-constexpr plat::Dword kAmountStyle = plat::ES_NUMBER | plat::WS_BORDER | plat::WS_TABSTOP;
-constexpr plat::Dword kOkStyle = plat::BS_DEFPUSHBUTTON | plat::WS_TABSTOP;
-constexpr plat::Dword kCancelStyle = plat::BS_PUSHBUTTON | plat::WS_TABSTOP;
-constexpr const char* kOkCaption = "OK";
-constexpr const char* kCancelCaption = "ｷｬﾝｾﾙ";
 constexpr const char* kYen = "円";
 
 plat::DialogTemplate fhwarsTemplate() {
-    plat::DialogTemplate t;
-    t.caption = kFhwarsDialogCaption;
-    t.cx = 190;
-    t.cy = 86;
-    t.fontName = kDialogFont;
+    plat::DialogTemplate t = DialogFrame(kFhwarsDialogCaption, 190, 86);
     t.items = {
         {kNoId, "Static", "購入金額", plat::SS_LEFT, 112, 6, 40, 8},
         {kIdFhwarsTan, "Button", "・単勝・・・・・・・・・・・・・", kCheckStyle, 8, 18, 100, 10},
-        {kIdFhwarsTanAmount, "Edit", "", kAmountStyle, 112, 17, 50, 12},
+        {kIdFhwarsTanAmount, "Edit", "", kNumberFieldStyle, 112, 17, 50, 12},
         {kNoId, "Static", kYen, plat::SS_LEFT, 166, 19, 12, 8},
         {kIdFhwarsFuku, "Button", "・単勝を複勝として・・・", kCheckStyle, 8, 34, 100, 10},
-        {kIdFhwarsFukuAmount, "Edit", "", kAmountStyle, 112, 33, 50, 12},
+        {kIdFhwarsFukuAmount, "Edit", "", kNumberFieldStyle, 112, 33, 50, 12},
         {kNoId, "Static", kYen, plat::SS_LEFT, 166, 35, 12, 8},
         {kIdFhwarsRen, "Button", "・連勝・・・・・・・・・・・・・", kCheckStyle, 8, 50, 100, 10},
-        {kIdFhwarsRenAmount, "Edit", "", kAmountStyle, 112, 49, 50, 12},
+        {kIdFhwarsRenAmount, "Edit", "", kNumberFieldStyle, 112, 49, 50, 12},
         {kNoId, "Static", kYen, plat::SS_LEFT, 166, 51, 12, 8},
-        {plat::IDOK, "Button", kOkCaption, kOkStyle, 48, 66, 44, 14},
-        {plat::IDCANCEL, "Button", kCancelCaption, kCancelStyle, 100, 66, 44, 14},
+        {plat::IDOK, "Button", kOkCaption, kDefaultButtonStyle, 48, 66, 44, 14},
+        {plat::IDCANCEL, "Button", kCancelCaption, kButtonStyle, 100, 66, 44, 14},
     };
     return t;
 }
 
 plat::DialogTemplate dbmnTemplate() {
-    plat::DialogTemplate t;
-    t.caption = kDbmnDialogCaption;
-    t.cx = 170;
-    t.cy = 62;
-    t.fontName = kDialogFont;
+    plat::DialogTemplate t = DialogFrame(kDbmnDialogCaption, 170, 62);
     t.items = {
         {kNoId, "Static", "ダブリ数", plat::SS_LEFT, 8, 8, 40, 8},
-        {kIdDbmnSoft, "Edit", "", kAmountStyle, 50, 6, 36, 12},
+        {kIdDbmnSoft, "Edit", "", kNumberFieldStyle, 50, 6, 36, 12},
         {kNoId, "Static", "ソフト以上を取り込む", plat::SS_LEFT, 90, 8, 76, 8},
         {kNoId, "Static", "購入金額", plat::SS_LEFT, 8, 24, 40, 8},
-        {kIdDbmnAmount, "Edit", "", kAmountStyle, 50, 22, 50, 12},
+        {kIdDbmnAmount, "Edit", "", kNumberFieldStyle, 50, 22, 50, 12},
         {kNoId, "Static", kYen, plat::SS_LEFT, 104, 24, 12, 8},
-        {plat::IDOK, "Button", kOkCaption, kOkStyle, 34, 42, 44, 14},
-        {plat::IDCANCEL, "Button", kCancelCaption, kCancelStyle, 86, 42, 44, 14},
+        {plat::IDOK, "Button", kOkCaption, kDefaultButtonStyle, 34, 42, 44, 14},
+        {plat::IDCANCEL, "Button", kCancelCaption, kButtonStyle, 86, 42, 44, 14},
     };
     return t;
 }

@@ -29,10 +29,14 @@ std::string ExpectedBetFileToLoad(const BetDataContext& c) {
     return path;
 }
 
-void RunLoadCommand(BetDataContext& c, BetListCommands& commands) {
+bool BringListAndTermsUpToDate(BetDataContext& c, BetListCommands& commands) {
     commands.onReparseRequest();
     if (c.refreshVotingTerms) c.refreshVotingTerms();
-    if (!c.connectTerms()) return;
+    return c.connectTerms();
+}
+
+void RunLoadCommand(BetDataContext& c, BetListCommands& commands) {
+    if (!BringListAndTermsUpToDate(c, commands)) return;
     ClearEdit(c.windows.staging);
     base::NextBetFilePath(c.betFile, c.settings.betFileDir, std::nullopt);
 

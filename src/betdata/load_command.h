@@ -12,6 +12,12 @@ constexpr const char* kBetFileFilter =
 
 void RunLoadCommand(BetDataContext& context, BetListCommands& commands);
 
+// What the Load command and the race-card import do first: take in a
+// pending line of the list (as Enter does), restart the client when its
+// terms are not today's, and make sure the terms are loaded.  False when
+// the client connection failed (the user has been told).
+bool BringListAndTermsUpToDate(BetDataContext& context, BetListCommands& commands);
+
 // The day's expected bet file when it is waiting to be loaded: a ".BET" or
 // ".TGP" with data that was not loaded before.  Empty when there is none.
 std::string ExpectedBetFileToLoad(const BetDataContext& context);

@@ -5,6 +5,7 @@
 
 #include "base/path_helpers.h"
 #include "base/venue.h"
+#include "clientdata/text_lines.h"
 #include "platform/files.h"
 
 namespace clientdata {
@@ -16,7 +17,6 @@ constexpr const char* kVenueName = "%02d%02d%02d%s.den";
 // The card's month and day in the file name: four digits after YY.
 constexpr std::size_t kCardDateAt = 2;
 constexpr std::size_t kCardDateWidth = 4;
-// Longer lines are cut; the rest of such a line is skipped, not taken as a line.
 constexpr std::size_t kLineBuffer = 2048;
 
 std::string format(const char* pattern, int year, int month, int day, const char* initial = "") {
@@ -63,12 +63,7 @@ bool LookUpStartTimes(base::VotingTerms& terms, int slot, const std::string& rac
     if (terms.raceCardDate == 0)
         terms.raceCardDate =
             static_cast<std::int16_t>(base::NumberAt(std::string_view(name).substr(kCardDateAt), kCardDateWidth));
-    std::string line;
-    bool continuation = false;
-    while (file.getLine(line, kLineBuffer)) {
-        if (!continuation) TakeStartTime(meeting, ParseRaceCardLine(line));
-        continuation = line.empty() || line.back() != '\n';
-    }
+    ForEachLine(file, kLineBuffer, [&](std::string_view line) { TakeStartTime(meeting, ParseRaceCardLine(line)); });
     file.close();
     return true;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/path_helpers.h"
+#include "clientdata/totals_host.h"
 #include "clientdata/vote_log_record.h"
 #include "base/voting_terms.h"
 
@@ -22,13 +23,10 @@ struct VoteLogState {
 };
 
 // What the vote-log reader needs of the main window and the settings.
-class VoteLogHost {
+class VoteLogHost : public TotalsHost {
 public:
-    virtual ~VoteLogHost() = default;
     virtual std::string mainCaption() = 0;
     virtual void setMainCaption(const std::string& caption) = 0;
-    virtual void showBetStatus() = 0;                             // redraw the status box
-    virtual void storeCurrentInfo(const std::string& line) = 0;  // write "Current Info"
 };
 
 struct VoteLogContext {

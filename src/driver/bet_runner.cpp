@@ -5,7 +5,7 @@
 
 #include "base/bet_list_edit.h"
 #include "base/strings.h"
-#include "driver/bet_runner_line.h"
+#include "base/bet_line_read_back.h"
 #include "driver/clear_client_entries.h"
 #include "driver/connect_client.h"
 #include "driver/driver_message.h"
@@ -143,8 +143,8 @@ Runner::GroupEnd Runner::enterGroup(std::vector<GroupBet>& group, int& total) {
         if (stopRequested()) return GroupEnd::Stopped;
         char line[kRunnerLineBytes];
         const std::size_t length = list_.readLine(next_, line, sizeof line);
-        ReadBackBet bet;
-        if (!ReadBackLine(line, bet)) {
+        base::ReadBackBet bet;
+        if (!base::ReadBackLine(line, bet)) {
             // Text that is no canonical line (never parsed, or damaged) is
             // not a bet the run can place: it stays; empty lines go.
             if (length > 0) linesLeft_ = true;

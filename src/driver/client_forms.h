@@ -57,6 +57,19 @@ constexpr FormControl kMenuExit{kMenuForm, {655, 69}, "終　了"};
 // Communication form: OK starts the transfer.
 constexpr FormControl kCommunicationOk{kCommunicationForm, {132, 115}, "ＯＫ"};
 
+// Information form: the panel holding the racecourse frame (found by its
+// class), the racecourse frame inside it, the buttons, and the two item
+// lists (payout kinds in rows, races in columns) found by position.
+constexpr DesignPoint kInfoPanelAt{57, 77};
+constexpr const char* kInfoPanelClass = "AfxWnd40";
+constexpr DesignPoint kInfoVenueFrameAt{53, 49};
+constexpr const char* kInfoVenueFrame = "場名";
+constexpr FormControl kInfoFetch{kInfoForm, {341, 94}, "情報取得"};
+constexpr FormControl kInfoTransfer{kInfoForm, {142, 379}, "通信"};
+constexpr FormControl kInfoClose{kInfoForm, {56, 379}, "閉じる"};
+constexpr DesignPoint kInfoPayoutListAt{104, 160};
+constexpr DesignPoint kInfoRaceCardListAt{494, 240};
+
 // The client's exit confirmation.
 constexpr FormControl kExitConfirmYes{kClientInfoBox, {109, 104}, "はい(&Y)"};
 

@@ -15,7 +15,7 @@ namespace {
 // Kind, method and numbers.  The kind and method selections are not
 // checked: a kind that did not take shows in the numbers or in the client's
 // entry check at "Ｏ　Ｋ".
-bool enterKindAndNumbers(DriverState& state, const ReadBackBet& bet) {
+bool enterKindAndNumbers(DriverState& state, const base::ReadBackBet& bet) {
     switch (bet.kind) {
     case base::kKindTansho:
     case base::kKindFukusho:
@@ -38,7 +38,7 @@ bool enterKindAndNumbers(DriverState& state, const ReadBackBet& bet) {
 
 }  // namespace
 
-bool EnterBet(PatDriver& driver, int day, const ReadBackBet& bet, int& enteredTotal) {
+bool EnterBet(PatDriver& driver, int day, const base::ReadBackBet& bet, int& enteredTotal) {
     if (!BetAllowedByTerms(driver.terms, day, bet)) return true;
     if (!PrepareVoteForm(driver)) return false;
     DriverState& state = driver.state;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "base/voting_terms.h"
-#include "driver/bet_runner_line.h"
+#include "base/bet_line_read_back.h"
 #include "driver/pat_driver.h"
 
 namespace driver {
@@ -15,13 +15,13 @@ constexpr int kDayToday = 0;
 // an amount of at least 100 yen, today, race 1..12, first number 1..18, a
 // racecourse of the day whose race is on sale, and the numbers on sale for
 // the kind.
-bool BetAllowedByTerms(const base::VotingTerms& terms, int day, const ReadBackBet& bet);
+bool BetAllowedByTerms(const base::VotingTerms& terms, int day, const base::ReadBackBet& bet);
 
 // Enters the bet and adds its amount to enteredTotal.  A bet the terms do
 // not sell is skipped: true, nothing entered.  False when the client could
 // not be operated; the user has been told (8141, or ConnectClient's
 // message).
-bool EnterBet(PatDriver& driver, int day, const ReadBackBet& bet, int& enteredTotal);
+bool EnterBet(PatDriver& driver, int day, const base::ReadBackBet& bet, int& enteredTotal);
 
 // Before each bet: answers what the client left up (a 同枠取消 box, the
 // vote-result form) or, when nothing is up, makes sure the vote form is

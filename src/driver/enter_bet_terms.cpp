@@ -19,7 +19,7 @@ bool horseOnSale(const base::RaceTerms& race, int index) {
 
 }  // namespace
 
-bool BetAllowedByTerms(const base::VotingTerms& terms, int day, const ReadBackBet& bet) {
+bool BetAllowedByTerms(const base::VotingTerms& terms, int day, const base::ReadBackBet& bet) {
     if (bet.amountYen < kMinAmountYen || day != kDayToday) return false;
     if (bet.race < 1 || bet.race > kLastRace || bet.first < 1 || bet.first > kLastHorse) return false;
     const int slot = terms.slotOfVenue(base::VenueFromName(bet.venue));

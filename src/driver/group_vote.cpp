@@ -36,7 +36,7 @@ Key keyOf(const clientdata::VoteLogEntry& e) {
 
 }  // namespace
 
-base::BetLine AsBetLine(const ReadBackBet& bet) {
+base::BetLine AsBetLine(const base::ReadBackBet& bet) {
     base::BetLine line;
     line.venue = static_cast<std::uint8_t>(base::VenueFromName(bet.venue));
     line.race = static_cast<std::uint8_t>(bet.race);

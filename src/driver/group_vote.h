@@ -6,7 +6,7 @@
 
 #include "base/bet_line.h"
 #include "clientdata/vote_log_record.h"
-#include "driver/bet_runner_line.h"
+#include "base/bet_line_read_back.h"
 
 namespace driver {
 
@@ -14,7 +14,7 @@ namespace driver {
 // and whether it was entered (bets the terms do not sell are not).
 struct GroupBet {
     int line = 0;
-    ReadBackBet bet;
+    base::ReadBackBet bet;
     bool entered = false;
 };
 
@@ -38,6 +38,6 @@ std::vector<BetOutcome> MatchVote(const std::vector<GroupBet>& group,
                                   const std::vector<clientdata::VoteLogRecord>& records);
 
 // The bet of a read-back line as a BetLine (venue number, amount in units).
-base::BetLine AsBetLine(const ReadBackBet& bet);
+base::BetLine AsBetLine(const base::ReadBackBet& bet);
 
 }  // namespace driver

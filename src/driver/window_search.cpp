@@ -33,6 +33,13 @@ bool pointInClient(plat::Hwnd window, int x, int y) {
     return x >= 0 && x <= client.width() && y >= 0 && y <= client.height();
 }
 
+// A caption beginning with the prefix, the point in the client area.
+Match captionAt(const char* captionPrefix) {
+    return [captionPrefix](plat::Hwnd w, int x, int y) {
+        return captionStartsWith(w, captionPrefix) && pointInClient(w, x, y);
+    };
+}
+
 plat::Hwnd searchTree(plat::Hwnd window, int x, int y, const Match& match) {
     if (match(window, x, y)) return window;
     plat::Rect parent;
@@ -82,9 +89,11 @@ plat::Hwnd WaitTopWindow(const DriverState& driver, const char* className, const
 
 plat::Hwnd FindControlByCaption(const char* className, const char* caption, int x, int y,
                                 const char* captionPrefix) {
-    return searchCandidates(className, caption, x, y, [captionPrefix](plat::Hwnd w, int px, int py) {
-        return captionStartsWith(w, captionPrefix) && pointInClient(w, px, py);
-    });
+    return searchCandidates(className, caption, x, y, captionAt(captionPrefix));
+}
+
+plat::Hwnd FindControlByCaptionIn(plat::Hwnd root, int x, int y, const char* captionPrefix) {
+    return root != 0 ? searchTree(root, x, y, captionAt(captionPrefix)) : 0;
 }
 
 plat::Hwnd FindControlByClass(const char* className, const char* caption, int x, int y,

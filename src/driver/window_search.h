@@ -26,6 +26,9 @@ plat::Hwnd WaitTopWindow(const DriverState& driver, const char* className, const
 // holds the point (bounds inclusive).
 plat::Hwnd FindControlByCaption(const char* className, const char* caption, int x, int y,
                                 const char* captionPrefix);
+// The same search in one window's tree only, the point relative to that
+// window's rectangle.
+plat::Hwnd FindControlByCaptionIn(plat::Hwnd root, int x, int y, const char* captionPrefix);
 // The same with the class name beginning with classPrefix.
 plat::Hwnd FindControlByClass(const char* className, const char* caption, int x, int y,
                               const char* classPrefix);

@@ -31,6 +31,10 @@ std::vector<FileInfo> findFiles(const std::string& pattern);
 bool fileStatus(const std::string& path, FileInfo& info);
 bool removeFile(const std::string& path);
 bool renameFile(const std::string& from, const std::string& to);  // fails if `to` exists
+// Renames `from` to `to`, replacing a file `to` in the same step: whoever
+// looks at `to` finds the old file or the new one, whole, never none.  (On
+// Windows: MoveFileEx with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH.)
+bool replaceFile(const std::string& from, const std::string& to);
 bool setFileTime(const std::string& path, std::int64_t lastWrite);
 bool createDirectory(const std::string& path);
 
@@ -55,7 +59,9 @@ public:
 
     bool open(const std::string& path, Mode mode);
     bool isOpen() const { return file_ != nullptr; }
-    void close();
+    // False when what was written could not all be stored (a full disk
+    // shows only when the last buffer is flushed).
+    bool close();
 
     // As fgets with a buffer of bufferSize bytes: reads up to and including
     // "\n", at most bufferSize - 1 bytes; false at end of file.

@@ -24,11 +24,6 @@ void enable(const BetCommand& command, std::initializer_list<int> ids, bool on) 
     for (const int id : ids) plat::enableWindow(item(command, id), on);
 }
 
-bool listIsEmpty(plat::Hwnd list) {
-    char first[kFirstLineBytes];
-    return base::EditBetList(list).readLine(0, first, sizeof first) == 0;
-}
-
 void startRun(BetCommand& command) {
     driver::PatDriver& driver = command.run.driver;
     // A list the terms step could not parse may hold text the run cannot
@@ -38,7 +33,7 @@ void startRun(BetCommand& command) {
         betdata::LimitDecision::Abort)
         return;
     const plat::Hwnd list = item(command, kIdBetList);
-    if (listIsEmpty(list)) {
+    if (BetListFirstLineEmpty(list)) {
         driver.notifier.beep(plat::MB_ICONASTERISK);
         command.host.focusBetList();
         return;
@@ -73,6 +68,11 @@ void OnBet(BetCommand& command) {
         // Stopping or ended: the timer completes the run.
         return;
     }
+}
+
+bool BetListFirstLineEmpty(plat::Hwnd list) {
+    char first[kFirstLineBytes];
+    return base::EditBetList(list).readLine(0, first, sizeof first) == 0;
 }
 
 bool RunHasEnded(const base::RunState& runState) {

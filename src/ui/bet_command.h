@@ -48,6 +48,10 @@ struct BetCommand {
 // Command 1004.
 void OnBet(BetCommand& command);
 
+// Whether the BetList has nothing to place: its first line, read into a
+// 32-byte buffer, gives no characters.
+bool BetListFirstLineEmpty(plat::Hwnd list);
+
 // Whether the run has ended and waits for FinishRun.
 bool RunHasEnded(const base::RunState& runState);
 

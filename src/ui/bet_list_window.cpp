@@ -2,7 +2,11 @@
 
 #include "base/settings_keys.h"
 #include "betdata/load_command.h"
+#include "clientdata/client_race_cards.h"
+#include "clientdata/race_card_import.h"
+#include "clientdata/timer_bet_file.h"
 #include "platform/window.h"
+#include "ui/client_data_commands.h"
 #include "ui/main_window_layout.h"
 
 namespace ui {
@@ -28,6 +32,10 @@ BetListWindow::BetListWindow(MainWindowModel& model)
     setCommand(kIdLoad, [this] { betdata::RunLoadCommand(betData_, listCommands_); });
     setCommand(kIdClear, [this] { listCommands_.clear(); });
     setCommand(kIdMerge, [this] { listCommands_.merge(); });
+    setCommand(clientdata::kIdWriteTimerBetFile, [this] { RunWriteTimerBetFile(betData_); });
+    setCommand(clientdata::kIdImportRaceCardFile, [this] { RunImportRaceCardFile(betData_, listCommands_); });
+    setCommand(clientdata::kIdReadClientRaceCards,
+               [this] { RunReadClientRaceCards(model_.terms, model_.settings.pat95Dir); });
 }
 
 BetListWindow::~BetListWindow() = default;

@@ -1,6 +1,7 @@
 // The main window's dialog with its bet-list work: the status box, the
 // BetList and the six buttons; the BetList's replacement procedure, the
-// three private messages, and the commands 読込, ﾏ-ｼﾞ and ｸﾘｱ.  Every command
+// three private messages, the commands 読込, ﾏ-ｼﾞ and ｸﾘｱ, and the commands on
+// the client's data files (start times, timer-bet file).  Every command
 // has one id and is dispatched through the command table, whichever control
 // or menu it comes from.
 //

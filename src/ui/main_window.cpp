@@ -1,8 +1,10 @@
 #include "ui/main_window.h"
 
+#include "clientdata/client_race_cards.h"
 #include "driver/refresh_voting_terms.h"
 #include "platform/clock.h"
 #include "platform/window.h"
+#include "ui/client_data_commands.h"
 #include "ui/main_window_layout.h"
 
 namespace ui {
@@ -17,8 +19,10 @@ constexpr plat::Uint kTickMs = 2000;
 MainWindow::MainWindow(MainWindowModel& model) : BetListWindow(model), betting_(*this, model) {
     setCommand(kIdBet, [this] { betting_.onBet(); });
     // The Load command restarts the client first when its terms are not today's.
-    if (model.betRun != nullptr)
+    if (model.betRun != nullptr) {
         betData().refreshVotingTerms = [this] { driver::RefreshVotingTerms(model_.betRun->driver, model_.run); };
+        setCommand(clientdata::kIdFetchRaceCards, [this] { RunFetchRaceCards(model_.betRun->driver); });
+    }
 }
 
 bool MainWindow::onInitDialog() {

@@ -8,6 +8,12 @@
 
 namespace listwindow_test {
 
+void retype(plat::Hwnd dialog, int id, const std::string& text) {
+    const plat::Hwnd field = plat::getDlgItem(dialog, id);
+    plat::postMessage(field, plat::EM_SETSEL, 0, -1);
+    for (char c : text) plat::postMessage(field, plat::WM_CHAR, static_cast<unsigned char>(c), 0);
+}
+
 BetListWindowTest::BetListWindowTest()
     : desktop_([this] {
           testsupport::useJapanTime();

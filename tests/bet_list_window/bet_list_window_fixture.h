@@ -21,6 +21,9 @@ namespace listwindow_test {
 // Saturday 5 December 1998, 10:00 (Asia/Tokyo).
 constexpr std::int64_t kRaceDay = 912819600;
 
+// Replaces a dialog field's text the way a person does: select all, type.
+void retype(plat::Hwnd dialog, int id, const std::string& text);
+
 class CountingConnector : public base::TermsConnector {
 public:
     int connectClient(int) override {

@@ -19,13 +19,6 @@ const std::string kDbmn =
     "  <15ｿﾌﾄ >03-05[ 45]\r\n"
     "  <9ｿﾌﾄ >05-08[ 30]\r\n";
 
-// Replaces a field's text the way a person does: select all, type.
-void retype(plat::Hwnd dialog, int id, const std::string& text) {
-    const plat::Hwnd field = plat::getDlgItem(dialog, id);
-    plat::postMessage(field, plat::EM_SETSEL, 0, -1);
-    for (char c : text) plat::postMessage(field, plat::WM_CHAR, static_cast<unsigned char>(c), 0);
-}
-
 TEST_F(BetListWindowTest, FhwarsOptionsChosenInTheDialogAreUsedAndStored) {
     settings_.fhwarsKingaku = 200;
     std::string shownAmount;

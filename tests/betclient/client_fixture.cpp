@@ -82,7 +82,9 @@ bool ClientTest::clientFileExists(const std::string& name) const {
 
 centre::Centre ClientTest::centreNow() {
     std::string error;
-    return centre::Centre::open(client.path(), 1998, 12, 5, error);
+    std::optional<centre::Centre> centre = centre::Centre::open(client.path(), 1998, 12, 5, error);
+    EXPECT_TRUE(centre) << error;
+    return centre ? std::move(*centre) : centre::Centre(centre::Day{}, client.path());
 }
 
 void ClientTest::startClient() {

@@ -2,8 +2,12 @@
 // writes, their stamps, and a restart in the middle of the day.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "betclient/centre/centre.h"
 #include "betclient/centre/client_files.h"
@@ -45,11 +49,12 @@ protected:
         desktop.runFor(afterMs - desktop.virtualMs());
         ASSERT_TRUE(desktop.call(kClient, fn));
     }
-    Centre openCentre() {
+    Centre openCentre(int dayOfMonth = 5) {
         std::string error;
-        Centre c = Centre::open(client.path(), 1998, 12, 5, error);
+        std::optional<Centre> c = Centre::open(client.path(), 1998, 12, dayOfMonth, error);
+        EXPECT_TRUE(c) << error;
         EXPECT_EQ(error, "");
-        return c;
+        return c ? std::move(*c) : Centre(Day{}, client.path());
     }
 
     TempDir home, client;
@@ -115,15 +120,72 @@ TEST_F(CentreFiles, EachVoteWritesItsLogAndARestartCarriesOn) {
     ASSERT_EQ(again.ledger().size(), 2u);
     EXPECT_EQ(again.ledger()[1], (LedgerEntry{2, 1, {9, 1, Kind::Win, 4, 0, 5}}));
 
-    // A state of another day is not carried over.
+}
+
+// The clock has moved on to 12/6: the centre plays the day after (generated
+// with the same seed, the same account), receipts start at 1 and the vote
+// logs run on; the files of 12/5 are kept under its date once the new day
+// is saved.
+TEST_F(CentreFiles, ALaterDateMovesTheCentreOnAndKeepsTheDayBefore) {
+    Centre c = openCentre();
+    asClient(60'000, [&] { ASSERT_TRUE(c.submit({{5, 2, Kind::Win, 1, 0, 10}}, clockHhmm()).saved); });
+    const std::string stateOf5th = readBytes(client.file(kStateFileName));
+
+    Centre next = openCentre(6);
+    Day expected = generateDay(1998, 12, 6);
+    expected.account = c.day().account;
+    EXPECT_EQ(next.day(), expected);
+    EXPECT_TRUE(next.ledger().empty());
+    EXPECT_EQ(readBytes(client.file(kDayFileName)), centre_test::kSmallDay) << "nothing written before a save";
+
+    Submission vote;
+    asClient(120'000, [&] { vote = next.submit({{expected.meetings[0].venue, 1, Kind::Win, 1, 0, 2}}, clockHhmm()); });
+    ASSERT_TRUE(vote.record);
+    EXPECT_TRUE(vote.saved);
+    EXPECT_EQ(vote.record->receiptNo, 1);
+    EXPECT_EQ(vote.record->logNumber, 1);
+    Day kept;
     std::string error;
-    Centre nextDay = Centre::open(client.path(), 1998, 12, 6, error);
-    EXPECT_EQ(nextDay.ledger().size(), 2u) << "day.txt still names 12/5";
-    writeBytes(client.file(kDayFileName), "");
-    nextDay = Centre::open(client.path(), 1998, 12, 6, error);
-    EXPECT_EQ(error, "no date");
-    EXPECT_EQ(nextDay.day().day, 6);  // the generated day
-    EXPECT_TRUE(nextDay.ledger().empty());
+    EXPECT_TRUE(parseDayText(readBytes(client.file("day-19981205.txt")), kept, error)) << error;
+    EXPECT_EQ(kept, centre_test::smallDay());
+    EXPECT_EQ(readBytes(client.file("centre-state-19981205.txt")), stateOf5th);
+
+    // The new day is the client's day now, with its own ledger.
+    Centre again = openCentre(6);
+    EXPECT_EQ(again.day(), expected);
+    EXPECT_EQ(again.ledger(), next.ledger());
+    ASSERT_EQ(again.ledger().size(), 1u);
+    // A clock that goes back finds the client's day as it is.
+    EXPECT_EQ(openCentre(5).day(), expected);
+}
+
+// A line that is no state record: the centre cannot open, says which file
+// and line, and the day's bets are still there for whoever mends the file.
+TEST_F(CentreFiles, AStateThatCannotBeReadIsReportedAndLeftAlone) {
+    Centre c = openCentre();
+    asClient(60'000, [&] { ASSERT_TRUE(c.submit({{5, 2, Kind::Win, 1, 0, 10}}, clockHhmm()).saved); });
+    const std::string state = readBytes(client.file(kStateFileName));
+    writeBytes(client.file(kStateFileName), state + "stray line\r\n");
+
+    std::string error;
+    EXPECT_FALSE(Centre::open(client.path(), 1998, 12, 5, error));
+    EXPECT_EQ(error, "centre-state.txt, line 6: not a state record");
+    EXPECT_EQ(readBytes(client.file(kStateFileName)), state + "stray line\r\n");
+}
+
+// The state file is replaced whole (a new file renamed over the old one), so
+// a write cut short leaves the old state, never half of it.
+TEST_F(CentreFiles, TheStateIsReplacedWhole) {
+    Centre c = openCentre();
+    asClient(60'000, [&] { ASSERT_TRUE(c.submit({{5, 2, Kind::Win, 1, 0, 10}}, clockHhmm()).saved); });
+    struct stat before {};
+    ASSERT_EQ(stat(client.file(kStateFileName).c_str(), &before), 0);
+    asClient(120'000, [&] { ASSERT_TRUE(c.submit({{5, 2, Kind::Win, 2, 0, 10}}, clockHhmm()).saved); });
+    struct stat after {};
+    ASSERT_EQ(stat(client.file(kStateFileName).c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);
+    EXPECT_FALSE(std::filesystem::exists(client.file(std::string(kStateFileName) + ".new")));
+    EXPECT_EQ(openCentre().ledger().size(), 2u);
 }
 
 TEST_F(CentreFiles, InformationFilesOfAMeeting) {

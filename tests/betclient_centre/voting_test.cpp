@@ -136,7 +136,8 @@ TEST(CentreStateText, CarriesTheDayAcrossARestart) {
     EXPECT_EQ(state.nextLogNumber, 0);  // 99 wraps to 00
 
     CentreState back;
-    ASSERT_TRUE(parseStateText(formatStateText(state), back));
+    std::string error;
+    ASSERT_TRUE(parseStateText(formatStateText(state), back, error)) << error;
     EXPECT_EQ(back, state);
     auto next = vote(day, back, {{kTokyo, 2, Kind::Win, 2, 0, 1}}, kMorning);
     ASSERT_TRUE(next);
@@ -152,7 +153,15 @@ TEST(CentreStateText, CarriesTheDayAcrossARestart) {
     EXPECT_TRUE(back.ledger.empty());
     EXPECT_EQ(back.nextLogNumber, 1);
 
-    EXPECT_FALSE(parseStateText("receipt 3\n", back));  // no date
-    EXPECT_FALSE(parseStateText("date 1998-12-05\nbet 1 1 5 2 9 1 0 10\n", back));  // kind 9
-    EXPECT_FALSE(parseStateText("date 1998-12-05\nnext-log 100\n", back));
+    // What cannot be read is named by its line.
+    EXPECT_FALSE(parseStateText("receipt 3\n", back, error));
+    EXPECT_EQ(error, "no date line");
+    EXPECT_FALSE(parseStateText("date 1998-12-05\n# kind 9:\nbet 1 1 5 2 9 1 0 10\n", back, error));
+    EXPECT_EQ(error, "line 3: bad \"bet\" record");
+    EXPECT_FALSE(parseStateText("date 1998-12-05\nnext-log 100\n", back, error));
+    EXPECT_EQ(error, "line 2: bad \"next-log\" record");
+    EXPECT_FALSE(parseStateText(formatStateText(state) + "stray line\n", back, error));
+    EXPECT_EQ(error, "line 7: not a state record");
+    EXPECT_FALSE(parseStateText("date 1998-12-05\ndate 1998-12-06\n", back, error));
+    EXPECT_EQ(error, "line 2: bad \"date\" record");
 }

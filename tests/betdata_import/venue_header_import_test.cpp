@@ -147,6 +147,8 @@ TEST(VenueHeaderImport, MeetingChecksAndVenueNotHeldWhileTermsAreInForce) {
 TEST(VenueHeaderImport, LinesStopWhenTheDaysBetsAreUsedUp) {
     RecordingImportHost host;
     importtest::setTermsDate(host.mutableTerms(), 1998, 12, 5);
+    importtest::addMeeting(host.mutableTerms(), 0, 5, 5, 2);
+    importtest::addMeeting(host.mutableTerms(), 1, 9, 5, 2);
     host.mutableTerms().betsRemaining = 4;
     host.count = 1;
     betdata::ImportVenueHeaderText(stagedLines(kTwoVenues), host);
@@ -156,6 +158,22 @@ TEST(VenueHeaderImport, LinesStopWhenTheDaysBetsAreUsedUp) {
                  "004: 東京 10R 馬連 03-05     1000\r\n"),
               u8(host.betList));
     EXPECT_EQ(1800, host.total);  // dropped lines add nothing
+}
+
+// Before the day's terms are in force, betsRemaining says nothing of today
+// (0 until terms of a new date are read, or yesterday's count): the day is
+// taken whole, so a paste loses no line.
+TEST(VenueHeaderImport, BeforeTheTermsAreKnownTheDayIsTakenWhole) {
+    for (const int remaining : {0, 2}) {
+        RecordingImportHost host;
+        host.mutableTerms().betsRemaining = remaining;
+        betdata::ImportVenueHeaderText(stagedLines(kTwoVenues), host);
+        EXPECT_EQ(7, host.count) << remaining;
+    }
+    RecordingImportHost full;
+    full.count = base::kBetsPerDay - 1;
+    betdata::ImportVenueHeaderText(stagedLines(kTwoVenues), full);
+    EXPECT_EQ(base::kBetsPerDay, full.count) << "a day holds 300 bets";
 }
 
 TEST(VenueHeaderImport, ALineLongerThanItsBufferIsCut) {

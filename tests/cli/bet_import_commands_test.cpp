@@ -97,6 +97,27 @@ TEST_F(BetImportCommands, LoadTakesTheDaysFileLogsItAndRenamesIt) {
     EXPECT_FALSE(exists(dir.file("extra.txt")));
 }
 
+// Import and load keep the list's limits and say what did not fit.
+TEST_F(BetImportCommands, WhatTheListCannotHoldIsReported) {
+    auto imported = runOrnel({"import", "-"}, kVenueHeader + '\0' + "12R 単勝  3  300\r\n");
+    EXPECT_EQ(0, imported.status);
+    EXPECT_EQ(u8("ornel import: dropped 19 bytes (1 line) from line 3 on: a NUL byte ends the text\n"
+                 "8137 日付が違っています。\\r読込を続けますか？\n"),
+              u8(imported.err));
+
+    std::string big = "中山 1R 単勝 7 500\r\n";
+    for (int i = 0; i < 2100; ++i) big += "ABCDEFGHI\r\n";
+    big += "中山 2R 単勝 7 500\r\n";
+    writeBytes(dir.file("24061501.BET"), big);
+    auto loaded = runOrnel({"load", "--bet-dir", withoutSlash(dir.path()), "--now", "2024-06-15 10:00"});
+    EXPECT_EQ(0, loaded.status);
+    EXPECT_EQ(u8("001: 中山  1R 単勝    07      500\r\n"), u8(loaded.out));
+    EXPECT_EQ("ornel load: dropped 2660 bytes (241 lines) from line 1862 on: the bet list holds at most 20480 bytes\n",
+              loaded.err);
+    // The bet log keeps the whole file.
+    EXPECT_NE(readBytes(dir.file("BT240615.LOG")).find("中山 2R 単勝 7 500"), std::string::npos);
+}
+
 TEST_F(BetImportCommands, NextBetNamesTheExpectedFile) {
     const std::string betDir = withoutSlash(dir.path());
     auto first = runOrnel({"nextbet", "--bet-dir", betDir, "--date", "1998-12-05"});

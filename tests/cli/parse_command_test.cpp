@@ -30,6 +30,39 @@ TEST(ParseCommand, Utf8InAndOutWithOneLinePerBox) {
     EXPECT_EQ(run.err, u8("8005 競馬場コードまたは投票種別が不正です！\n"));
 }
 
+// The mark is left out and says UTF-8 even without --utf8.
+TEST(ParseCommand, AByteOrderMarkIsSkipped) {
+    const std::string marked = "\xEF\xBB\xBF" + u8("東京 1R 3\n東京 2R 4\n");
+    const std::string list = "001: 東京  1R 単勝    03      100\r\n002: 東京  2R 単勝    04      100\r\n";
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"parse", "--utf8"}, {"parse", "--sjis"}}) {
+        const auto run = runOrnel(args, marked);
+        EXPECT_EQ(run.err, "") << args[1];
+        EXPECT_EQ(run.out, args[1] == "--utf8" ? u8(list) : list) << args[1];
+    }
+}
+
+// The list keeps what its edit control takes (up to a NUL byte, at most
+// 20480 bytes); the rest is named on standard error.
+TEST(ParseCommand, WhatTheListCannotHoldIsReported) {
+    auto nul = runOrnel({"parse"}, std::string("東京 1R 3\n東京 2R 4") + '\0' + " 5\n東京 3R 6\n");
+    EXPECT_EQ(nul.status, 0);
+    EXPECT_EQ(nul.out, "001: 東京  1R 単勝    03      100\r\n002: 東京  2R 単勝    04      100\r\n");
+    EXPECT_EQ(nul.err, "ornel parse: dropped 16 bytes (2 lines) from line 2 on: a NUL byte ends the text\n");
+
+    // 11 bytes a line with its CR LF: 1861 whole lines and 9 bytes of the
+    // next fit, and the bet on the last line is lost.
+    std::string text = "東京 1R 3\n";
+    for (int i = 0; i < 2000; ++i) text += "ABCDEFGHI\n";
+    text += "東京 2R 4\n";
+    auto full = runOrnel({"parse"}, text);
+    EXPECT_EQ(full.status, 0);
+    EXPECT_EQ(full.err,
+              "ornel parse: dropped 1542 bytes (141 lines) from line 1862 on: the bet list holds at most 20480 "
+              "bytes\n");
+    EXPECT_EQ(full.out, "001: 東京  1R 単勝    03      100\r\n");
+}
+
 TEST(ParseCommand, FullTableShowsOneBoxPerRefusedBet) {
     std::string text = "東京 1R 単勝\n";
     for (int i = 0; i < 298; ++i) text += "3\n";

@@ -18,10 +18,10 @@ std::string quoted(const std::string& arg) {
 
 }  // namespace
 
-Run runOrnel(const std::vector<std::string>& args, const std::string& input) {
+Run runOrnel(const std::vector<std::string>& args, const std::string& input, const std::string& locale) {
     testsupport::TempDir io;
     testsupport::writeBytes(io.file("in"), input);
-    std::string command = quoted(ORNEL_COMMAND);
+    std::string command = "LC_ALL=" + quoted(locale) + " " + quoted(ORNEL_COMMAND);
     for (const std::string& a : args) command += " " + quoted(a);
     command += " <" + quoted(io.file("in")) + " >" + quoted(io.file("out")) + " 2>" +
                quoted(io.file("err"));

@@ -1,5 +1,7 @@
 // Runs the built `ornel` command with standard input from a string and
-// captures standard output, standard error and the exit status.
+// captures standard output, standard error and the exit status.  The
+// command runs in the locale named (LC_ALL); the "C" locale's terminal is
+// Shift-JIS.
 #pragma once
 
 #include <string>
@@ -13,6 +15,7 @@ struct Run {
     std::string err;
 };
 
-Run runOrnel(const std::vector<std::string>& args, const std::string& input = "");
+Run runOrnel(const std::vector<std::string>& args, const std::string& input = "",
+             const std::string& locale = "C");
 
 }  // namespace cli_test

@@ -35,7 +35,7 @@ TEST_F(SimConnectCommand, AFreshHomeConnectsWithTodaysTermsAndIsKeptForTheNextRu
     EXPECT_NE(run.out.find("\nforms 投票 | JRA PAT for Win95\nterms-checked 1\n"), std::string::npos)
         << testsupport::u8(run.out);
     const std::string profile = readBytes(file("WINDOWS/Ornel.INI"));
-    EXPECT_NE(profile.find("Pat95 Dir=" + file("client/Pat95.exe")), std::string::npos) << profile;
+    EXPECT_NE(profile.find("Pat95 Dir=C:\\client\\Pat95.exe\r\nBet File Dir=C:\\bets\\\r\n"), std::string::npos) << profile;
     EXPECT_NE(profile.find("Pat Code="), std::string::npos);
     EXPECT_NE(readBytes(file("client/Uy-a.Jra")).substr(0, 8), "");
 
@@ -60,7 +60,7 @@ TEST_F(SimConnectCommand, Utf8PrintsBoxesAndCaptionsInUtf8) {
 
 TEST_F(SimConnectCommand, AnErrorDuringTheFetchFailsWithTheDriversMessage) {
     auto run = connect({"--now", "2024-06-15 10:00", "--fault", "transfer-error"});
-    EXPECT_EQ(run.status, 0) << "whatever the result";
+    EXPECT_EQ(run.status, 1) << "the connection failed";
     EXPECT_EQ(run.out.substr(0, 10), "result -1\n");
     EXPECT_NE(run.out.find("\n8141 Ｐａｔ９５が正常に操作できません。\\rベット内容をご確認ください。\n"), std::string::npos)
         << testsupport::u8(run.out);
@@ -72,7 +72,7 @@ TEST_F(SimConnectCommand, AnExistingProfileIsUsedAsItIs) {
     std::filesystem::create_directories(file("WINDOWS"));
     testsupport::writeBytes(file("WINDOWS/Ornel.INI"), "[Define]\r\nSkipAnn=0\r\n");
     const auto run = connect({"--now", "2024-06-15 10:00"});
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out.substr(0, 10), "result -1\n");
     EXPECT_NE(run.out.find("\n8147 "), std::string::npos) << "no account in it: " << testsupport::u8(run.out);
     EXPECT_EQ(readBytes(file("WINDOWS/Ornel.INI")), "[Define]\r\nSkipAnn=0\r\n");

@@ -107,8 +107,11 @@ TEST_F(TermsCommand, UsageErrors) {
     EXPECT_EQ(runOrnel({"terms"}).status, 2);
     auto badTime = runOrnel({"terms", "--client-dir", clientDir(), "--now", "15 June"});
     EXPECT_EQ(badTime.status, 2);
-    EXPECT_EQ(badTime.err, "ornel terms: --now takes \"YYYY-MM-DD HH:MM\"\n");
-    EXPECT_EQ(runOrnel({"terms", "--client-dir"}).err, "ornel terms: --client-dir needs a value\n");
+    EXPECT_EQ(badTime.err,
+              "ornel terms: --now takes \"YYYY-MM-DD HH:MM\", a day and time of the calendar, not \"15 June\"; "
+              "see ornel terms --help\n");
+    EXPECT_EQ(runOrnel({"terms", "--client-dir"}).err,
+              "ornel terms: --client-dir needs a value; see ornel terms --help\n");
     EXPECT_EQ(runOrnel({"terms", "--client-dir", clientDir(), "--frobnicate"}).status, 2);
 }
 

@@ -166,5 +166,40 @@ TEST_F(DialogTest, PlacedInDialogUnitsRelativeToTheOwner) {
     EXPECT_EQ(dialogWindow.top, ownerOrigin.y + 15);
 }
 
+// The desktop goes while a program is still inside a dialog, here in its
+// WM_INITDIALOG: the thread unwinds, and the dialog window is destroyed
+// while the dialog object still lives.  WM_DESTROY reaches the dialog and
+// nothing reaches it after it has gone.
+TEST(DialogTeardown, AnUnwoundDialogIsDestroyedBeforeItsObjectGoes) {
+    class SleepyDialog : public Dialog {
+    public:
+        explicit SleepyDialog(std::vector<std::string>& events) : Dialog(optionsTemplate()), events_(events) {}
+        ~SleepyDialog() override { events_.push_back("object gone"); }
+
+    protected:
+        bool onInitDialog() override {
+            plat::sleep(3'600'000);
+            return true;
+        }
+        Lresult onMessage(Uint message, Wparam, Lparam, bool&) override {
+            if (message == WM_DESTROY) events_.push_back("WM_DESTROY");
+            return 0;
+        }
+
+    private:
+        std::vector<std::string>& events_;
+    };
+    std::vector<std::string> events;
+    {
+        testsupport::TempDir dir;
+        sim::Desktop desktop(sim::Desktop::Options{dir.path()});
+        EXPECT_FALSE(desktop.call("app", [&] {
+            SleepyDialog dialog(events);
+            dialog.doModal(0);
+        }, 60'000));
+    }
+    EXPECT_EQ(events, (std::vector<std::string>{"WM_DESTROY", "object gone"}));
+}
+
 }  // namespace
 }  // namespace controls_test

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <vector>
+
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/profile.h"
@@ -56,6 +58,28 @@ TEST(DesktopFiles, ProgramsFindTheirOwnAndTheSystemDirectories) {
     char cwd[4096];
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
     EXPECT_EQ(plat::programDirectory(), std::string(cwd) + "/");
+}
+
+// Drive C: is the desktop's directory: a path on it stays valid when the
+// directory is copied or moved.  There is no other drive.
+TEST(DesktopFiles, TheSystemDriveIsTheDesktopsDirectory) {
+    TempDir dir;
+    mkdir(dir.file("bets").c_str(), 0777);
+    sim::Desktop desktop(at(dir));
+    bool written = false, otherDrive = true;
+    std::vector<plat::FileInfo> found;
+    ASSERT_TRUE(desktop.call("ornel", [&] {
+        plat::TextFile file;
+        written = file.open("C:\\Bets\\BT981205.LOG", plat::TextFile::Mode::Write) && file.write("x\n") && file.close();
+        found = plat::findFiles("c:/bets/*.log");
+        plat::FileInfo info;
+        otherDrive = plat::fileStatus("D:\\bets\\BT981205.LOG", info);
+    }));
+    EXPECT_TRUE(written);
+    EXPECT_EQ(readBytes(dir.file("bets/BT981205.LOG")), "x\r\n");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].name, "BT981205.LOG");
+    EXPECT_FALSE(otherDrive);
 }
 
 TEST(DesktopFiles, FilesWrittenOnTheDesktopCarryVirtualTime) {

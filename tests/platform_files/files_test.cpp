@@ -117,6 +117,25 @@ TEST(Files, RemoveRenameTimesAndDirectories) {
     EXPECT_TRUE(info.isDirectory);
 }
 
+TEST(Files, ReplaceSwapsInTheNewFileUnderTheOldName) {
+    TempDir dir;
+    writeBytes(dir.file("BT981205.LOG"), "old");
+    writeBytes(dir.file("BT981205.$$$"), "new");
+    ASSERT_TRUE(plat::replaceFile(dir.file("bt981205.$$$"), dir.file("bt981205.log")));
+    EXPECT_EQ(readBytes(dir.file("BT981205.LOG")), "new");  // the existing name's spelling stays
+    plat::FileInfo info;
+    EXPECT_FALSE(plat::fileStatus(dir.file("BT981205.$$$"), info));
+
+    // No source: the target is left as it is.
+    EXPECT_FALSE(plat::replaceFile(dir.file("BT981205.$$$"), dir.file("BT981205.LOG")));
+    EXPECT_EQ(readBytes(dir.file("BT981205.LOG")), "new");
+
+    // No target yet: a plain rename.
+    writeBytes(dir.file("a.$$$"), "a");
+    ASSERT_TRUE(plat::replaceFile(dir.file("a.$$$"), dir.file("a.log")));
+    EXPECT_EQ(readBytes(dir.file("a.log")), "a");
+}
+
 TEST(Files, OverlongPathsFailCleanly) {
     TempDir dir;
     const std::string longName = dir.path() + std::string(plat::maxPath, 'n');

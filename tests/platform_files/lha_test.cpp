@@ -1,10 +1,13 @@
-// LHA extraction of one member from an archive built here byte by byte.
+// LHA extraction of one member from an archive, in the three calls the
+// race-card import makes.
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <filesystem>
 
 #include "platform/files.h"
+#include "platform/sim/desktop.h"
 #include "platform/system.h"
+#include "support/lzh_archives.h"
 #include "support/support.h"
 #include "windows_path.h"
 
@@ -13,61 +16,11 @@ namespace {
 using testsupport::readBytes;
 using testsupport::TempDir;
 using testsupport::writeBytes;
+using Member = testsupport::LzhMember;
 
-// CRC-16 as LHA uses it (reflected polynomial 0xA001, initial value 0).
-std::uint16_t crc16(const std::string& data) {
-    std::uint16_t crc = 0;
-    for (unsigned char c : data) {
-        crc ^= c;
-        for (int i = 0; i < 8; ++i) crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
-    }
-    return crc;
-}
+std::string lzhArchive(const std::vector<Member>& members) { return testsupport::storedLzhArchive(members); }
 
-void putLe(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-struct Member {
-    std::string name;  // may hold a directory, separated by '\'
-    std::string data;
-    bool badCrc = false;
-};
-
-// An archive of stored ("-lh0-", uncompressed) members with level-0 headers:
-//   0  1  header size (bytes from offset 2 to the end of the header: 22 + n)
-//   1  1  header checksum (sum of those bytes, modulo 256)
-//   2  5  method "-lh0-"
-//   7  4  compressed size, little-endian
-//  11  4  original size
-//  15  4  MS-DOS time stamp (time word, then date word)
-//  19  1  attribute (0x20)
-//  20  1  header level (0)
-//  21  1  name length n
-//  22  n  name
-//  22+n 2 CRC-16 of the original data
-// then the data; a zero byte ends the archive.
-std::string lzhArchive(const std::vector<Member>& members) {
-    const std::uint32_t dosTime = (12u << 11) | ((1998u - 1980u) << 25) | (12u << 21) | (5u << 16);
-    std::string archive;
-    for (const Member& m : members) {
-        std::string body = "-lh0-";
-        putLe(body, static_cast<std::uint32_t>(m.data.size()), 4);
-        putLe(body, static_cast<std::uint32_t>(m.data.size()), 4);
-        putLe(body, dosTime, 4);
-        body += '\x20';
-        body += '\x00';
-        body += static_cast<char>(m.name.size());
-        body += m.name;
-        putLe(body, crc16(m.data) ^ (m.badCrc ? 0x5555 : 0), 2);
-        unsigned sum = 0;
-        for (unsigned char c : body) sum += c;
-        archive += static_cast<char>(body.size());
-        archive += static_cast<char>(sum & 0xFF);
-        archive += body + m.data;
-    }
-    return archive + '\0';
-}
+std::string quoted(const std::string& path) { return "\"" + path + "\""; }
 
 // The bytes of an extracted file, found the way the program opens it (the
 // reader may spell level-0 names in lower case).
@@ -120,6 +73,73 @@ TEST(Lha, FailuresGiveNonZeroAndLeaveEarlierFilesAlone) {
 
     ASSERT_EQ(plat::lhaCommand(0, "e " + dir.file("a.lzh") + to + "other.dat", output), 0) << output;
     EXPECT_EQ(extracted(dir, "OTHER.DAT"), "x");
+}
+
+TEST(Lha, PathsWithBlanksAreQuotedWholeAndStoredDirectoriesNeverReachTheDisk) {
+    TempDir root;
+    const std::string from = root.file("my cards/");
+    const std::string to = root.file("program dir/");
+    std::filesystem::create_directories(from);
+    std::filesystem::create_directories(to + "sub");
+    const std::string card = "05 5801 1205 0950\r\n";
+    writeBytes(from + "week 49.lzh",
+               lzhArchive({{"..\\..\\JRA#DEN1.DAT", card}, {"sub\\..\\..\\README.TXT", "x"}}));
+    std::string output;
+    const std::string command =
+        "e " + quoted(backslashes(from) + "WEEK 49.LZH") + " " + quoted(backslashes(to)) + " JRA#DEN1.DAT";
+    ASSERT_EQ(plat::lhaCommand(0, command, output), 0) << output;
+    EXPECT_EQ(readBytes(to + "JRA#DEN1.DAT"), card);
+    // Only that one file was written, and nothing outside the directory.
+    EXPECT_EQ(plat::findFiles(to + "*").size(), 2u);  // the file and "sub"
+    EXPECT_TRUE(plat::findFiles(root.file("*.DAT")).empty());
+    EXPECT_EQ(plat::findFiles(root.file("*")).size(), 2u);
+
+    // Unquoted, the blanks split the command line and nothing is extracted.
+    std::filesystem::remove(to + "JRA#DEN1.DAT");
+    EXPECT_NE(plat::lhaCommand(0, "e " + from + "week 49.lzh " + to + " JRA#DEN1.DAT", output), 0);
+    EXPECT_TRUE(plat::findFiles(to + "*.DAT").empty());
+}
+
+// An archive made by an archiver program: compressed data, level-2 headers
+// and the member stored under a directory with a blank.
+TEST(Lha, ExtractsFromAnArchiveOfARealPacker) {
+    if (!testsupport::haveLzhPacker()) GTEST_SKIP() << "no LHA archiver installed (test.sh installs one)";
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("week 49"));
+    std::string card;
+    for (int race = 1; race <= 12; ++race) card += "05 58" + std::to_string(race % 10) + "1 1205 1000\r\n";
+    writeBytes(dir.file("week 49/JRA#DEN1.DAT"), card);
+    writeBytes(dir.file("week 49/other.txt"), std::string(500, 'x'));
+    ASSERT_TRUE(testsupport::packLzh(dir.path(), "packed.lzh", {"week 49/other.txt", "week 49/JRA#DEN1.DAT"}));
+    std::filesystem::create_directories(dir.file("out"));
+    std::string output;
+    ASSERT_EQ(plat::lhaCommand(0, "e " + dir.file("packed.lzh") + " " + dir.file("out/") + " JRA#DEN1.DAT", output), 0)
+        << output;
+    EXPECT_EQ(readBytes(dir.file("out/JRA#DEN1.DAT")), card);
+    EXPECT_EQ(plat::findFiles(dir.file("out/*")).size(), 1u);
+}
+
+TEST(Lha, TheDesktopsLibraryCanBeBusyOldOrMissing) {
+    TempDir dir;
+    sim::Desktop desktop({dir.path(), 0});
+    writeBytes(dir.file("a.lzh"), lzhArchive({{"JRA#DEN1.DAT", "card"}}));
+    const std::string command = "e " + dir.file("a.lzh") + " " + dir.path() + " JRA#DEN1.DAT";
+    std::string output;
+
+    desktop.setLhaLibrary({.installed = true, .version = 71, .busy = true});
+    EXPECT_EQ(plat::lhaGetVersion(), 71u);
+    EXPECT_TRUE(plat::lhaGetRunning());
+    EXPECT_NE(plat::lhaCommand(0, command, output), 0);
+    EXPECT_TRUE(plat::findFiles(dir.file("*.DAT")).empty());
+
+    desktop.setLhaLibrary({.installed = false});
+    EXPECT_EQ(plat::lhaGetVersion(), 0u);
+    EXPECT_FALSE(plat::lhaGetRunning());
+    EXPECT_NE(plat::lhaCommand(0, command, output), 0);
+    EXPECT_TRUE(plat::findFiles(dir.file("*.DAT")).empty());
+
+    desktop.setLhaLibrary({});
+    EXPECT_EQ(plat::lhaCommand(0, command, output), 0) << output;
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // Private-profile files: Windows reading rules, and writes that change only
 // the line they must.
 #include <gtest/gtest.h>
+#include <time.h>
 
 #include <climits>
+#include <cstdio>
 
 #include "platform/profile.h"
 #include "support/support.h"
@@ -117,6 +119,57 @@ TEST(Profile, CreatesTheFileAndHandlesLongLines) {
     ASSERT_TRUE(plat::writeProfileString(ini, "Define", "After", "1"));
     EXPECT_EQ(plat::getProfileString(ini, "Define", "Current Info", ""), longValue);
     EXPECT_EQ(plat::getProfileInt(ini, "Define", "After", 0), 1);
+}
+
+// The profile is parsed once and kept while the file stays as it was; a
+// file changed behind the program's back is read again, even when its size
+// and last-write time did not move.
+TEST(Profile, ChangesMadeByOthersAreSeen) {
+    TempDir dir;
+    const std::string ini = dir.file("a.ini");
+    writeBytes(ini, "[Define]\r\nAction Wait=300\r\n");
+    EXPECT_EQ(plat::getProfileInt(ini, "Define", "Action Wait", 0), 300);
+    testsupport::setMtime(ini, 1'000'000'000);
+    EXPECT_EQ(plat::getProfileInt(ini, "Define", "Action Wait", 0), 300);
+
+    writeBytes(ini, "[Define]\r\nAction Wait=400\r\n");
+    testsupport::setMtime(ini, 1'000'000'000);
+    EXPECT_EQ(plat::getProfileInt(ini, "Define", "Action Wait", 0), 400);
+
+    ASSERT_TRUE(plat::writeProfileInt(ini, "Define", "Action Wait", 500));
+    writeBytes(ini, "[Define]\r\nAction Wait=600\r\n");
+    EXPECT_EQ(plat::getProfileInt(ini, "Define", "Action Wait", 0), 600);
+
+    std::remove(ini.c_str());
+    EXPECT_EQ(plat::getProfileInt(ini, "Define", "Action Wait", 7), 7);
+    ASSERT_TRUE(plat::writeProfileInt(ini, "Define", "Message Wait", 90));
+    EXPECT_EQ(readBytes(ini), "[Define]\r\nMessage Wait=90\r\n");
+}
+
+double secondsOfCpu() {
+    timespec t {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// Every setting of a 5 MB profile used to cost a read and parse of the whole
+// file (tens of seconds for the settings table).
+TEST(Profile, ManyKeysOfALargeProfileAreReadQuickly) {
+    TempDir dir;
+    const std::string ini = dir.file("big.ini");
+    std::string bytes = "[Define]\r\n";
+    for (int i = 0; bytes.size() < 5'000'000; ++i) bytes += "Filler " + std::to_string(i) + "=some value or other\r\n";
+    bytes += "[Pat Define]\r\nLast=42\r\n";
+    writeBytes(ini, bytes);
+
+    const double start = secondsOfCpu();
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_EQ(plat::getProfileInt(ini, "Pat Define", "Last", 0), 42);
+        ASSERT_EQ(plat::getProfileString(ini, "Define", "Missing " + std::to_string(i), "-"), "-");
+    }
+    ASSERT_TRUE(plat::writeProfileInt(ini, "Pat Define", "Last", 43));
+    EXPECT_EQ(plat::getProfileInt(ini, "Pat Define", "Last", 0), 43);
+    EXPECT_LT(secondsOfCpu() - start, 5.0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <thread>
 
 #include "sim_fixture.h"
+#include "support/support.h"
 
 using namespace simtest;
 using Strings = std::vector<std::string>;
@@ -84,6 +85,31 @@ TEST_F(SimTest, RunStopsAtItsLimitsAndCallReportsAThreadThatNeverReturns) {
     plat::Msg msg;
     EXPECT_FALSE(desktop.call("stuck", [&] { plat::getMessage(msg); }, 5'000));
     // The blocked threads unwind when the desktop goes away.
+}
+
+// The desktop goes with threads still blocked: a worker, which may use what
+// lives on the stack of the thread that started it, unwinds first.
+TEST(SimTeardown, AWorkerUnwindsBeforeTheThreadThatStartedIt) {
+    struct Note {
+        Strings& notes;
+        std::string text;
+        ~Note() { notes.push_back(text); }
+    };
+    Strings notes;
+    {
+        testsupport::TempDir dir;
+        sim::Desktop desktop(sim::Desktop::Options{dir.path()});
+        desktop.startProgram("app", "", [&] {
+            const Note starter{notes, "starter"};
+            plat::startThread([&] {
+                const Note worker{notes, "worker of " + starter.text};
+                plat::sleep(3'600'000);
+            });
+            plat::sleep(3'600'000);
+        });
+        desktop.runFor(1'000);
+    }
+    EXPECT_EQ(notes, (Strings{"worker of starter", "starter"}));
 }
 
 TEST_F(SimTest, StartedThreadsBelongToTheirProgram) {

@@ -22,7 +22,7 @@ TEST_F(GroupTest, ThreeLinesInGroupsOfTwoGoAsTwoVotes) {
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(ledgerText(), bets);
     std::string dayError;
-    const auto ledger = centre::Centre::open(client.path(), 1998, 12, 5, dayError).ledger();
+    const auto ledger = centre::Centre::open(client.path(), 1998, 12, 5, dayError).value().ledger();
     ASSERT_EQ(ledger.size(), 3u);
     EXPECT_EQ(ledger[0].receiptNo, 1);
     EXPECT_EQ(ledger[1].receiptNo, 1);
@@ -63,7 +63,7 @@ TEST_F(GroupTest, ThreeHundredBetsInGroupsOfFiftyArePlacedCompletely) {
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(firstDifference(ledgerText(), bets), "") << "the ledger is the list";
     std::string dayError;
-    const auto ledger = centre::Centre::open(client.path(), 1998, 12, 5, dayError).ledger();
+    const auto ledger = centre::Centre::open(client.path(), 1998, 12, 5, dayError).value().ledger();
     ASSERT_EQ(ledger.size(), 300u);
     EXPECT_EQ(ledger.back().receiptNo, 6) << "six votes of fifty";
 }

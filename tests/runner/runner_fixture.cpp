@@ -117,9 +117,10 @@ void RunnerTest::install(const std::vector<std::string>& faults) {
     std::string dayErrorSeen;
     desktop.call("installer", [&] {
         std::string dayError;
-        centre::Centre centre = centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError);
+        const std::optional<centre::Centre> centre =
+            centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError);
         dayErrorSeen = dayError;
-        written = dayError.empty() && centre.writeTerms(kTermsFetchedAt);
+        written = centre && dayError.empty() && centre->writeTerms(kTermsFetchedAt);
     });
     ASSERT_TRUE(written) << dayErrorSeen;
     settings.userId = "11112222";
@@ -173,8 +174,7 @@ bool RunnerTest::runEnded(std::int64_t maxMs) {
 
 std::string RunnerTest::ledgerText() {
     std::string dayError;
-    const centre::Centre centre = centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError);
-    return cli::LedgerAsBetList(centre.ledger());
+    return cli::LedgerAsBetList(centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError).value().ledger());
 }
 
 std::vector<std::string> RunnerTest::pressed(std::size_t fromTrace) const {

@@ -16,8 +16,16 @@ constexpr std::size_t kLineBytes = 160;  // every field at its widest fits
 
 }  // namespace
 
+// The bets still purchasable today bound the lines once the day's terms are
+// in force.  Before that (no terms read yet, an earlier day's terms, or
+// running totals that could not be read) betsRemaining does not speak of
+// today: it is 0 until terms of a new date are read.  The day is then taken
+// whole, as it starts, so that a paste before the terms are known loses no
+// line; the list holds no more than a day's bets anyway, and the centre
+// refuses what the day no longer allows.
 bool ImportLineWriter::roomForLine() const {
-    return host_.listCount() < host_.terms().betsRemaining;
+    const base::VotingTerms& terms = host_.terms();
+    return host_.listCount() < (terms.inForce() ? terms.betsRemaining : base::kBetsPerDay);
 }
 
 std::string ImportLineWriter::single(const std::string& venueName, int race, char kind,

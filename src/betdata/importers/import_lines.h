@@ -1,5 +1,6 @@
 // Writing imported bets as bet-list lines: numbered from the list count,
-// and only while the day still has bets left to buy.
+// and only while the day still has bets left to buy (a whole day's bets
+// while the day's terms are not in force).
 #pragma once
 
 #include <functional>
@@ -17,7 +18,7 @@ public:
     // One line for a single-horse bet (単勝, 複勝) or a pair bet (枠連, 馬連),
     // numbered with the raised list count; the amount is in yen.  Returns ""
     // (and counts nothing) once the list count has reached the bets still
-    // purchasable today.
+    // purchasable today, or a day's bets while the terms are not in force.
     std::string single(const std::string& venueName, int race, char kind, int horse,
                        int amountYen);
     std::string pair(const std::string& venueName, int race, char kind, int first, int second,

@@ -95,6 +95,9 @@ public:
         bool realTime = false;
         int screenWidth = 1024;
         int screenHeight = 768;
+        // The system refuses requests to power off (as Windows does for a
+        // process without the shutdown privilege); they are still traced.
+        bool refusePowerOff = false;
     };
     explicit Desktop(Options options);
     ~Desktop();
@@ -143,6 +146,19 @@ public:
     // ---- the user ----
     void setUser(User* user);
     User* user() const;
+
+    // ---- the LHA library ----
+    // What the desktop's archive library reports: installed or not, its
+    // version (hundredths) and whether another program keeps it busy.  A
+    // library that is not installed reports version 0 and fails every
+    // command.
+    struct LhaLibrary {
+        bool installed = true;
+        unsigned version = 100;
+        bool busy = false;
+    };
+    void setLhaLibrary(const LhaLibrary& library);
+    const LhaLibrary& lhaLibrary() const;
 
     // ---- trace ----
     const std::vector<TraceEvent>& trace() const;

@@ -31,6 +31,7 @@ struct Desktop::Impl {
     std::vector<TraceEvent> trace;
     User* user = nullptr;
     std::string clipboard;
+    LhaLibrary lha;
     plat::Hwnd focus = 0;
     plat::Hwnd foreground = 0;
 

@@ -94,6 +94,14 @@ bool renameFile(const std::string& from, const std::string& to) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
+bool replaceFile(const std::string& from, const std::string& to) {
+    std::string source, target;
+    // An existing target keeps the spelling of its name; rename(2) replaces
+    // it in one step.
+    if (!sim::resolvePath(from, source) || !sim::resolvePath(to, target)) return false;
+    return std::rename(source.c_str(), target.c_str()) == 0;
+}
+
 bool setFileTime(const std::string& path, std::int64_t lastWrite) {
     std::string host;
     return sim::resolvePath(path, host) && sim::setHostFileTime(host, lastWrite);

@@ -8,6 +8,16 @@ bool readHostFile(const std::string& host, std::string& bytes) {
     bytes.clear();
     std::FILE* file = std::fopen(host.c_str(), "rb");
     if (!file) return false;
+    // In one piece when the size is known (profiles and data files can be
+    // megabytes), then whatever the file grew by meanwhile.
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        std::rewind(file);
+        if (size > 0) {
+            bytes.resize(static_cast<std::size_t>(size));
+            bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+        }
+    }
     char buffer[4096];
     std::size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);

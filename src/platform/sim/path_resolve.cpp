@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <cctype>
 #include <vector>
 
 #include "platform/files.h"
@@ -12,6 +13,8 @@
 namespace sim {
 
 namespace {
+
+constexpr char kSystemDrive = 'C';
 
 bool exists(const std::string& path) {
     struct stat st;
@@ -53,7 +56,14 @@ bool sameCharacter(std::string_view a, std::string_view b) {
 
 bool hostPath(const std::string& path, std::string& host) {
     if (path.empty() || path.size() >= plat::maxPath) return false;
+    std::string root;
     std::string out = path;
+    if (out.size() >= 2 && out[1] == ':' && std::isalpha(static_cast<unsigned char>(out[0]))) {
+        if (std::toupper(static_cast<unsigned char>(out[0])) != kSystemDrive) return false;
+        root = plat::driveRoot();
+        const std::size_t rest = out.find_first_not_of("\\/", 2);
+        out = rest == std::string::npos ? std::string() : out.substr(rest);
+    }
     for (std::size_t i = 0; i < out.size(); ++i) {
         if (sjis::isLeadByte(static_cast<unsigned char>(out[i]))) {
             ++i;  // the trail byte may be 0x5C and is not a separator
@@ -61,7 +71,7 @@ bool hostPath(const std::string& path, std::string& host) {
             out[i] = '/';
         }
     }
-    host = std::move(out);
+    host = root + out;
     return true;
 }
 

@@ -7,15 +7,11 @@
 // as "-5" but, like any value without a leading digit, read back as 0.
 #include "platform/profile.h"
 
-#include <unistd.h>
-
 #include <climits>
 
 #include "platform/files.h"
-#include "platform/sim/host_file.h"
 #include "platform/sim/path_resolve.h"
-#include "platform/sim/profile_document.h"
-#include "platform/sim/virtual_stamp.h"
+#include "platform/sim/profile_cache.h"
 #include "platform/sjis.h"
 
 namespace plat {
@@ -30,9 +26,11 @@ bool profileHostPath(const std::string& file, std::string& host) {
 
 bool readValue(const std::string& file, const std::string& section, const std::string& key,
                std::string& value) {
-    std::string host, bytes;
-    if (key.empty() || !profileHostPath(file, host) || !sim::readHostFile(host, bytes)) return false;
-    return sim::ProfileDocument(bytes).find(section, key, value);
+    std::string host;
+    if (key.empty() || !profileHostPath(file, host)) return false;
+    bool found = false;
+    sim::readProfile(host, [&](const sim::ProfileDocument& document) { found = document.find(section, key, value); });
+    return found;
 }
 
 std::string trimBlanks(const std::string& s) {
@@ -80,16 +78,11 @@ bool writeProfileString(const std::string& file, const std::string& section,
         breaksLine(value) || key.find('=') != std::string::npos) {
         return false;
     }
-    std::string host, bytes;
+    std::string host;
     if (!profileHostPath(file, host)) return false;
     // A missing file is created; one that exists but cannot be read is left
     // alone rather than replaced by the new entry alone.
-    if (!sim::readHostFile(host, bytes) && access(host.c_str(), F_OK) == 0) return false;
-    sim::ProfileDocument document(bytes);
-    document.set(section, key, value);
-    if (!sim::replaceHostFile(host, document.bytes())) return false;
-    sim::stampWithVirtualTime(host);
-    return true;
+    return sim::changeProfile(host, [&](sim::ProfileDocument& document) { document.set(section, key, value); });
 }
 
 bool writeProfileInt(const std::string& file, const std::string& section, const std::string& key,

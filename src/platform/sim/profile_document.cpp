@@ -60,6 +60,7 @@ ProfileDocument::ProfileDocument(std::string_view bytes) {
         }
         lines_.push_back(std::move(line));
     }
+    buildIndex();
 }
 
 std::string ProfileDocument::bytes() const {
@@ -68,33 +69,47 @@ std::string ProfileDocument::bytes() const {
     return out;
 }
 
-std::size_t ProfileDocument::findSection(std::string_view section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        std::string_view name;
-        if (sectionLine(lines_[i].text, name) && equalsIgnoreCase(name, section)) return i;
-    }
-    return lines_.size();
+namespace {
+
+std::string keyIndexName(std::string_view section, std::string_view key) {
+    return foldCase(section) + '\n' + foldCase(key);
 }
 
-std::size_t ProfileDocument::findKey(std::size_t header, std::string_view key, bool& found) const {
-    found = false;
-    for (std::size_t i = header + 1; i < lines_.size(); ++i) {
+}  // namespace
+
+// Only the first section of a name counts, and in it the first line of each
+// key; a later section of the same name is never read (as Windows reads it).
+void ProfileDocument::buildIndex() {
+    sections_.clear();
+    keys_.clear();
+    Section* current = nullptr;
+    std::string currentName;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
         std::string_view name, value;
-        if (sectionLine(lines_[i].text, name)) return i;
-        if (keyLine(lines_[i].text, name, value) && equalsIgnoreCase(name, key)) {
-            found = true;
-            return i;
+        if (sectionLine(lines_[i].text, name)) {
+            if (current) current->end = i;
+            currentName = foldCase(name);
+            const auto [entry, added] = sections_.try_emplace(currentName, Section{i, lines_.size()});
+            current = added ? &entry->second : nullptr;
+        } else if (current && keyLine(lines_[i].text, name, value)) {
+            keys_.try_emplace(currentName + '\n' + foldCase(name), i);
         }
     }
-    return lines_.size();
+}
+
+const ProfileDocument::Section* ProfileDocument::findSection(std::string_view section) const {
+    const auto found = sections_.find(foldCase(section));
+    return found == sections_.end() ? nullptr : &found->second;
+}
+
+std::size_t ProfileDocument::findKey(std::string_view section, std::string_view key) const {
+    const auto found = keys_.find(keyIndexName(section, key));
+    return found == keys_.end() ? std::string_view::npos : found->second;
 }
 
 bool ProfileDocument::find(std::string_view section, std::string_view key, std::string& value) const {
-    const std::size_t header = findSection(section);
-    if (header == lines_.size()) return false;
-    bool found = false;
-    const std::size_t at = findKey(header, key, found);
-    if (!found) return false;
+    const std::size_t at = findKey(section, key);
+    if (at == std::string_view::npos) return false;
     std::string_view name, text;
     keyLine(lines_[at].text, name, text);
     value = std::string(text);
@@ -108,25 +123,26 @@ void ProfileDocument::insert(std::size_t index, std::string text) {
 
 void ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     const std::string entry = std::string(key) + "=" + std::string(value);
-    const std::size_t header = findSection(section);
-    if (header == lines_.size()) {
-        insert(lines_.size(), "[" + std::string(section) + "]");
-        insert(lines_.size(), entry);
-        return;
-    }
-    bool found = false;
-    std::size_t at = findKey(header, key, found);
-    if (found) {
+    const std::size_t at = findKey(section, key);
+    const Section* header = findSection(section);
+    if (at != std::string_view::npos) {
         // The key keeps the spelling it has in the file.
         std::string_view name, old;
         keyLine(lines_[at].text, name, old);
         lines_[at] = Line{std::string(name) + "=" + std::string(value), kLineEnd};
-        return;
+        return;  // no line moved: the index holds
     }
-    // After the section's last entry, before the blank lines that set the
-    // next section apart.
-    while (at > header + 1 && trimBlanks(lines_[at - 1].text).empty()) --at;
-    insert(at, entry);
+    if (!header) {
+        insert(lines_.size(), "[" + std::string(section) + "]");
+        insert(lines_.size(), entry);
+    } else {
+        // After the section's last entry, before the blank lines that set the
+        // next section apart.
+        std::size_t end = header->end;
+        while (end > header->header + 1 && trimBlanks(lines_[end - 1].text).empty()) --end;
+        insert(end, entry);
+    }
+    buildIndex();
 }
 
 }  // namespace sim

@@ -1,10 +1,12 @@
 // A private-profile (INI) file as its lines, for reading and for changing
-// single values while every other line stays byte for byte as it was.
-// Internal to src/platform/sim.
+// single values while every other line stays byte for byte as it was.  An
+// index of the sections and keys makes a lookup independent of the file's
+// size.  Internal to src/platform/sim.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace sim {
@@ -29,14 +31,22 @@ private:
         std::string text;  // without its line end
         std::string end;   // "\r\n", "\n" or "" (last line without one)
     };
-    // Index of the first section line named `section`, or lines_.size().
-    std::size_t findSection(std::string_view section) const;
-    // Index of the key line within the section starting at `header`, or the
-    // index of the section's end (the next section line or lines_.size()).
-    std::size_t findKey(std::size_t header, std::string_view key, bool& found) const;
+    // Where a section's entries are: its first section line, and the line
+    // that ends it (the next section line or lines_.size()).
+    struct Section {
+        std::size_t header = 0;
+        std::size_t end = 0;
+    };
+    const Section* findSection(std::string_view section) const;
+    // Index of the first line of the key in the section, or npos.
+    std::size_t findKey(std::string_view section, std::string_view key) const;
     void insert(std::size_t index, std::string text);
+    void buildIndex();
 
     std::vector<Line> lines_;
+    std::unordered_map<std::string, Section> sections_;  // by folded name, first of each name
+    std::unordered_map<std::string, std::size_t> keys_;  // by folded "section\nkey", first of each
+
 };
 
 }  // namespace sim

@@ -301,11 +301,14 @@ Scheduler::End Scheduler::drive(const std::function<bool()>& pred, std::int64_t 
 
 void Scheduler::shutdown() {
     if (tlsThread) fatal("the desktop was destroyed from a simulated thread");
+    // The newest thread first: a thread a program started (its worker) may
+    // use what lives on the stack of the one that started it, so it unwinds
+    // while that is still there.
     for (;;) {
         SimThread* victim = nullptr;
-        for (auto& [id, t] : threads_) {
-            if (t->state != ThreadState::Finished) {
-                victim = t.get();
+        for (auto it = threads_.rbegin(); it != threads_.rend(); ++it) {
+            if (it->second->state != ThreadState::Finished) {
+                victim = it->second.get();
                 break;
             }
         }

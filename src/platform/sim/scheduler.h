@@ -93,7 +93,8 @@ public:
     void requestStop();
     void clearStop();
 
-    // Ends every simulated thread (blocked ones unwind) and joins them.
+    // Ends every simulated thread (blocked ones unwind), newest first, and
+    // joins them.
     void shutdown();
 
 private:

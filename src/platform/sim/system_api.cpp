@@ -71,7 +71,10 @@ int shellExecute(Hwnd owner, const std::string& /*verb*/, const std::string& fil
     return result;
 }
 
-bool exitWindows(Uint flags) { return recordEvent(sim::TraceEvent::Kind::PowerOff, 0, {}, flags); }
+bool exitWindows(Uint flags) {
+    const sim::Desktop::Impl* d = sim::activeDesktop();
+    return recordEvent(sim::TraceEvent::Kind::PowerOff, 0, {}, flags) && !d->options.refusePowerOff;
+}
 
 bool winHelp(Hwnd owner, const std::string& helpFile, Uint command) {
     return recordEvent(sim::TraceEvent::Kind::Help, owner, helpFile, command);

@@ -40,12 +40,13 @@ bool TextFile::open(const std::string& path, Mode mode) {
     return true;
 }
 
-void TextFile::close() {
-    if (!file_) return;
-    std::fclose(file_);
+bool TextFile::close() {
+    if (!file_) return true;
+    const bool stored = std::fclose(file_) == 0;
     file_ = nullptr;
     if (written_) sim::stampWithVirtualTime(path_);
     written_ = false;
+    return stored;
 }
 
 bool TextFile::getLine(std::string& line, std::size_t bufferSize) {

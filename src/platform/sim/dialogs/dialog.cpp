@@ -66,14 +66,19 @@ int Dialog::doModal(Hwnd owner) {
     TemplateDialogHost host(*this);
     hwnd_ = sim::createDialogWindow(template_.caption, template_.style, owner);
     if (hwnd_ == 0) return -1;
-    sim::attachDialogHost(hwnd_, &host);
-    placeDialog(hwnd_, template_, owner);
-    for (const DialogItem& item : template_.items) {
-        sim::addControl(hwnd_, item.className, item.text, item.style,
-                        mapDialogRect(item.x, item.y, item.cx, item.cy), item.id);
+    int result = IDCANCEL;
+    {
+        // The window is destroyed at the end of this block (while hwnd_ still
+        // names it for the dialog's WM_DESTROY), however the block is left.
+        const sim::AttachedHost attached(hwnd_, host);
+        placeDialog(hwnd_, template_, owner);
+        for (const DialogItem& item : template_.items) {
+            sim::addControl(hwnd_, item.className, item.text, item.style,
+                            mapDialogRect(item.x, item.y, item.cx, item.cy), item.id);
+        }
+        sendMessage(hwnd_, WM_INITDIALOG, static_cast<Wparam>(firstFocusControl(hwnd_)), 0);
+        if (isWindow(hwnd_)) result = sim::runDialogWindow(hwnd_);
     }
-    sendMessage(hwnd_, WM_INITDIALOG, static_cast<Wparam>(firstFocusControl(hwnd_)), 0);
-    const int result = isWindow(hwnd_) ? sim::runDialogWindow(hwnd_) : IDCANCEL;
     hwnd_ = 0;
     return result;
 }

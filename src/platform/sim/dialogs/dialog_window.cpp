@@ -79,17 +79,16 @@ std::string controlText(plat::Hwnd control) {
 }
 
 int runDialogWindow(plat::Hwnd window) {
-    // The window goes before the object that runs it, also when the thread
-    // is unwound in its modal loop (the desktop ending while a box is open):
-    // a window left behind would pass its last messages to a dead object.
-    struct DestroyOnExit {
-        plat::Hwnd window;
-        ~DestroyOnExit() {
-            if (plat::isWindow(window)) plat::destroyWindow(window);
-        }
-    } destroyOnExit{window};
     plat::showWindow(window, plat::SW_SHOW);
     return plat::runModalLoop(window);
+}
+
+AttachedHost::AttachedHost(plat::Hwnd window, DialogHost& host) : window_(window) {
+    attachDialogHost(window, &host);
+}
+
+AttachedHost::~AttachedHost() {
+    if (plat::isWindow(window_)) plat::destroyWindow(window_);
 }
 
 }  // namespace sim

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/sim/dialogs/dialog_host.h"
 #include "platform/window.h"
 
 namespace sim {
@@ -31,8 +32,24 @@ void centreWindow(plat::Hwnd window, plat::Hwnd over);
 // A control's whole text, however long.
 std::string controlText(plat::Hwnd control);
 
-// Shows the dialog window, runs its modal loop, destroys it and returns the
-// result it was ended with.
+// Shows the dialog window, runs its modal loop and returns the result it was
+// ended with.
 int runDialogWindow(plat::Hwnd window);
+
+// The host of a dialog window, attached for the life of this object; the
+// window is destroyed when the object goes, before the host does, however
+// the dialog ends: also when its thread is unwound (the desktop ending)
+// while the dialog initialises or runs its loop.  A window left behind would
+// hand its last messages to a host that is gone.  Declare it after the host.
+class AttachedHost {
+public:
+    AttachedHost(plat::Hwnd window, DialogHost& host);
+    ~AttachedHost();
+    AttachedHost(const AttachedHost&) = delete;
+    AttachedHost& operator=(const AttachedHost&) = delete;
+
+private:
+    plat::Hwnd window_;
+};
 
 }  // namespace sim

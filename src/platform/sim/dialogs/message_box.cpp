@@ -113,7 +113,7 @@ int messageBox(Hwnd owner, const std::string& text, const std::string& caption, 
     });
     const Hwnd box = sim::createDialogWindow(caption, WS_POPUP | WS_CAPTION | WS_SYSMENU, owner);
     if (box == 0) return 0;
-    sim::attachDialogHost(box, &host);
+    const sim::AttachedHost attached(box, host);
     layOut(box, text, type);
     sim::centreWindow(box, owner);
     const Hwnd defaultButton = getDlgItem(box, buttons.front().id);

@@ -61,7 +61,7 @@ bool openFileDialog(Hwnd owner, OpenFileRequest& request) {
     });
     const Hwnd dialog = sim::createDialogWindow(kCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, owner);
     if (dialog == 0) return false;
-    sim::attachDialogHost(dialog, &host);
+    const sim::AttachedHost attached(dialog, host);
     sim::addControl(dialog, "Static", kNameLabel, SS_LEFT, kLabelRect, kLabelId);
     field = sim::addControl(dialog, "Edit", request.fileName, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
                             kNameRect, sim::kOpenFileNameId);

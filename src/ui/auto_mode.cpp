@@ -1,0 +1,173 @@
+#include "ui/auto_mode.h"
+
+#include <cstdio>
+
+#include "base/next_bet_file.h"
+#include "driver/pat_driver.h"
+#include "platform/clock.h"
+#include "platform/system.h"
+#include "platform/window.h"
+#include "ui/bet_command.h"
+#include "ui/deadline_alarm.h"
+#include "ui/local_minute.h"
+#include "ui/main_window_layout.h"
+
+namespace ui {
+
+namespace {
+
+// "Haraimodoshi Info Get Time": hour * 100 + minute, plus 10000 when the
+// fetch is automatic (and 20000 for the report, which the reconciliation
+// reads itself).
+constexpr int kPayoutAutoFlag = 10000;
+constexpr int kPayoutMinuteModulo = 10000;
+
+// "Auto Exit Time": hour * 100 + minute, plus 10000 to power the machine
+// off as well, or 20000 (and more) when there is no auto exit.
+constexpr unsigned kAutoExitOffFlag = 20000;
+constexpr unsigned kAutoExitPowerOffFlag = 10000;
+constexpr unsigned kAutoExitMinuteModulo = 10000;
+
+bool runIdle(const AutoMode& a) { return a.run.runState.load() == base::kRunIdle; }
+
+// A pickup that did not start a run leaves no source behind: the next run
+// the user starts must not be taken for a timer-bet run.
+void endPickup(AutoMode& a) {
+    if (runIdle(a)) a.run.runSource.store(base::kRunSourceUser);
+}
+
+// Loads the file and starts its run, once the client holds today's terms.
+void pickUp(AutoMode& a, const std::string& path, int source) {
+    a.run.runSource.store(source);
+    if (a.host.refreshVotingTerms() == 0) {
+        a.host.loadBetFile(path);
+        a.host.bet();
+    }
+    endPickup(a);
+}
+
+// The expected bet file of the day, placed when the list is empty.
+void watchBetFile(AutoMode& a) {
+    if (a.run.autoMode.load() == 0 || !runIdle(a)) return;
+    if (!BetListFirstLineEmpty(plat::getDlgItem(a.window, kIdBetList))) return;
+    base::NextBetFilePath(a.betFile, a.settings.betFileDir, std::nullopt);
+    if (!base::FileHasData(a.betFile.path)) return;
+    const std::string& path = a.betFile.path;
+    if (path.find(".BET") != std::string::npos || path.find(".TGP") != std::string::npos)
+        pickUp(a, std::string(path), base::kRunSourceBetFile);
+    // The file is gone once loaded: look for the next one.
+    base::NextBetFilePath(a.betFile, a.settings.betFileDir, std::nullopt);
+}
+
+void refreshVoteLog(AutoMode& a) {
+    if (!driver::InBettingHours(plat::localTime(a.run.programClock.load()).hour)) return;
+    a.host.loadNewVoteLog();
+    if (a.terms.statusDirty == 1) a.host.showBetStatus();
+}
+
+std::string timerBetName(std::int64_t moment) {
+    const plat::LocalTime t = plat::localTime(moment);
+    char name[32];
+    std::snprintf(name, sizeof name, "T%X%02d%02d%02d.BET", static_cast<unsigned>(t.month), t.day, t.hour,
+                  t.minute);
+    return name;
+}
+
+// The timer-bet file for the cursor's minute (".BET", else ".TGP"); false
+// when neither has data.
+bool timerBetFile(const AutoMode& a, std::string& path) {
+    path = a.betFile.path;
+    if (!base::ReplacePathPart(path, timerBetName(a.state.timerBetCursor).c_str())) return false;
+    if (base::FileHasData(path)) return true;
+    return base::ReplacePathPart(path, nullptr, ".TGP") && base::FileHasData(path);
+}
+
+// Moves the timer-bet cursor minute by minute up to the program clock: the
+// payout fetch at its minute, and the first timer-bet file found is placed
+// (the rest wait for the next interval, since the list is then in use).
+void walkMinutes(AutoMode& a) {
+    const std::int64_t clock = a.run.programClock.load();
+    if (!driver::InBettingHours(plat::localTime(clock).hour)) {
+        // Minutes outside the reception hours are skipped.
+        a.state.timerBetCursor = clock;
+        return;
+    }
+    const int target = LocalMinute(clock);
+    const int payoutTime = a.settings.haraimodoshiInfoGetTime;
+    while (LocalMinute(a.state.timerBetCursor) < target) {
+        a.state.timerBetCursor += kMinuteSeconds;
+        const int minute = LocalMinute(a.state.timerBetCursor);
+        if (payoutTime / kPayoutAutoFlag % 2 == 1 && payoutTime % kPayoutMinuteModulo == minute)
+            a.host.fetchPayouts();
+        std::string path;
+        if (timerBetFile(a, path)) {
+            pickUp(a, path, base::kRunSourceTimerBet);
+            return;
+        }
+    }
+}
+
+// Closes the client and the program at the set time; true when the
+// program is ending through a quit message (no further tick may run).
+bool autoExit(AutoMode& a) {
+    const unsigned v = static_cast<unsigned>(a.settings.autoExitTime);
+    if (v / kAutoExitOffFlag != 0) return false;
+    if (LocalMinute(a.run.programClock.load()) < static_cast<int>(v % kAutoExitMinuteModulo)) return false;
+    a.host.closeClient();
+    if (v / kAutoExitPowerOffFlag == 1) {
+        // The program ends whether or not the system takes the request.
+        plat::exitWindows(plat::EWX_POWEROFF);
+        plat::postQuitMessage(0);
+        return true;
+    }
+    a.run.closeWithoutAsking.store(1);
+    plat::postMessage(a.window, plat::WM_CLOSE, 0, 0);
+    return false;
+}
+
+// The watch interval; true when the program is ending.
+bool watchInterval(AutoMode& a) {
+    a.state.watchCounter += kAutoTickSeconds;
+    if (static_cast<unsigned>(a.settings.betFileWatchDistance) > a.state.watchCounter) return false;
+    a.state.watchCounter = 0;
+    // While a run is in progress the list and the client are the
+    // BetRunner's: the minutes and the auto exit wait for the first
+    // interval after the run has been completed.
+    if (a.run.autoMode.load() == 0 || !runIdle(a)) return false;
+    walkMinutes(a);
+    if (!runIdle(a)) return false;
+    return autoExit(a);
+}
+
+}  // namespace
+
+void OnTimer(AutoMode& a) {
+    AutoModeState& s = a.state;
+    if (s.tickOpen) return;
+    s.tickOpen = true;
+
+    if (RunHasEnded(a.run.runState)) {
+        a.host.finishRun();
+        // The run a pickup started is over.
+        a.run.runSource.store(base::kRunSourceUser);
+    }
+    a.run.programClock.store(plat::now());
+
+    if (++s.alarmCounter >= kAlarmCheckTicks) {
+        DeadlineAlarm(a);
+        s.alarmCounter = 0;
+    }
+
+    const int place = s.cycleCounter++;
+    if (place == kBetFileWatchTick) {
+        watchBetFile(a);
+    } else if (s.cycleCounter >= kCycleTicks) {
+        s.cycleCounter = 0;
+        refreshVoteLog(a);
+    }
+
+    if (watchInterval(a)) return;  // the tick guard stays set: no tick runs any more
+    s.tickOpen = false;
+}
+
+}  // namespace ui
