@@ -196,7 +196,7 @@ extern const Command kSimCampaignCommand = {
     "and \"runs N sessions N violations N\".  Exit status 1 with violations.\n"
     "\n"
     "  --runs N        the number of sessions (1 to 1000000; default 100)\n"
-    "  --seed S        the campaign's seed, from which the sessions' follow (default 1)\n"
+    "  --seed S        the seed the sessions' seeds follow from (default 1)\n"
     "  --jobs J        share the sessions among J processes (1 to 64; default 1)\n"
     "  --replay SEED   run the session of that seed alone and tell it run by run\n"
     "  --utf8, --sjis  the output's encoding (default: the locale's)\n",
