@@ -7,6 +7,7 @@
 #include "betclient/centre/generator.h"
 #include "betclient/centre/rng.h"
 #include "betclient/centre/sale_codes.h"
+#include "betclient/centre/voting.h"
 #include "betdata/bet_list_render.h"
 #include "frontends/cli/ledger_lines.h"
 #include "platform/clock.h"
@@ -61,11 +62,16 @@ const char* const kOneShotFaults[] = {"transfer-error", "transfer-hang",   "vali
 
 const int kActionWaits[] = {100, 200, 300, 500};
 
-RunPlan planRun(centre::Rng& rng, const centre::Day& day, bool mayRetry) {
+// Bets on any race, open or not, for the centre to refuse some.
+constexpr double kAnyRaceShare = 0.02;
+// Lists are made for races still open this long after the session starts.
+constexpr int kOpenMarginMinutes = 30;
+
+RunPlan planRun(centre::Rng& rng, const centre::Day& day, int openAfter, bool mayRetry) {
     RunPlan run;
     run.retryLeftover = mayRetry && rng.chance(0.5);
     const int size = listSize(rng);
-    if (!run.retryLeftover) run.list = RandomList(day, rng.next(), size);
+    if (!run.retryLeftover) run.list = RandomList(day, rng.next(), size, openAfter);
     run.betDivideUnit = rng.range(10, 50);
     run.forceMode = rng.chance(0.5) ? 1 : 0;
     run.forceTouhyo = rng.chance(0.25) ? 1 : 0;
@@ -126,22 +132,26 @@ std::uint64_t SessionSeed(std::uint64_t campaignSeed, int index) {
     return rng.next();
 }
 
-std::string RandomList(const centre::Day& day, std::uint64_t seed, int count) {
+std::string RandomList(const centre::Day& day, std::uint64_t seed, int count, int openAfter) {
     centre::Rng rng(seed);
     std::string text;
     int written = 0;
-    for (int attempt = 0; written < count && attempt < count * 20 && !day.meetings.empty(); ++attempt) {
+    for (int attempt = 0; written < count && attempt < count * 40 && !day.meetings.empty(); ++attempt) {
         const centre::Meeting& meeting =
             day.meetings[static_cast<std::size_t>(rng.range(0, static_cast<int>(day.meetings.size()) - 1))];
         const int raceNumber = rng.range(1, centre::kRacesPerMeeting);
         const centre::Race& race = meeting.races[static_cast<std::size_t>(raceNumber - 1)];
         const centre::Kind kind = centre::kAllKinds[static_cast<std::size_t>(rng.range(0, centre::kKindCount - 1))];
         if (!race.sells(kind)) continue;
+        // Past the first half of the attempts any race will do (a late
+        // session may have few races left).
+        const bool anyRace = rng.chance(kAnyRaceShare) || attempt >= count * 20;
+        if (!anyRace && centre::salesClosed(race, openAfter)) continue;
         base::BetLine bet;
         bet.venue = static_cast<std::uint8_t>(meeting.venue);
         bet.race = static_cast<std::uint8_t>(raceNumber);
         bet.kind = cli::KindLetter(kind);
-        bet.amount = static_cast<std::int16_t>(rng.chance(0.8) ? rng.range(1, 10) : rng.range(11, 50));
+        bet.amount = static_cast<std::int16_t>(rng.chance(0.9) ? rng.range(1, 5) : rng.range(6, 20));
         if (!randomBet(rng, race, kind, bet)) continue;
         char line[betdata::kCanonicalLineBytes];
         if (betdata::FormatBetLine(line, sizeof line, ++written, bet) > 0) text += line;
@@ -170,8 +180,9 @@ SessionPlan PlanSession(std::uint64_t seed) {
         plan.scale = scale;
     }
     const centre::Day day = centre::generateDay(plan.year, plan.month, plan.day, seed);
+    const int openAfter = centre::toHhmm(kFirstHour * 60 + minutes + kOpenMarginMinutes);
     const int runs = rng.range(kMinRuns, kMaxRuns);
-    for (int r = 0; r < runs; ++r) plan.runs.push_back(planRun(rng, day, r > 0));
+    for (int r = 0; r < runs; ++r) plan.runs.push_back(planRun(rng, day, openAfter, r > 0));
     return plan;
 }
 

@@ -51,7 +51,9 @@ SessionPlan PlanSession(std::uint64_t seed);
 std::uint64_t SessionSeed(std::uint64_t campaignSeed, int index);
 
 // `count` bets the day's terms sell, of every kind the races sell, as
-// canonical bet-list lines.
-std::string RandomList(const centre::Day& day, std::uint64_t seed, int count);
+// canonical bet-list lines.  Most are on races whose sales are still open
+// at openAfter (hour * 100 + minute); some on any race, so that the centre
+// refuses a few.
+std::string RandomList(const centre::Day& day, std::uint64_t seed, int count, int openAfter = 0);
 
 }  // namespace campaign
