@@ -47,6 +47,12 @@ bool readInput(const std::string& path, std::string& bytes, std::string& error) 
     return true;
 }
 
+bool writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    return static_cast<bool>(out);
+}
+
 std::string withCrLf(const std::string& text) {
     std::string out;
     out.reserve(text.size() + text.size() / 16);

@@ -10,6 +10,9 @@ namespace cli {
 // False with a one-line reason when it cannot be read.
 bool readInput(const std::string& path, std::string& bytes, std::string& error);
 
+// Writes bytes to a host file, replacing it; false when it cannot.
+bool writeFile(const std::string& path, const std::string& bytes);
+
 // LF and CR LF line ends become CR LF, as the list edit holds them.
 std::string withCrLf(const std::string& text);
 

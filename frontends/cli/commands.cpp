@@ -15,6 +15,7 @@ extern const Command kTermsCommand;
 extern const Command kImportCommand;
 extern const Command kLoadCommand;
 extern const Command kNextBetCommand;
+extern const Command kReportCommand;
 
 namespace {
 
@@ -37,6 +38,7 @@ const std::vector<Command>& commands() {
         kImportCommand,
         kLoadCommand,
         kNextBetCommand,
+        kReportCommand,
     };
     return table;
 }

@@ -13,15 +13,11 @@ HeadlessDesktop::HeadlessDesktop(std::int64_t startTime) {
     std::string pattern = (std::filesystem::temp_directory_path(ec) / "ornel-XXXXXX").string();
     if (ec || !mkdtemp(pattern.data())) return;
     directory_ = pattern + "/";
-    sim::Desktop::Options options;
-    options.directory = directory_;
-    options.startTime = startTime;
-    desktop_ = std::make_unique<sim::Desktop>(options);
-    desktop_->setUser(&user_);
+    desk_ = std::make_unique<simhome::OrnelDesktop>(simhome::DesktopOptions{directory_, startTime});
 }
 
 HeadlessDesktop::~HeadlessDesktop() {
-    desktop_.reset();
+    desk_.reset();
     if (directory_.empty()) return;
     std::error_code ec;
     std::filesystem::remove_all(directory_, ec);
@@ -29,24 +25,28 @@ HeadlessDesktop::~HeadlessDesktop() {
 
 bool HeadlessDesktop::runOrnel(std::function<void()> fn) {
     bool finished = false;
-    desktop_->startProgram(kOrnelProgram, ornelExePath(), [&] {
+    desk_->startOrnel([&] {
         fn();
         finished = true;
     });
-    desktop_->run();
+    desktop().run();
     return finished;
+}
+
+std::string escapeLineBreaks(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else out += c;
+    }
+    return out;
 }
 
 void printBoxes(std::FILE* out, const sim::ScriptedUser& user, bool utf8) {
     for (const sim::ScriptedUser::Seen& seen : user.seenFrom(kOrnelProgram)) {
         if (!seen.info.isMessageBox) continue;
-        std::string text;
-        for (char c : seen.info.text) {
-            if (c == '\r') text += "\\r";
-            else if (c == '\n') text += "\\n";
-            else text += c;
-        }
-        std::fprintf(out, "%u %s\n", seen.info.helpId, outputText(text, utf8).c_str());
+        std::fprintf(out, "%u %s\n", seen.info.helpId, outputText(escapeLineBreaks(seen.info.text), utf8).c_str());
     }
 }
 

@@ -1,6 +1,7 @@
 // The set-up the batch commands share: Ornel on a simulated desktop without
-// a screen, in virtual time, with a scripted user answering its boxes, and
-// the report of the boxes that were shown.
+// a screen, in a fresh temporary directory (removed again at the end), in
+// virtual time, with a scripted user answering its boxes; and the report of
+// the boxes that were shown.
 #pragma once
 
 #include <cstdint>
@@ -9,18 +10,15 @@
 #include <memory>
 #include <string>
 
-#include "platform/sim/desktop.h"
-#include "platform/sim/scripted_user.h"
+#include "frontends/simhome/ornel_desktop.h"
 
 namespace cli {
 
-constexpr const char* kOrnelProgram = "Ornel";
-constexpr const char* kOrnelExeName = "Ornel.exe";
+using simhome::kOrnelProgram;
 
-// A desktop in a fresh temporary directory (removed again at the end), whose
-// clock starts at startTime (seconds since 1970).
 class HeadlessDesktop {
 public:
+    // The clock starts at startTime (seconds since 1970).
     explicit HeadlessDesktop(std::int64_t startTime);
     ~HeadlessDesktop();
     HeadlessDesktop(const HeadlessDesktop&) = delete;
@@ -28,11 +26,12 @@ public:
 
     // False when the temporary directory could not be made; nothing else
     // may be used then.
-    bool ready() const { return desktop_ != nullptr; }
-    sim::Desktop& desktop() { return *desktop_; }
-    sim::ScriptedUser& user() { return user_; }
-    // Ornel's executable: "<directory>/Ornel.exe".
-    std::string ornelExePath() const { return directory_ + kOrnelExeName; }
+    bool ready() const { return desk_ != nullptr; }
+    simhome::OrnelDesktop& desk() { return *desk_; }
+    sim::Desktop& desktop() { return desk_->desktop(); }
+    sim::ScriptedUser& user() { return desk_->user(); }
+    // The temporary directory (the desktop's drive), with a trailing '/'.
+    const std::string& directory() const { return directory_; }
 
     // Runs fn as Ornel's main thread and drives the desktop until nothing
     // is left to do.  False when fn did not come to its end (a box that
@@ -41,13 +40,15 @@ public:
 
 private:
     std::string directory_;
-    sim::ScriptedUser user_;
-    std::unique_ptr<sim::Desktop> desktop_;
+    std::unique_ptr<simhome::OrnelDesktop> desk_;
 };
 
 // One line per message box Ornel showed, in order: its string-table id
 // (0 for texts without one), a blank, and its text with CR written as "\r"
 // and LF as "\n"; in UTF-8 when utf8, else as the Shift-JIS bytes.
 void printBoxes(std::FILE* out, const sim::ScriptedUser& user, bool utf8);
+
+// A box's text as printed: CR and LF written as "\r" and "\n".
+std::string escapeLineBreaks(const std::string& text);
 
 }  // namespace cli

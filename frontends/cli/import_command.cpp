@@ -1,37 +1,19 @@
-// `ornel import`: bet text in any of the known formats, staged as a paste
-// into an empty bet list would stage it (no bet log is written), imported
-// and re-parsed by the program's own code; the resulting list and the
-// boxes shown come out.
-#include <cstdio>
+// `ornel import`: bet text in any of the known formats pasted into the
+// program's empty bet list, so that it is staged, imported and re-parsed by
+// the program's own code; the resulting list and the boxes shown come out.
+// The paste's bet-log entry goes to the throwaway desktop.
 #include <string>
 
-#include "betdata/edit_transfer.h"
-#include "betdata/import_staged_text.h"
-#include "betdata/list_edit_proc.h"
-#include "frontends/cli/batch_bet_list.h"
 #include "frontends/cli/batch_options.h"
+#include "frontends/cli/batch_program.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/list_fit.h"
-#include "platform/window.h"
 
 namespace cli {
 
 namespace {
 
 constexpr const char* kName = "import";
-
-// As a paste finishes: the text goes through the list edit (upper-cased
-// letters, the text limit), then into the staging edit, and is imported;
-// the re-parse request follows.
-void importAsPasted(ui::BetListWindow& window, const std::string& text) {
-    const betdata::BetListWindows& w = window.betData().windows;
-    betdata::AppendToEdit(w.betList, text);
-    betdata::ClearEdit(w.staging);
-    betdata::AppendToEdit(w.staging, betdata::CutFromLine(w.betList, 0));
-    betdata::ImportStagedText(window.betData());
-    betdata::SetCaretToStart(w.betList);
-    plat::postMessage(w.main, betdata::kMsgReparseRequest, 0, 0);
-}
 
 int runImport(const Args& args) {
     BatchOptions o;
@@ -41,9 +23,13 @@ int runImport(const Args& args) {
     std::string input;
     if (!readBetText(o, input, error)) return commandError(kName, error);
 
-    return RunBatchBetList(kName, o, [&](ui::BetListWindow& w) {
-        reportDroppedInput(kName, input, bytesTheListKeeps(input));
-        importAsPasted(w, input);
+    BatchSetup setup;
+    setup.ini = o.ini;
+    setup.clientDir = o.clientDir;
+    setup.betDirectory = BetDirectory::Throwaway;
+    return RunBatchProgram(kName, o, setup, [&](simhome::ProgramRun& run, HeadlessDesktop&) {
+        reportDroppedInput(kName, input, run);
+        run.pasteIntoList(input);
         return true;
     });
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "frontends/simhome/program_run.h"
 #include "platform/window.h"
 #include "ui/main_window_layout.h"
 
@@ -50,6 +51,13 @@ std::string droppedInputMessage(const std::string& text, std::size_t kept) {
 void reportDroppedInput(const std::string& name, const std::string& text, std::size_t kept) {
     const std::string message = droppedInputMessage(text, kept);
     if (!message.empty()) std::fprintf(stderr, "ornel %s: %s\n", name.c_str(), message.c_str());
+}
+
+bool reportDroppedInput(const std::string& name, const std::string& text, simhome::ProgramRun& run) {
+    std::size_t kept = text.size();
+    if (!run.asUser([&] { kept = bytesTheListKeeps(text); })) return false;
+    reportDroppedInput(name, text, kept);
+    return true;
 }
 
 }  // namespace cli

@@ -7,6 +7,10 @@
 #include <cstddef>
 #include <string>
 
+namespace simhome {
+class ProgramRun;
+}
+
 namespace cli {
 
 // The number of leading bytes of text (CR LF line ends) that the empty bet
@@ -20,5 +24,9 @@ std::string droppedInputMessage(const std::string& text, std::size_t kept);
 
 // Writes "ornel NAME: MESSAGE" on standard error when text was cut.
 void reportDroppedInput(const std::string& name, const std::string& text, std::size_t kept);
+// The same for text about to go into the program's list: measured on the
+// program's desktop as its user.  False when the desktop did not let the
+// user act.
+bool reportDroppedInput(const std::string& name, const std::string& text, simhome::ProgramRun& run);
 
 }  // namespace cli

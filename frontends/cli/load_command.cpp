@@ -1,18 +1,20 @@
-// `ornel load`: a bet file loaded as the program loads it (bet log, import,
-// rename to ".Sav" or removal), either the file given or the day's expected
-// bet file in the bet-file directory; the resulting list and the boxes
-// shown come out.
+// `ornel load`: 読込 pressed in the program, which loads a bet file as the
+// program does (bet log, import, rename to ".Sav" or removal): the day's
+// expected bet file when it is waiting in the bet-file directory, else the
+// file given, chosen in the open-file dialog.  The resulting list and the
+// boxes shown come out.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
-#include "betdata/bet_file_load.h"
-#include "betdata/load_command.h"
-#include "frontends/cli/batch_bet_list.h"
 #include "frontends/cli/batch_options.h"
+#include "frontends/cli/batch_program.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
+#include "betdata/load_command.h"
 #include "frontends/cli/list_fit.h"
-#include "platform/clock.h"
+#include "platform/sjis.h"
+#include "ui/main_window_layout.h"
 
 namespace cli {
 
@@ -30,17 +32,31 @@ std::string stagedText(const std::string& path) {
     return withCrLf(bytes.substr(0, bytes.find(kEndOfText)));
 }
 
-// The day's bet file as the start-up chooses it, then the file given or the
-// expected one, loaded.  False when nothing was loaded.
-bool loadOnDesktop(ui::BetListWindow& window, const std::string& file) {
-    betdata::BetDataContext& c = window.betData();
-    const plat::LocalTime today = plat::localTime(c.clock.load());
-    base::NextBetFilePath(c.betFile, c.settings.betFileDir, base::BetFileDate{today.year, today.month, today.day});
-    const std::string path = file.empty() ? betdata::ExpectedBetFileToLoad(c) : file;
-    if (path.empty()) return false;
-    const std::string text = stagedText(path);
-    reportDroppedInput(kName, text, bytesTheListKeeps(text));
-    return betdata::LoadBetFile(c, path);
+bool openFileDialogShown(const sim::ScriptedUser& user) {
+    for (const auto& seen : user.seenFrom(kOrnelProgram))
+        if (seen.info.isOpenFile) return true;
+    return false;
+}
+
+// A UTF-8 FILE is loaded as a Shift-JIS copy on the throwaway desktop,
+// under the same name; FILE itself is left as it is.
+bool shiftJisCopy(const std::string& file, const HeadlessDesktop& desk, std::string& copy, std::string& error) {
+    std::string text;
+    if (!readInput(file, text, error)) return false;
+    copy = desk.directory() + std::filesystem::path(file).filename().string();
+    if (writeFile(copy, sjis::fromUtf8(text))) return true;
+    error = "cannot write " + copy;
+    return false;
+}
+
+// The file 読込 will load: the day's expected bet file when one is waiting,
+// else the one chosen in the open-file dialog.
+std::string fileToLoad(simhome::ProgramRun& run, const std::string& chosen) {
+    std::string expected;
+    run.asUser([&] {
+        if (ui::MainWindow* window = run.program().window()) expected = betdata::ExpectedBetFileToLoad(window->betData());
+    });
+    return expected.empty() ? chosen : expected;
 }
 
 int runLoad(const Args& args) {
@@ -52,10 +68,26 @@ int runLoad(const Args& args) {
         if (!path.empty() && !readInput(path, unused, error)) return commandError(kName, error);
     }
 
-    // Without FILE and nothing waiting, nothing is printed.
-    return RunBatchBetList(kName, o, [&](ui::BetListWindow& w) {
-        return loadOnDesktop(w, o.file) || !o.file.empty();
+    BatchSetup setup;
+    setup.ini = o.ini;
+    setup.clientDir = o.clientDir;
+    setup.betDirectory = BetDirectory::Given;
+    setup.betDir = o.betDir;
+    bool copyFailed = false;
+    const int status = RunBatchProgram(kName, o, setup, [&](simhome::ProgramRun& run, HeadlessDesktop& desk) {
+        std::string chosen = o.file.empty() ? "" : std::filesystem::absolute(o.file).string();
+        if (!chosen.empty() && o.encoding.utf8Input() && !shiftJisCopy(o.file, desk, chosen, error)) {
+            copyFailed = true;
+            return false;
+        }
+        if (const std::string path = fileToLoad(run, chosen); !path.empty())
+            reportDroppedInput(kName, stagedText(path), run);
+        desk.user().setOpenFileAnswer(chosen);
+        run.click(ui::kIdLoad);
+        // Without FILE and nothing waiting, nothing is printed.
+        return !chosen.empty() || !openFileDialogShown(desk.user());
     });
+    return copyFailed ? commandError(kName, error) : status;
 }
 
 }  // namespace
@@ -68,8 +100,9 @@ extern const Command kLoadCommand = {
     "of DIR, imports it as ornel import does, then renames it to .Sav or removes\n"
     "it as \"Rename Sav\" says.  Prints the list and the boxes as ornel parse does.\n"
     "\n"
-    "  FILE              the bet file (Shift-JIS); without it the day's expected\n"
-    "                    bet file of DIR, when one is waiting\n"
+    "  FILE              the bet file (Shift-JIS), chosen in the open-file dialog;\n"
+    "                    when the day's expected bet file of DIR is waiting, 読込\n"
+    "                    loads that one instead\n"
     "  --bet-dir DIR     the bet-file directory (required)\n"
     "  --now TIME        the program clock, \"YYYY-MM-DD HH:MM\" (default: now)\n"
     "  --ini FILE        the settings profile (only read)\n"

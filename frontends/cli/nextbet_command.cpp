@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/next_bet_file.h"
-#include "frontends/cli/batch_bet_list.h"
+#include "frontends/cli/batch_program.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/local_time_arg.h"

@@ -8,7 +8,6 @@
 
 #include "base/profile_store.h"
 #include "betclient/centre/centre.h"
-#include "frontends/cli/bet_window.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/headless_desktop.h"
 #include "frontends/cli/ledger_lines.h"
@@ -18,6 +17,7 @@
 #include "frontends/cli/sim_home_options.h"
 #include "frontends/cli/list_fit.h"
 #include "frontends/cli/terminal_encoding.h"
+#include "frontends/simhome/program_run.h"
 #include "frontends/simhome/sim_home.h"
 #include "platform/clock.h"
 
@@ -63,27 +63,6 @@ bool parseOptions(const Args& args, BetOptions& o, std::string& error) {
     return hasFile;
 }
 
-struct BetOutcome {
-    std::int16_t result = 0;
-    std::int64_t virtualMs = 0;
-    std::string listAfter;
-    std::optional<base::Settings> settings;  // as the run read them
-};
-
-// Ornel's window thread: its settings from the home's profile, the main
-// window, the bet text in the list, 投票, and the run to its completion.
-void betOnDesktop(const BetOptions& o, const std::string& betText, BetOutcome& out) {
-    reportDroppedInput(kName, betText, bytesTheListKeeps(betText));
-    base::FileProfileStore profile(base::ProgramProfilePath());
-    BetRunWorld world(profile, plat::now());
-    out.settings = world.settings;
-    BetWindow window(world, betText, o.stopAfterLines);
-    window.doModal(0);
-    out.result = window.runResult();
-    out.virtualMs = window.runMs();
-    out.listAfter = window.listAfter();
-}
-
 std::string ledgerText(const simhome::SimHome& home, std::int64_t startTime) {
     const std::string clientDir = std::filesystem::path(home.clientExePath()).parent_path().string() + "/";
     const plat::LocalTime date = plat::localTime(startTime);
@@ -103,9 +82,14 @@ int runSimBet(const Args& args) {
 
     simhome::SimHome home;
     if (!home.open(o.home, error)) return commandError(kName, error);
-    BetOutcome outcome;
-    if (!home.runOrnel([&] { betOnDesktop(o, betText, outcome); }, kRunLimitMs))
-        return operationFailed(kName, didNotEnd("the run", kRunLimitMs, outcome.settings));
+    // The bet text into the list and Enter on its first line, then 投票 and
+    // the run followed until the main window has completed it.
+    simhome::ProgramRun::BetOutcome outcome;
+    simhome::ProgramRun run(home.desk());
+    const bool ended = run.start(kRunLimitMs) && reportDroppedInput(kName, betText, run) &&
+                       run.enterIntoList(betText) && run.placeBets(outcome, o.stopAfterLines, kRunLimitMs) &&
+                       run.close() && run.ended();
+    if (!ended) return operationFailed(kName, didNotEnd("the run", kRunLimitMs, run.program().settings));
 
     const bool utf8 = o.encoding.utf8Output();
     std::printf("result %d\n", outcome.result);

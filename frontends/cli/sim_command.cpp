@@ -12,7 +12,8 @@ constexpr const char* kName = "sim";
 constexpr const char* kFaultsOption = "--faults";
 
 const std::vector<Command>& simOperations() {
-    static const std::vector<Command> operations = {kSimConnectCommand, kSimBetCommand, kSimCampaignCommand};
+    static const std::vector<Command> operations = {kSimConnectCommand, kSimBetCommand, kSimPayoutCommand,
+                                                      kSimCampaignCommand};
     return operations;
 }
 
@@ -28,7 +29,7 @@ int runSim(const Args& args) {
         printFaults();
         return kExitOk;
     }
-    if (args.empty()) return usageError(kName, "name an operation (connect, bet, campaign) or --faults");
+    if (args.empty()) return usageError(kName, "name an operation (connect, bet, payout, campaign) or --faults");
     return usageError(kName, (args[0].size() > 1 && args[0][0] == '-' ? "unknown option " : "unknown operation ") +
                                  args[0]);
 }

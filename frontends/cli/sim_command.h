@@ -10,6 +10,7 @@ namespace cli {
 extern const Command kSimConnectCommand;
 // `ornel sim bet`: a bet file placed by the 投票 command.
 extern const Command kSimBetCommand;
+extern const Command kSimPayoutCommand;
 // `ornel sim campaign`: seeded sessions of several runs on one client, each
 // run checked against the centre's ledger.
 extern const Command kSimCampaignCommand;

@@ -14,24 +14,20 @@
 #include "betclient/centre/day_text.h"
 #include "betclient/centre/generator.h"
 #include "betclient/faults.h"
-#include "frontends/cli/headless_desktop.h"
 #include "frontends/simhome/client_install.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "platform/window.h"
 
 namespace simhome {
 
 namespace {
 
-constexpr const char* kClientFolder = "client/";
 // Bet files and the day's bet log.
 constexpr const char* kBetFolder = "bets/";
 // The same two as the profile names them, on the home's drive ("Bet File
 // Dir" names the directory with its trailing separator).
 constexpr const char* kClientExeOnDrive = "C:\\client\\Pat95.exe";
 constexpr const char* kBetFolderOnDrive = "C:\\bets\\";
-constexpr const char* kFormClass = "ThunderRTForm";
 
 std::string readHostFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -61,11 +57,7 @@ std::string isoDate(int year, int month, int day) {
 
 }  // namespace
 
-SimHome::~SimHome() {
-    if (desktop_) desktop_->setUser(nullptr);
-}
-
-std::string SimHome::ornelExePath() const { return home_ + cli::kOrnelExeName; }
+std::string SimHome::betDir() const { return home_ + kBetFolder; }
 
 bool SimHome::open(const SimHomeOptions& options, std::string& error) {
     std::error_code ec;
@@ -78,13 +70,7 @@ bool SimHome::open(const SimHomeOptions& options, std::string& error) {
     home_ = home.string();
     if (home_.back() != '/') home_ += '/';
     if (!lock_.acquire(home_, error)) return false;
-
-    sim::Desktop::Options desktopOptions;
-    desktopOptions.directory = home_;
-    desktopOptions.startTime = options.startTime;
-    desktop_ = std::make_unique<sim::Desktop>(desktopOptions);
-    desktop_->setUser(&user_);
-    user_.ignoreProgram(kClientProgram);  // the driver answers the client's boxes
+    desk_ = std::make_unique<OrnelDesktop>(DesktopOptions{home_, options.startTime});
     return installClientOnce(options, error) && checkClientDay(options.startTime, error) &&
            createProfileOnce(error);
 }
@@ -101,10 +87,11 @@ bool SimHome::installClientOnce(const SimHomeOptions& options, std::string& erro
     install.registryConfig = !installed;  // later runs keep what was changed since
     install.behaviour.ideal = options.idealClient;
     if (options.seed) install.behaviour.seed = *options.seed;
-    clientExe_ = installClient(*desktop_, clientDir, install);
+    const bool ok = !desk_->installClient(install).empty();
+    // The faults of this run replace those of the run before, none included.
     bool faultsWritten = false;
-    desktop_->call("installer", [&] { faultsWritten = betclient::writeFaults(clientDir, options.faults); });
-    if (clientExe_.empty() || !faultsWritten) {
+    desktop().call("installer", [&] { faultsWritten = betclient::writeFaults(clientDir, options.faults); });
+    if (!ok || !faultsWritten) {
         error = "cannot install the client in " + clientDir;
         return false;
     }
@@ -150,32 +137,13 @@ bool SimHome::createProfileOnce(std::string& error) {
         settings.userId = day.account.userId;
         settings.password = day.account.password;
         std::error_code ec;
-        std::filesystem::create_directories(home_ + kBetFolder, ec);
+        std::filesystem::create_directories(betDir(), ec);
         ok = store.writeString(base::kSectionDefine, base::keys::kPat95Dir, kClientExeOnDrive) &&
              store.writeString(base::kSectionDefine, base::keys::kBetFileDir, kBetFolderOnDrive) &&
              store.writeInt(base::kSectionDefine, base::keys::kSkipAnn, 0) && base::StoreCredentials(store, settings);
         if (!ok) error = "cannot write " + path;
     });
     return ok;
-}
-
-bool SimHome::runOrnel(const std::function<void()>& fn, std::int64_t maxMs) {
-    bool finished = false;
-    desktop_->startProgram(cli::kOrnelProgram, ornelExePath(), [&] {
-        fn();
-        finished = true;
-    });
-    return desktop_->runUntil([&] { return finished; }, maxMs);
-}
-
-std::vector<std::string> SimHome::clientForms() const {
-    std::vector<std::string> captions;
-    for (plat::Hwnd w = plat::getWindow(plat::getDesktopWindow(), plat::GW_CHILD); w != 0;
-         w = plat::getWindow(w, plat::GW_HWNDNEXT)) {
-        if (plat::getClassName(w) == kFormClass && plat::isWindowVisible(w))
-            captions.push_back(plat::getWindowText(w));
-    }
-    return captions;
 }
 
 }  // namespace simhome

@@ -22,8 +22,7 @@
 #include <vector>
 
 #include "frontends/simhome/home_lock.h"
-#include "platform/sim/desktop.h"
-#include "platform/sim/scripted_user.h"
+#include "frontends/simhome/ornel_desktop.h"
 
 namespace simhome {
 
@@ -40,7 +39,6 @@ struct SimHomeOptions {
 class SimHome {
 public:
     SimHome() = default;
-    ~SimHome();
     SimHome(const SimHome&) = delete;
     SimHome& operator=(const SimHome&) = delete;
 
@@ -49,19 +47,24 @@ public:
     // state cannot be read, or the start time is before the client's day.
     bool open(const SimHomeOptions& options, std::string& error);
 
-    sim::Desktop& desktop() { return *desktop_; }
-    sim::ScriptedUser& user() { return user_; }
-    const std::string& clientExePath() const { return clientExe_; }
-    std::string ornelExePath() const;
+    // The desktop of the home, with the client installed and Ornel's
+    // profile in place.
+    OrnelDesktop& desk() { return *desk_; }
+    sim::Desktop& desktop() { return desk_->desktop(); }
+    sim::ScriptedUser& user() { return desk_->user(); }
+    const std::string& clientExePath() const { return desk_->clientExePath(); }
+    // The directory of bet files and the bet log a new home's profile names
+    // (DIR/bets/).
+    std::string betDir() const;
 
     // Runs fn as Ornel's window thread and drives the desktop until it
     // returns (the client keeps running).  False when it did not return
     // within maxMs of virtual time.
-    bool runOrnel(const std::function<void()>& fn, std::int64_t maxMs = 3'600'000);
+    bool runOrnel(const std::function<void()>& fn, std::int64_t maxMs = 3'600'000) {
+        return desk_->runOrnel(fn, maxMs);
+    }
 
-    // Captions of the client's visible forms (the only "ThunderRTForm"
-    // windows of the desktop), top of the z-order first.
-    std::vector<std::string> clientForms() const;
+    std::vector<std::string> clientForms() const { return desk_->clientForms(); }
 
 private:
     bool installClientOnce(const SimHomeOptions& options, std::string& error);
@@ -70,9 +73,7 @@ private:
 
     HomeLock lock_;
     std::string home_;
-    std::string clientExe_;
-    sim::ScriptedUser user_;
-    std::unique_ptr<sim::Desktop> desktop_;
+    std::unique_ptr<OrnelDesktop> desk_;
 };
 
 }  // namespace simhome

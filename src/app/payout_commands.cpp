@@ -84,10 +84,10 @@ PayoutDialogChoice ShowPayoutFetchDialog(plat::Hwnd owner, base::Settings& setti
     }
 }
 
-void PayoutFetchCommand(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
-                        driver::PatDriver& driver, clientdata::PayoutContext& payouts) {
-    if (ShowPayoutFetchDialog(owner, settings, profile) == PayoutDialogChoice::FetchNow)
-        ui::FetchAndReconcilePayouts(driver, payouts);
+std::optional<int> PayoutFetchCommand(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
+                                      driver::PatDriver& driver, clientdata::PayoutContext& payouts) {
+    if (ShowPayoutFetchDialog(owner, settings, profile) != PayoutDialogChoice::FetchNow) return std::nullopt;
+    return ui::FetchAndReconcilePayouts(driver, payouts);
 }
 
 void PayoutReportCommand(clientdata::PayoutContext& payouts, std::int64_t clock) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/profile_store.h"
 #include "base/settings.h"
@@ -14,9 +15,6 @@
 #include "platform/dialog.h"
 
 namespace app {
-
-constexpr int kCmdPayoutFetch = 32779;
-constexpr int kCmdPayoutReport = 32783;
 
 constexpr const char* kPayoutDialogCaption = "払戻情報の取得";
 // Control ids of the dialog.
@@ -40,10 +38,11 @@ enum class PayoutDialogChoice { Cancel, Saved, FetchNow };
 PayoutDialogChoice ShowPayoutFetchDialog(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile);
 
 // Command 32779: the dialog, and after 今すぐ取得 the fetch and
-// reconciliation (ui::FetchAndReconcilePayouts).  The payout context is the
-// one of the moment the command runs.
-void PayoutFetchCommand(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
-                        driver::PatDriver& driver, clientdata::PayoutContext& payouts);
+// reconciliation (ui::FetchAndReconcilePayouts), whose result is returned
+// (none when the dialog did not fetch).  The payout context is the one of
+// the moment the command runs.
+std::optional<int> PayoutFetchCommand(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
+                                      driver::PatDriver& driver, clientdata::PayoutContext& payouts);
 
 // Command 32783: ReconcileBetLog on the date of clock (the program clock),
 // then the payout report, whether or not the setting asks for one after

@@ -24,6 +24,9 @@ struct RunControl {
     // The program's current time (seconds): set at start-up and on every
     // AutoMode tick.
     std::atomic<std::int64_t> programClock{0};
+    // AutoMode's timer-bet cursor: the last minute up to which timer-bet
+    // files have been looked for (window thread only).
+    std::int64_t timerBetCursor = 0;
 
     // A run started from a timer-bet file while AUTO mode is on: the client
     // is run with fixed option flags and without questions.

@@ -24,8 +24,23 @@ bool caretOnEmptyLastLine(plat::Hwnd edit) {
 
 }  // namespace
 
+bool BetListCommands::handleMessage(plat::Uint message) {
+    switch (message) {
+    case kMsgReparseRequest: onReparseRequest(); return true;
+    case kMsgPastePrepare: onPastePrepare(); return true;
+    case kMsgPasteFinish: onPasteFinish(); return true;
+    default: return false;
+    }
+}
+
 bool BetListCommands::onReparseRequest(bool skipTermsCheck) {
+    if (reparsing_) return false;
     if (caretOnEmptyLastLine(c_.windows.betList)) return true;
+    struct Reparsing {
+        bool& flag;
+        explicit Reparsing(bool& f) : flag(f) { flag = true; }
+        ~Reparsing() { flag = false; }
+    } reparsing(reparsing_);
     plat::WaitCursor wait;
     // The terms step may bring the betting client forward.
     const plat::Hwnd foreground = plat::getForegroundWindow();

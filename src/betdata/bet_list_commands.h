@@ -11,10 +11,18 @@ class BetListCommands {
 public:
     explicit BetListCommands(BetDataContext& context) : c_(context) {}
 
+    // Handles the list's private messages sent or posted to the main window
+    // (re-parse request, paste prepare, paste finish); false for any other.
+    bool handleMessage(plat::Uint message);
+
     // Re-parses the BetList unless the caret stands on its empty last line
     // (Enter after a rendered list changes nothing).  The terms step is
-    // skipped only when AutoMode asks.  False when the terms step could not
-    // reach the client, so the list was not parsed (the user has been told).
+    // skipped only when AutoMode asks.  A request that arrives while a
+    // re-parse shows a message box (a posted request handled by the box's
+    // message loop) is dropped: the running re-parse rewrites the whole
+    // list, and parsing the same text again would show its messages twice.
+    // False when the list was not parsed: the request was dropped, or the
+    // terms step could not reach the client (the user has been told).
     bool onReparseRequest(bool skipTermsCheck = false);
     // A paste is about to happen: remember where the list ended and put the
     // caret at the end so the pasted text is appended.
@@ -32,6 +40,7 @@ public:
 private:
     BetDataContext& c_;
     int pasteStartLine_ = 1;  // the list's line count before the paste
+    bool reparsing_ = false;
 };
 
 }  // namespace betdata

@@ -44,9 +44,9 @@ enum class Next {
 
 int failed(PatDriver& driver) { return FailWith(driver, base::kMsgClientFailed); }
 
-// The terms are read unless they are in memory; terms that are not
-// today's switch the bet checks off.
-int loadTerms(PatDriver& driver) {
+}  // namespace
+
+int LoadTermsUnlessInMemory(PatDriver& driver) {
     base::VotingTerms& terms = driver.terms;
     if (terms.termsDay != 0) return 0;
     clientdata::TermsContext context{terms, driver.betFile, driver.settings.betFileDir,
@@ -58,6 +58,8 @@ int loadTerms(PatDriver& driver) {
         ShowDriverMessage(driver.notifier, driver.mainWindow.load(), base::kMsgTermsUnchecked);
     return 0;
 }
+
+namespace {
 
 // The vote form is there: it must take input; bet entry restores it,
 // calibrates to it and waits until the client has built all of it.
@@ -232,14 +234,14 @@ int ConnectClient(PatDriver& driver, int mode) {
     switch (lookAtClient(driver, mode, waits)) {
     case Next::Failed: return failed(driver);
     case Next::Stopped: return -1;
-    case Next::LoadTerms: return loadTerms(driver);
+    case Next::LoadTerms: return LoadTermsUnlessInMemory(driver);
     case Next::Login:
         if (!logIn(driver, waits) || !decideTermsFetch(driver, waits)) return failed(driver);
         break;
     case Next::ChooseVenue: break;
     }
     if (!openVoteFormFromVenueGuide(driver, waits)) return failed(driver);
-    return loadTerms(driver);
+    return LoadTermsUnlessInMemory(driver);
 }
 
 }  // namespace driver

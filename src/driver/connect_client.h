@@ -23,6 +23,11 @@ constexpr int kConnectForBetting = kConnectOpenVoteForm | kConnectUseVoteForm;
 // failed (the user has been told).
 int ConnectClient(PatDriver& driver, int mode);
 
+// The last step of ConnectClient: the terms files next to the client's
+// executable are read unless the terms are in memory; terms that are not
+// today's switch the bet checks off (8145).  Returns 0.
+int LoadTermsUnlessInMemory(PatDriver& driver);
+
 // Upper bound of the wait while the communication form stays open during a
 // terms fetch: a transfer still running after five minutes is taken as hung.
 constexpr unsigned kTermsTransferLimitMs = 5 * 60 * 1000;

@@ -67,6 +67,8 @@ constexpr Uint WM_QUIT = 0x0012;
 constexpr Uint WM_SHOWWINDOW = 0x0018;
 constexpr Uint WM_GETMINMAXINFO = 0x0024;
 constexpr Uint WM_NEXTDLGCTL = 0x0028;
+constexpr Uint WM_GETICON = 0x007F;
+constexpr Uint WM_SETICON = 0x0080;
 constexpr Uint WM_NCDESTROY = 0x0082;
 constexpr Uint WM_KEYDOWN = 0x0100;
 constexpr Uint WM_KEYUP = 0x0101;
@@ -85,6 +87,7 @@ constexpr Uint WM_COPY = 0x0301;
 constexpr Uint WM_PASTE = 0x0302;
 constexpr Uint WM_CLEAR = 0x0303;
 constexpr Uint WM_USER = 0x0400;
+constexpr Uint WM_CANCELMODE = 0x001F;
 
 // ---- edit control ----
 constexpr Uint EM_GETSEL = 0x00B0;
@@ -182,13 +185,20 @@ constexpr int SW_SHOW = 5;
 constexpr int SW_MINIMIZE = 6;
 constexpr int SW_RESTORE = 9;
 
+constexpr Wparam ICON_SMALL = 0;
+constexpr Wparam ICON_BIG = 1;
+
+constexpr Wparam SC_SIZE = 0xF000;
+constexpr Wparam SC_MOVE = 0xF010;
 constexpr Wparam SC_MINIMIZE = 0xF020;
+constexpr Wparam SC_MAXIMIZE = 0xF030;
 constexpr Wparam SC_CLOSE = 0xF060;
 constexpr Wparam SC_RESTORE = 0xF120;
 
 // ---- input ----
 constexpr Wparam MK_LBUTTON = 0x0001;
 constexpr Wparam VK_BACK = 0x08;
+constexpr Wparam VK_ESCAPE = 0x1B;
 constexpr Wparam VK_RETURN = 0x0D;
 constexpr Wparam VK_LEFT = 0x25;
 constexpr Wparam VK_UP = 0x26;

@@ -21,8 +21,12 @@ constexpr std::size_t kFirstLineBytes = 32;
 plat::Hwnd item(const BetCommand& command, int id) { return plat::getDlgItem(command.window, id); }
 
 void enable(const BetCommand& command, std::initializer_list<int> ids, bool on) {
-    for (const int id : ids) plat::enableWindow(item(command, id), on);
+    for (const int id : ids) {
+        if (const Command* c = command.commands.find(id)) c->setEnabled(on);
+    }
 }
+
+const Command& betButton(const BetCommand& command) { return *command.commands.find(kIdBet); }
 
 void startRun(BetCommand& command) {
     driver::PatDriver& driver = command.run.driver;
@@ -41,9 +45,8 @@ void startRun(BetCommand& command) {
     command.run.runState.store(base::kRunRunning);
     driver.notifier.beep(plat::MB_OK);
     plat::enableWindow(list, false);
-    const plat::Hwnd bet = item(command, kIdBet);
-    plat::setWindowText(bet, kStopCaption);
-    plat::enableWindow(bet, true);
+    betButton(command).setCaption(kStopCaption);
+    betButton(command).setEnabled(true);
     plat::setForegroundWindow(command.window);
     enable(command, {kIdAutoMode, kIdLoad, kIdClear, kIdMerge}, false);
     driver::StartBetRunner(command.run, list);
@@ -90,7 +93,7 @@ void FinishRun(BetCommand& command) {
     }
     const plat::Hwnd list = item(command, kIdBetList);
     plat::enableWindow(list, true);
-    plat::setWindowText(item(command, kIdBet), kBetCaption);
+    betButton(command).setCaption(kBetCaption);
     enable(command, {kIdAutoMode}, true);
     if (command.autoMode.load() != 0) {
         enable(command, {kIdBet}, false);
@@ -105,7 +108,8 @@ void FinishRun(BetCommand& command) {
         }
     }
     if (command.autoMode.load() == 0) {
-        enable(command, {kIdLoad, kIdClear, kIdMerge, kIdBetList}, true);
+        enable(command, {kIdLoad, kIdClear, kIdMerge}, true);
+        plat::enableWindow(list, true);
         command.host.focusBetList();
     }
     if (runState.load() == base::kRunFailed) {

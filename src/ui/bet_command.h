@@ -12,6 +12,7 @@
 #include "betdata/bet_table.h"
 #include "driver/bet_runner.h"
 #include "platform/wintypes.h"
+#include "ui/command.h"
 
 namespace ui {
 
@@ -39,6 +40,7 @@ public:
 
 struct BetCommand {
     plat::Hwnd window;              // the main window (a dialog holding the controls)
+    const CommandTable& commands;   // the buttons' enabled states and captions
     BetCommandHost& host;
     driver::BetRun& run;            // driver, RunState, list counters
     const betdata::BetTable& table; // the parsed bet list, for the amount limits

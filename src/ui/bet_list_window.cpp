@@ -2,11 +2,10 @@
 
 #include "base/settings_keys.h"
 #include "betdata/load_command.h"
-#include "clientdata/client_race_cards.h"
-#include "clientdata/race_card_import.h"
-#include "clientdata/timer_bet_file.h"
+#include "driver/refresh_voting_terms.h"
 #include "platform/window.h"
 #include "ui/client_data_commands.h"
+#include "ui/main_commands.h"
 #include "ui/main_window_layout.h"
 
 namespace ui {
@@ -29,37 +28,40 @@ BetListWindow::BetListWindow(MainWindowModel& model)
                .refreshVoteLog = [this] { refreshVoteLog(); }},
       listCommands_(betData_),
       listProc_(model.run.autoMode) {
-    setCommand(kIdLoad, [this] { betdata::RunLoadCommand(betData_, listCommands_); });
-    setCommand(kIdClear, [this] { listCommands_.clear(); });
-    setCommand(kIdMerge, [this] { listCommands_.merge(); });
-    setCommand(clientdata::kIdWriteTimerBetFile, [this] { RunWriteTimerBetFile(betData_); });
-    setCommand(clientdata::kIdImportRaceCardFile, [this] { RunImportRaceCardFile(betData_, listCommands_); });
-    setCommand(clientdata::kIdReadClientRaceCards,
-               [this] { RunReadClientRaceCards(model_.terms, model_.settings.pat95Dir); });
+    AddMainCommands(commands_);
+    commands_.setAction(kIdLoad, [this] { betdata::RunLoadCommand(betData_, listCommands_); });
+    commands_.setAction(kIdClear, [this] { listCommands_.clear(); });
+    commands_.setAction(kIdMerge, [this] { listCommands_.merge(); });
+    commands_.setAction(kIdTimerBetFile, [this] { RunWriteTimerBetFile(betData_); });
+    commands_.setAction(kIdReadStartTimes, [this] { RunImportRaceCardFile(betData_, listCommands_); });
+    commands_.setAction(kIdReadRaceCards, [this] { RunReadClientRaceCards(model_.terms, model_.settings.pat95Dir); });
+    if (model.driver != nullptr && model.refreshesVotingTerms)
+        betData_.refreshVotingTerms = [this] { driver::RefreshVotingTerms(*model_.driver, model_.run); };
 }
 
 BetListWindow::~BetListWindow() = default;
 
-bool BetListWindow::runCommand(int id) {
-    const auto command = commands_.find(id);
-    if (command == commands_.end()) return false;
-    command->second();
+bool BetListWindow::runCommand(int id) { return commands_.run(id, runInProgress()); }
+
+bool BetListWindow::onInitDialog() {
+    bindControls();
+    limitAndHideEdits();
+    widenStagingEdit();
+    resetListCounters();
+    subclassBetList();
+    betData_.showStatus();
     return true;
 }
 
-void BetListWindow::setCommand(int id, std::function<void()> command) { commands_[id] = std::move(command); }
-
-bool BetListWindow::onInitDialog() {
+void BetListWindow::bindControls() {
     betData_.windows = {hwnd(), item(kIdBetList), item(kIdStaging), item(kIdStatusBox)};
+    commands_.bindButtons(hwnd());
+}
+
+void BetListWindow::limitAndHideEdits() {
     plat::sendMessage(betData_.windows.betList, plat::EM_LIMITTEXT, kListTextLimit, 0);
     plat::sendMessage(betData_.windows.staging, plat::EM_LIMITTEXT, kListTextLimit, 0);
     plat::showWindow(betData_.windows.staging, plat::SW_HIDE);
-    widenStagingEdit();
-    model_.betList.listCount = 0;
-    model_.betList.listTotal = 0;
-    listProc_.install(betData_.windows.betList);
-    betData_.showStatus();
-    return true;
 }
 
 void BetListWindow::widenStagingEdit() {
@@ -73,23 +75,23 @@ void BetListWindow::widenStagingEdit() {
     plat::moveWindow(staging, {topLeft.x, topLeft.y, bottomRight.x + kStagingExtraWidth, bottomRight.y}, false);
 }
 
+void BetListWindow::resetListCounters() {
+    model_.betList.listCount = 0;
+    model_.betList.listTotal = 0;
+}
+
+void BetListWindow::subclassBetList() { listProc_.install(betData_.windows.betList); }
+
 bool BetListWindow::onCommand(int id, int /*notifyCode*/) { return runCommand(id); }
 
 plat::Lresult BetListWindow::onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam,
-                                    bool& handled) {
+                                       bool& handled) {
     handled = true;
-    switch (message) {
-    case betdata::kMsgReparseRequest: listCommands_.onReparseRequest(); return 0;
-    case betdata::kMsgPastePrepare: listCommands_.onPastePrepare(); return 0;
-    case betdata::kMsgPasteFinish: listCommands_.onPasteFinish(); return 0;
-    case plat::WM_NEXTDLGCTL:
-        // The focus goes to the control named in wParam.
-        if (lParam != 0) {
-            plat::setFocus(static_cast<plat::Hwnd>(wParam));
-            return 0;
-        }
-        break;
-    default: break;
+    if (listCommands_.handleMessage(message)) return 0;
+    // The focus goes to the control named in wParam.
+    if (message == plat::WM_NEXTDLGCTL && lParam != 0) {
+        plat::setFocus(static_cast<plat::Hwnd>(wParam));
+        return 0;
     }
     handled = false;
     return 0;

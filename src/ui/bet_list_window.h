@@ -1,28 +1,26 @@
 // The main window's dialog with its bet-list work: the status box, the
-// BetList and the six buttons; the BetList's replacement procedure, the
+// BetList and the six buttons; the BetList's replacement procedure, its
 // three private messages, the commands 読込, ﾏ-ｼﾞ and ｸﾘｱ, and the commands on
-// the client's data files (start times, timer-bet file).  Every command
-// has one id and is dispatched through the command table, whichever control
-// or menu it comes from.
+// the client's data files (start times, timer-bet file).  Every command has
+// one id and is run through the command table, whichever control or menu it
+// comes from.
 //
-// MainWindow builds the program's window on it; the batch commands run it
-// alone on a headless desktop.
+// MainWindow builds the program's window on it.
 #pragma once
-
-#include <functional>
-#include <map>
 
 #include "base/notifier.h"
 #include "base/profile_store.h"
 #include "base/run_control.h"
 #include "base/settings.h"
+#include "base/voting_terms.h"
 #include "betdata/bet_data_context.h"
 #include "betdata/bet_list_commands.h"
 #include "betdata/list_edit_proc.h"
 #include "clientdata/vote_log.h"
-#include "base/voting_terms.h"
 #include "driver/bet_runner.h"
+#include "driver/pat_driver.h"
 #include "platform/dialog.h"
+#include "ui/command.h"
 
 namespace ui {
 
@@ -36,12 +34,16 @@ struct MainWindowModel {
     betdata::BetListState& betList;
     base::CurrentBetFile& betFile;
     base::RunControl& run;
-    // The client connection (filled in by the driver); none: the connect
-    // step succeeds without a client.
+    // The client connection; none: the connect step succeeds without a client.
     base::TermsConnector* connector = nullptr;
-    // The bet run the 投票 command starts (filled in by the application);
-    // none: 投票 does nothing.
+    // The bet run the 投票 command starts; none: 投票 does nothing.
     driver::BetRun* betRun = nullptr;
+    // The client driver; none: the window does no client work of its own
+    // (its timing and flags, the terms of a running client, closing it).
+    driver::PatDriver* driver = nullptr;
+    // Whether the Load command first restarts a client whose terms are not
+    // today's (a program without a client has nothing to restart).
+    bool refreshesVotingTerms = false;
 };
 
 class BetListWindow : public plat::Dialog, private clientdata::VoteLogHost {
@@ -49,14 +51,14 @@ public:
     explicit BetListWindow(MainWindowModel& model);
     ~BetListWindow() override;
 
-    // Runs a command by its id; false when the id names none.
+    CommandTable& commands() { return commands_; }
+    // Runs a command as the user asked for it; false when the id names none.
     bool runCommand(int id);
-    // Adds or replaces the command of an id.
-    void setCommand(int id, std::function<void()> command);
 
     betdata::BetDataContext& betData() { return betData_; }
     betdata::BetListCommands& listCommands() { return listCommands_; }
     clientdata::VoteLogHost& voteLogHost() { return *this; }
+    bool runInProgress() const { return model_.run.runState.load() != base::kRunIdle; }
 
 protected:
     // Sets up the controls and the BetList's procedure; the counters start at 0.
@@ -66,10 +68,18 @@ protected:
     plat::Lresult onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam,
                             bool& handled) override;
 
+    // The steps of the main window's start-up that set up the bet list.
+    // bindControls first: the controls the template made, and the buttons
+    // of the command table.
+    void bindControls();
+    void limitAndHideEdits();
+    void widenStagingEdit();
+    void resetListCounters();
+    void subclassBetList();
+
     MainWindowModel& model_;
 
 private:
-    void widenStagingEdit();
     void refreshVoteLog();
 
     // VoteLogHost
@@ -81,7 +91,7 @@ private:
     betdata::BetDataContext betData_;
     betdata::BetListCommands listCommands_;
     betdata::ListEditSubclass listProc_;
-    std::map<int, std::function<void()>> commands_;
+    CommandTable commands_;
 };
 
 }  // namespace ui

@@ -1,24 +1,76 @@
 // The program's main window: the bet-list window with the program's
-// start-up (the program clock is set when the window starts), the 投票
-// command, and the two-second timer that completes an ended run.
+// start-up sequence, its commands from the buttons, the system menu and the
+// context menu, the 投票 command and its run, the AUTO/MANU switch, the
+// close request and the size rules, and the two-second timer.
 #pragma once
 
-#include "ui/bet_command_host.h"
+#include "ui/bet_command.h"
 #include "ui/bet_list_window.h"
+#include "platform/window_frame.h"
+#include "ui/main_window_shell.h"
 
 namespace ui {
 
-class MainWindow : public BetListWindow {
+// The window's timer: id 1, every two seconds.
+constexpr plat::Uint kTickTimer = 1;
+constexpr plat::Uint kTickMs = 2000;
+
+// The client is started at start-up within these hours of the program clock.
+constexpr int kFirstClientStartHour = 9;
+constexpr int kLastClientStartHour = 16;
+
+class MainWindow : public BetListWindow, private BetCommandHost {
 public:
-    explicit MainWindow(MainWindowModel& model);
+    MainWindow(MainWindowModel& model, MainWindowShell& shell);
+
+    // The AUTO/MANU switch (button 1021; also run by the start-up and by
+    // FinishRun).
+    void onAutoToggle();
+
+    // The outer width the frame is kept at (0 before the start-up set it),
+    // and the gap between the window's bottom and the BetList's.
+    int widthLock() const { return widthLock_; }
+    int listBottomGap() const { return listBottomGap_; }
 
 protected:
     bool onInitDialog() override;
+    void onCancel() override;
     plat::Lresult onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam lParam,
                             bool& handled) override;
 
 private:
-    BetCommandBinding betting_;
+    // Start-up steps.
+    void setIcons();
+    void handSettingsToDriver();
+    void chooseTodaysBetFile();
+    void showCautionUnlessSkipped();
+    void lockWidthAndListGap();
+    void restoreFramePos();
+    void loadTermsOfRunningClient();
+    void startClientInBettingHours();
+
+    void onTimer();
+    void onCloseRequest();
+    void saveFramePos();
+    void onSizeLimits(plat::MinMaxInfo& limits) const;
+    void onSize();
+    void onBet();
+    void connectClient();
+    void openHelp();
+
+    // BetCommandHost
+    bool reparseRequest(bool skipTermsCheck) override;
+    void clearCommand() override;
+    void focusBetList() override;
+    void autoToggle() override { onAutoToggle(); }
+    void loadNewVoteLog() override;
+    void recordRefusedBets(const std::vector<base::RefusedBet>& refused) override;
+    BetCommand betCommand();
+
+    MainWindowShell& shell_;
+    bool tickGuard_ = false;
+    int widthLock_ = 0;
+    int listBottomGap_ = 0;
 };
 
 }  // namespace ui

@@ -18,6 +18,9 @@ constexpr int kIdStaging = 1033;
 constexpr int kIdHelp = 57671;      // ？
 
 constexpr const char* kMainCaption = "Ornel";
+// Captions of the AUTO/MANU switch (1021): "MANU" while AUTO mode is on.
+constexpr const char* kAutoCaption = "AUTO";
+constexpr const char* kManualCaption = "MANU";
 // Both edits hold at most this many characters.
 constexpr int kListTextLimit = 20480;
 // The staging edit is widened so that no staged line wraps.

@@ -160,7 +160,7 @@ TEST_F(BetListWindowTest, AFileThatCannotBeMovedKeepsItsBetsAndIsNeverLoadedTwic
     ASSERT_EQ(2u, modalsShown().size());
     EXPECT_TRUE(modalsShown()[1].isOpenFile);
     bool loaded = true;
-    ASSERT_TRUE(desktop_.call("ornel", [&] { loaded = betdata::LoadBetFile(window_->betData(), path); }));
+    ASSERT_TRUE(desktop_.call(simhome::kOrnelProgram, [&] { loaded = betdata::LoadBetFile(window_->betData(), path); }));
     desktop_.run();
     EXPECT_FALSE(loaded);
     EXPECT_EQ("", listText());

@@ -15,11 +15,12 @@ void retype(plat::Hwnd dialog, int id, const std::string& text) {
 }
 
 BetListWindowTest::BetListWindowTest()
-    : desktop_([this] {
+    : desk_([this] {
           testsupport::useJapanTime();
-          return sim::Desktop::Options{dir_.path(), kRaceDay};
-      }()) {
-    desktop_.setUser(&user_);
+          return simhome::DesktopOptions{dir_.path(), kRaceDay};
+      }()),
+      desktop_(desk_.desktop()),
+      user_(desk_.user()) {
     std::filesystem::create_directories(betDir());
     settings_.betFileDir = betDir();
     profile_ = std::make_unique<base::FileProfileStore>(dir_.file("ornel.ini"));
@@ -42,7 +43,7 @@ BetListWindowTest::~BetListWindowTest() {
 
 void BetListWindowTest::start() {
     window_ = std::make_unique<ui::BetListWindow>(*model_);
-    desktop_.startProgram("ornel", dir_.file("ornel.exe"), [this] { window_->doModal(0); });
+    desk_.startOrnel([this] { window_->doModal(0); });
     desktop_.run();
     main_ = plat::findWindow("#32770", ui::kMainCaption);
     ASSERT_NE(0u, main_);
@@ -84,7 +85,7 @@ std::string BetListWindowTest::logText() const {
 
 std::vector<sim::ModalInfo> BetListWindowTest::modalsShown() const {
     std::vector<sim::ModalInfo> shown;
-    for (const auto& seen : user_.seenFrom("ornel"))
+    for (const auto& seen : user_.seenFrom(simhome::kOrnelProgram))
         if (seen.info.window != main_) shown.push_back(seen.info);
     return shown;
 }

@@ -11,8 +11,7 @@
 #include "base/profile_store.h"
 #include "base/settings.h"
 #include "betdata/bet_list_context.h"
-#include "platform/sim/desktop.h"
-#include "platform/sim/scripted_user.h"
+#include "frontends/simhome/ornel_desktop.h"
 #include "support/support.h"
 #include "ui/bet_list_window.h"
 
@@ -60,8 +59,9 @@ protected:
     std::vector<std::string> boxesShown() const;
 
     testsupport::TempDir dir_;
-    sim::Desktop desktop_;
-    sim::ScriptedUser user_;
+    simhome::OrnelDesktop desk_;
+    sim::Desktop& desktop_;
+    sim::ScriptedUser& user_;
     base::Settings settings_;
     std::unique_ptr<base::FileProfileStore> profile_;
     base::MessageBoxNotifier notifier_;

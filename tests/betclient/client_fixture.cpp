@@ -17,12 +17,9 @@ namespace {
 using namespace hand;
 using namespace plat;
 
-sim::Desktop::Options desktopOptions(const std::string& directory) {
+simhome::DesktopOptions desktopOptions(const std::string& directory) {
     testsupport::useJapanTime();
-    sim::Desktop::Options options;
-    options.directory = directory;
-    options.startTime = k0930;
-    return options;
+    return {directory, k0930};
 }
 
 // Keypad buttons by digit.
@@ -42,7 +39,11 @@ constexpr KindOption kKinds[] = {{"単勝", 259}, {"複勝", 281}, {"枠連", 30
 
 }  // namespace
 
-ClientTest::ClientTest() : desktop(desktopOptions(home.path())) { useFactors({}); }
+ClientTest::ClientTest() : desk(desktopOptions(home.path())), desktop(desk.desktop()) {
+    // The client's boxes are answered by the tests' own hand.
+    desktop.setUser(nullptr);
+    useFactors({});
+}
 
 ClientTest::~ClientTest() {
     // Let the client end with the desktop's threads.
@@ -54,7 +55,7 @@ void ClientTest::install(const std::vector<std::string>& faults) {
     options.dayText = centre_test::kSmallDay;
     options.faults = faults;
     options.behaviour = behaviour;
-    exe = simhome::installClient(desktop, client.path(), options);
+    exe = desk.installClient(options, client.path());
     ASSERT_FALSE(exe.empty());
 }
 

@@ -13,7 +13,7 @@
 #include "betclient/centre/centre.h"
 #include "betclient/client_timing.h"
 #include "hand.h"
-#include "platform/sim/desktop.h"
+#include "frontends/simhome/ornel_desktop.h"
 #include "support/support.h"
 
 namespace clienttest {
@@ -75,7 +75,8 @@ protected:
     bool clientFileExists(const std::string& name) const;
 
     testsupport::TempDir home, client;
-    sim::Desktop desktop;
+    simhome::OrnelDesktop desk;
+    sim::Desktop& desktop;
     std::string exe;
     betclient::ClientBehaviour behaviour{.ideal = true};
 };

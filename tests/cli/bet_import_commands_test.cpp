@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+
 
 #include "run_ornel.h"
 #include "support/client_files.h"
@@ -42,6 +44,15 @@ TEST_F(BetImportCommands, ImportConvertsAndAsksAboutTheDateAsTold) {
     EXPECT_EQ(0, no.status);
     EXPECT_EQ("", no.out);
     EXPECT_EQ(yes.err, no.err);
+}
+
+// Text that draws a box is parsed once: the list comes out as the program
+// leaves it and the box is shown once, as `ornel parse` shows it.
+TEST_F(BetImportCommands, TextThatDrawsABoxShowsItOnceAndLeavesTheParsedList) {
+    const auto run = runOrnel({"import", "--utf8", "-"}, "?\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, u8("8005 競馬場コードまたは投票種別が不正です！\n"));
 }
 
 TEST_F(BetImportCommands, ImportChecksHeadersAndBetsAgainstTheClientsTerms) {
@@ -95,6 +106,19 @@ TEST_F(BetImportCommands, LoadTakesTheDaysFileLogsItAndRenamesIt) {
                            dir.file("ORNEL.INI"), dir.file("extra.txt")});
     EXPECT_EQ(u8("001: 中山  1R 単勝    07      500\r\n"), u8(named.out));
     EXPECT_FALSE(exists(dir.file("extra.txt")));
+}
+
+// With --utf8 FILE is read as UTF-8 (a Shift-JIS copy is loaded in its
+// place, FILE stays as it is).
+TEST_F(BetImportCommands, LoadReadsAUtf8FileAsUtf8) {
+    const std::string betDir = dir.file("bets");
+    ASSERT_TRUE(std::filesystem::create_directories(betDir));
+    testsupport::writeBytes(dir.file("bets.txt"), "\xE6\x9D\xB1\xE4\xBA\xAC 11R \xE9\xA6\xAC\xE9\x80\xA3 3-5 1000\n");
+    const auto run = runOrnel({"load", "--utf8", "--bet-dir", betDir, "--now", "2024-06-15 10:00", dir.file("bets.txt")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "001: \xE6\x9D\xB1\xE4\xBA\xAC 11R \xE9\xA6\xAC\xE9\x80\xA3 03-05     1000\r\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(exists(dir.file("bets.txt")));
 }
 
 // Import and load keep the list's limits and say what did not fit.

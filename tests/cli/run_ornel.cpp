@@ -18,10 +18,12 @@ std::string quoted(const std::string& arg) {
 
 }  // namespace
 
-Run runOrnel(const std::vector<std::string>& args, const std::string& input, const std::string& locale) {
+Run runOrnel(const std::vector<std::string>& args, const std::string& input, const std::string& locale,
+             const std::string& workDir) {
     testsupport::TempDir io;
     testsupport::writeBytes(io.file("in"), input);
-    std::string command = "LC_ALL=" + quoted(locale) + " " + quoted(ORNEL_COMMAND);
+    std::string command = (workDir.empty() ? "" : "cd " + quoted(workDir) + " && ") + "LC_ALL=" + quoted(locale) +
+                          " " + quoted(ORNEL_COMMAND);
     for (const std::string& a : args) command += " " + quoted(a);
     command += " <" + quoted(io.file("in")) + " >" + quoted(io.file("out")) + " 2>" +
                quoted(io.file("err"));

@@ -15,7 +15,8 @@ struct Run {
     std::string err;
 };
 
+// workDir: the directory the command runs in ("" the test's own).
 Run runOrnel(const std::vector<std::string>& args, const std::string& input = "",
-             const std::string& locale = "C");
+             const std::string& locale = "C", const std::string& workDir = "");
 
 }  // namespace cli_test

@@ -2,6 +2,8 @@
 // by the betting centre and by hand.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 
 #include "betclient/centre/centre.h"
 #include "betclient/centre/generator.h"
@@ -99,8 +101,29 @@ TEST_F(TermsCommand, TotalsOfTheDaySurviveThroughCurrentInfoAfterFive) {
                               "slot 0 venue 5 kai 3 nichime 4 sales 7,7,7,7,7,7,7,7,7,7,7,7,0,0\n"
                               "current-bet-file " + bets.file("24061501.Bet") + "\n"
                               "next-log " + clientDir() + "/Lg-06.JRA\n"));
-    // Without terms in memory at the time, the vote is not written back.
-    EXPECT_EQ(readBytes(bets.file("ORNEL.INI")), profile);
+    // Without terms in memory at the time, the vote is not written back;
+    // closing the window stores its placement.
+    const std::string written = readBytes(bets.file("ORNEL.INI"));
+    EXPECT_EQ(written.substr(0, profile.size()), profile);
+    EXPECT_EQ(written.substr(profile.size(), 10), "Frame Pos=");
+}
+
+// Without a bet-file directory the vote log's echo has nowhere to go: it
+// must not land in the directory the command was started from.
+TEST_F(TermsCommand, WithoutABetDirectoryNoBetLogIsWrittenWhereTheCommandRuns) {
+    const centre::Day day = centre::generateDay(2024, 6, 15);
+    centre::Centre c(day, client.path());
+    ASSERT_TRUE(c.writeTerms(930));
+    int horse = 1;
+    while (horse < 18 && !day.meetings[0].races[11].horseOnSale(horse)) ++horse;
+    ASSERT_TRUE(c.submit({{day.meetings[0].venue, 12, centre::Kind::Win, horse, 0, 3}}, 1000).saved);
+    testsupport::setMtime(client.file("Lg-00.JRA"), at(10, 0));
+
+    const auto run = runOrnel({"terms", "--client-dir", clientDir(), "--now", "2024-06-15 10:30"}, "", "C", betDir());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("current-bet-file "), std::string::npos);
+    std::error_code ec;
+    EXPECT_TRUE(std::filesystem::is_empty(bets.path(), ec)) << "written into the working directory";
 }
 
 TEST_F(TermsCommand, UsageErrors) {

@@ -15,7 +15,7 @@ TEST_F(ConnectorTest, ParsingTheBetListFetchesTodaysTermsThroughTheClientAndChec
     writeYesterdaysTerms();
     betdata::MemoryBetList list("東京 1R 単勝 3 500\r\n東京 2R 単勝 10 500\r\n");
     betdata::BetListState listState;
-    driver::ClientConnector connector(pat);
+    driver::ClientConnector connector(pat, driver::ClientPresence::Installed);
     asOrnel([&] {
         betdata::BetListContext ctx{list, listState, terms, notifier, &connector};
         betdata::ParseBetList(ctx, false);

@@ -13,25 +13,22 @@ namespace drivertest {
 
 namespace {
 
-constexpr const char* kOrnel = "Ornel";
+constexpr const char* kOrnel = simhome::kOrnelProgram;
 
-sim::Desktop::Options optionsAt(const std::string& directory, std::int64_t start) {
+simhome::DesktopOptions optionsAt(const std::string& directory, std::int64_t start) {
     testsupport::useJapanTime();
-    sim::Desktop::Options options;
-    options.directory = directory;
-    options.startTime = start;
-    return options;
+    return {directory, start};
 }
 
 }  // namespace
 
 ClientDriverTest::ClientDriverTest(std::int64_t start)
     : clientDir(home.path() + "client/"),
-      desktop(optionsAt(home.path(), start)),
+      desk(optionsAt(home.path(), start)),
+      desktop(desk.desktop()),
+      user(desk.user()),
       clock(start),
       pat{state, terms, betFile, settings, notifier, clock} {
-    desktop.setUser(&user);
-    user.ignoreProgram(simhome::kClientProgram);
     settings.userId = "11112222";  // the small day's account
     settings.password = "0123";
     settings.pat95Dir = clientDir + simhome::kClientExeName;
@@ -40,10 +37,7 @@ ClientDriverTest::ClientDriverTest(std::int64_t start)
     driver::SetDriverFlags(state, settings.accInp, settings.autoPat, settings.skipAnn, settings.forceMode);
 }
 
-ClientDriverTest::~ClientDriverTest() {
-    desktop.setUser(nullptr);
-    desktop.runFor(0);
-}
+ClientDriverTest::~ClientDriverTest() { desktop.runFor(0); }
 
 void ClientDriverTest::install(const std::vector<std::string>& faults) {
     simhome::ClientInstallOptions options;
@@ -52,7 +46,7 @@ void ClientDriverTest::install(const std::vector<std::string>& faults) {
     // The exact attempt counts and durations here are those of the ideal
     // client (the strict one is the runner tests' and the campaign's).
     options.behaviour.ideal = true;
-    ASSERT_EQ(simhome::installClient(desktop, clientDir, options), settings.pat95Dir);
+    ASSERT_EQ(desk.installClient(options, clientDir), settings.pat95Dir);
 }
 
 void ClientDriverTest::writeYesterdaysTerms() {

@@ -19,8 +19,7 @@
 #include "base/voting_terms.h"
 #include "driver/connect_client.h"
 #include "driver/pat_driver.h"
-#include "platform/sim/desktop.h"
-#include "platform/sim/scripted_user.h"
+#include "frontends/simhome/ornel_desktop.h"
 #include "support/support.h"
 
 namespace drivertest {
@@ -64,8 +63,9 @@ protected:
 
     testsupport::TempDir home;
     std::string clientDir;
-    sim::Desktop desktop;
-    sim::ScriptedUser user;
+    simhome::OrnelDesktop desk;
+    sim::Desktop& desktop;
+    sim::ScriptedUser& user;
     std::int64_t lastMs = 0;
     std::size_t boxesForgotten = 0;
 

@@ -22,12 +22,9 @@ constexpr int kTermsFetchedAt = 900;  // hour * 100 + minute
 constexpr const char* kHostClass = "RunnerTestHost";
 constexpr plat::Uint kListLimit = 20480;
 
-sim::Desktop::Options desktopOptions(const std::string& directory, std::int64_t start) {
+simhome::DesktopOptions desktopOptions(const std::string& directory, std::int64_t start) {
     testsupport::useJapanTime();
-    sim::Desktop::Options options;
-    options.directory = directory;
-    options.startTime = start;
-    return options;
+    return {directory, start};
 }
 
 }  // namespace
@@ -69,11 +66,12 @@ race 12 sale=15 start=16:55 horses=777777777777777777
 )";
 
 RunnerTest::RunnerTest(std::int64_t start)
-    : desktop(desktopOptions(home.path(), start)),
+    : desk(desktopOptions(home.path(), start)),
+      desktop(desk.desktop()),
       clock(start),
       driver{state, terms, betFile, settings, notifier, clock} {
     plat::registerClass(kHostClass, plat::defWindowProc);
-    desktop.startProgram(kOrnel, home.file("Ornel.exe"), [this] {
+    desk.startOrnel([this] {
         plat::CreateParams p;
         p.className = kHostClass;
         p.caption = kOrnel;
@@ -111,7 +109,7 @@ void RunnerTest::install(const std::vector<std::string>& faults) {
     options.dayText = kRunnerDay;
     options.faults = faults;
     options.behaviour.ideal = IdealClientAsked();
-    exe = simhome::installClient(desktop, client.path(), options);
+    exe = desk.installClient(options, client.path());
     ASSERT_FALSE(exe.empty());
     bool written = false;
     std::string dayErrorSeen;

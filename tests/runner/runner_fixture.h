@@ -18,12 +18,12 @@
 #include "driver/bet_runner.h"
 #include "driver/driver_state.h"
 #include "driver/pat_driver.h"
-#include "platform/sim/desktop.h"
+#include "frontends/simhome/ornel_desktop.h"
 #include "support/support.h"
 
 namespace runnertest {
 
-constexpr const char* kOrnel = "Ornel";
+constexpr const char* kOrnel = simhome::kOrnelProgram;
 constexpr std::int64_t k1000 = 912819600;  // 1998-12-05 10:00 JST
 constexpr std::int64_t k1705 = 912845100;  // 1998-12-05 17:05 JST
 
@@ -80,7 +80,8 @@ protected:
     std::vector<int> messages() const { return notifier.boxIds(); }
 
     testsupport::TempDir home, client;
-    sim::Desktop desktop;
+    simhome::OrnelDesktop desk;
+    sim::Desktop& desktop;
     std::string exe;
     base::Settings settings;
     driver::DriverState state;

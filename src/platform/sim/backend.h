@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/sim/desktop.h"
 #include "platform/wintypes.h"
@@ -18,6 +20,8 @@ struct ModalDetails {
     plat::Uint helpId = 0;
     bool isMessageBox = false;
     bool isOpenFile = false;
+    bool isMenu = false;
+    std::vector<std::pair<int, std::string>> menuItems;
     std::string filter;
     std::string defaultExtension;
     std::string fileName;

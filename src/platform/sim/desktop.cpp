@@ -160,3 +160,30 @@ void Desktop::setUser(User* user) { impl_->user = user; }
 User* Desktop::user() const { return impl_->user; }
 
 }  // namespace sim
+
+namespace sim {
+
+bool Desktop::programIdle(const std::string& program) const {
+    Impl& d = *impl_;
+    bool any = false;
+    for (SimThread* t : d.scheduler.threads()) {
+        if (t->isHarness || t->state == ThreadState::Finished || d.programOf(*t) != program) continue;
+        any = true;
+        if (t->state != ThreadState::WaitingMessage || !t->posted.empty() || !t->incoming.empty() || t->quitPending)
+            return false;
+        const Timer* timer = d.timers.earliest(*t);
+        if (timer && timer->due.time <= d.scheduler.now()) return false;
+    }
+    return any;
+}
+
+std::vector<plat::Hwnd> Desktop::modalWindows(const std::string& program) const {
+    Impl& d = *impl_;
+    std::vector<plat::Hwnd> open;
+    for (Window* w : d.windows.live()) {
+        if (w->alive && w->modal.running && w->thread && d.programOf(*w->thread) == program) open.push_back(w->hwnd);
+    }
+    return open;
+}
+
+}  // namespace sim

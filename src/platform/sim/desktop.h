@@ -41,6 +41,7 @@ struct TraceEvent {
         Shell,      // shellExecute (text = file, value = result)
         PowerOff,   // exitWindows (value = flags)
         Help,       // winHelp (value = command)
+        Message,    // a message that reached a watched window (recordMessagesTo)
     };
     Kind kind;
     std::int64_t timeMs = 0;     // virtual milliseconds since the desktop started
@@ -67,6 +68,9 @@ struct ModalInfo {
     std::vector<std::pair<int, std::string>> buttons;  // push buttons: control id, caption
     bool isMessageBox = false;
     bool isOpenFile = false;     // the open-file dialog (file name edit id kOpenFileNameId)
+    bool isMenu = false;         // a tracked pop-up menu (class "#32768")
+    // Pop-up menus: the entries, id and text (separators as 0 and "").
+    std::vector<std::pair<int, std::string>> menuItems;
     std::string filter;          // open-file dialog: filter, default extension, initial name
     std::string defaultExtension;
     std::string fileName;
@@ -147,6 +151,14 @@ public:
     void setUser(User* user);
     User* user() const;
 
+    // Whether every thread of the program waits for messages with nothing
+    // to do (no posted message, no send, no timer due): what it does next
+    // depends on time or input.  A thread may wait inside a modal loop.
+    bool programIdle(const std::string& program) const;
+    // The program's modal windows whose loops run (dialogs run as the main
+    // window included), oldest first.
+    std::vector<plat::Hwnd> modalWindows(const std::string& program) const;
+
     // ---- the LHA library ----
     // What the desktop's archive library reports: installed or not, its
     // version (hundredths) and whether another program keeps it busy.  A
@@ -161,6 +173,10 @@ public:
     const LhaLibrary& lhaLibrary() const;
 
     // ---- trace ----
+    // From now on, every message that reaches a top-level window of the
+    // program (sent or dispatched) is also recorded as a Message event, as
+    // a spy would see it; toProgram names the program, caption the window.
+    void recordMessagesTo(const std::string& program);
     const std::vector<TraceEvent>& trace() const;
     void clearTrace();
     void record(TraceEvent event);  // used by the backend

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/sim/desktop.h"
+#include "platform/sim/menu_table.h"
 #include "platform/sim/program_table.h"
 #include "platform/sim/scheduler.h"
 #include "platform/sim/timer_table.h"
@@ -27,6 +28,7 @@ struct Desktop::Impl {
     WindowTable windows;
     TimerTable timers;
     ProgramTable programs;
+    MenuTable menus;
     std::map<std::string, WindowClass> classes;  // by foldCase(name)
     std::vector<TraceEvent> trace;
     User* user = nullptr;
@@ -34,6 +36,7 @@ struct Desktop::Impl {
     LhaLibrary lha;
     plat::Hwnd focus = 0;
     plat::Hwnd foreground = 0;
+    std::vector<std::string> messageWatched;  // programs whose top-level windows are spied on
 
     std::string programOf(const SimThread& thread) const { return programs.nameOf(thread.program); }
     std::string programOf(const Window& window) const;
@@ -56,6 +59,14 @@ plat::Lresult callProc(Desktop::Impl& d, plat::Hwnd hwnd, plat::Uint message, pl
 // Trace of a message crossing from the caller's program to the window's.
 void traceMessage(Desktop::Impl& d, TraceEvent::Kind kind, const SimThread& from, const Window& to,
                   plat::Uint message, plat::Wparam wParam, plat::Lparam lParam);
+
+// Queues a message the system itself sends to a window's thread (a focus
+// change reaching another thread): not traced as the caller's post.
+bool queueSystemMessage(Desktop::Impl& d, plat::Hwnd window, plat::Uint message, plat::Wparam wParam,
+                        plat::Lparam lParam);
+
+// Records a message reaching a top-level window of a watched program.
+void spyMessage(Desktop::Impl& d, const Window& to, plat::Uint message, plat::Wparam wParam, plat::Lparam lParam);
 
 // Destroys the windows a thread made (the harness pseudo-thread's when the
 // desktop goes away).

@@ -37,6 +37,7 @@ plat::Lresult callProc(Desktop::Impl& d, plat::Hwnd hwnd, plat::Uint message, pl
                        plat::Lparam lParam) {
     Window* w = d.windows.find(hwnd);
     if (!w) return 0;
+    if (!d.messageWatched.empty()) spyMessage(d, *w, message, wParam, lParam);
     plat::WndProc proc = w->proc;  // a copy: the procedure may replace itself or destroy the window
     if (!proc) return plat::defWindowProc(hwnd, message, wParam, lParam);
     return proc(hwnd, message, wParam, lParam);
@@ -78,6 +79,16 @@ Retrieved retrieveMessage(Desktop::Impl& d, SimThread& thread, plat::Msg& msg, c
     }
 }
 
+bool queueSystemMessage(Desktop::Impl& d, plat::Hwnd window, plat::Uint message, plat::Wparam wParam,
+                        plat::Lparam lParam) {
+    Window* w = d.windows.find(window);
+    if (!w || window == d.windows.desktopHandle() || !w->thread) return false;
+    if (w->thread->posted.size() >= kPostedQueueLimit) return false;
+    w->thread->posted.push_back({window, message, wParam, lParam});
+    d.scheduler.wakeFromMessageWait(*w->thread);
+    return true;
+}
+
 }  // namespace sim
 
 namespace plat {
@@ -88,9 +99,7 @@ bool postMessage(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     if (!w || window == d->windows.desktopHandle() || !w->thread) return false;
     if (w->thread->posted.size() >= sim::kPostedQueueLimit) return false;
     sim::traceMessage(*d, sim::TraceEvent::Kind::Post, sim::callerThread(*d), *w, message, wParam, lParam);
-    w->thread->posted.push_back({window, message, wParam, lParam});
-    d->scheduler.wakeFromMessageWait(*w->thread);
-    return true;
+    return sim::queueSystemMessage(*d, window, message, wParam, lParam);
 }
 
 Lresult sendMessage(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
@@ -172,6 +181,13 @@ Lresult defWindowProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
             return static_cast<Lresult>(n);
         }
         case WM_GETTEXTLENGTH: return static_cast<Lresult>(w->caption.size());
+        case WM_SETICON:
+        case WM_GETICON: {
+            if (wParam > ICON_BIG) return 0;
+            const Hicon previous = w->icons[wParam];
+            if (message == WM_SETICON) w->icons[wParam] = static_cast<Hicon>(lParam);
+            return static_cast<Lresult>(previous);
+        }
         case WM_SYSCOMMAND:
             switch (wParam & 0xFFF0) {
                 case SC_MINIMIZE: showWindow(window, SW_MINIMIZE); break;

@@ -41,6 +41,8 @@ ModalInfo describe(Desktop::Impl& d, Window& w) {
         info.helpId = m.helpId;
         info.isMessageBox = m.isMessageBox;
         info.isOpenFile = m.isOpenFile;
+        info.isMenu = m.isMenu;
+        info.menuItems = m.menuItems;
         info.filter = m.filter;
         info.defaultExtension = m.defaultExtension;
         info.fileName = m.fileName;

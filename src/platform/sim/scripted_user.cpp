@@ -6,15 +6,18 @@
 // OK/Cancel boxes get OK.  A rule naming a button the box does not have is
 // passed over.  Dialogs get the action registered for their caption prefix;
 // a dialog without one is confirmed with OK when it has an OK button and
-// left open otherwise.  The open-file dialog gets the path set for it typed
+// left open otherwise.  A tracked pop-up menu gets the next queued choice
+// or is dismissed.  The open-file dialog gets the path set for it typed
 // into its name field and OK, or ｷｬﾝｾﾙ when no path is set.  Modal windows of
 // ignored programs are neither answered nor recorded.
 #include "platform/sim/scripted_user.h"
 
 #include <algorithm>
 
+#include "platform/menu.h"
 #include "platform/sjis.h"
 #include "platform/window.h"
+#include "platform/window_frame.h"
 
 namespace sim {
 namespace {
@@ -35,6 +38,11 @@ void typeInto(plat::Hwnd window, int fieldId, const std::string& text) {
     }
 }
 
+// The system's frame-dragging limits before the window changes them.
+constexpr int kMinTrackWidth = 112;
+constexpr int kMinTrackHeight = 27;
+constexpr int kMaxTrackSize = 4096;
+
 }  // namespace
 
 void pressButton(plat::Hwnd window, int buttonId) {
@@ -46,6 +54,36 @@ void pressButton(plat::Hwnd window, int buttonId) {
     plat::postMessage(button, plat::WM_LBUTTONDOWN, plat::MK_LBUTTON, centre);
     plat::postMessage(button, plat::WM_LBUTTONUP, 0, centre);
 }
+
+void chooseMenuEntry(plat::Hwnd menuWindow, int id) {
+    if (id == 0) {
+        plat::postMessage(menuWindow, plat::WM_KEYDOWN, plat::VK_ESCAPE, 0);
+    } else {
+        plat::postMessage(menuWindow, plat::WM_COMMAND, plat::makeWparam(id, 0), 0);
+    }
+}
+
+bool chooseSystemMenuEntry(plat::Hwnd window, plat::Uint id) {
+    const plat::Hmenu menu = plat::getSystemMenu(window);
+    for (int i = 0; i < plat::getMenuItemCount(menu); ++i) {
+        if (plat::getMenuItemId(menu, i) != static_cast<int>(id)) continue;
+        if (plat::getMenuState(menu, i) & (plat::MF_GRAYED | plat::MF_SEPARATOR)) return false;
+        return plat::postMessage(window, plat::WM_SYSCOMMAND, id, 0);
+    }
+    return false;
+}
+
+void dragWindowFrame(plat::Hwnd window, const plat::Rect& wanted) {
+    plat::MinMaxInfo limits;
+    limits.minTrackSize = plat::Point{kMinTrackWidth, kMinTrackHeight};
+    limits.maxTrackSize = plat::Point{kMaxTrackSize, kMaxTrackSize};
+    plat::sendMessage(window, plat::WM_GETMINMAXINFO, 0, reinterpret_cast<plat::Lparam>(&limits));
+    const int width = std::clamp(wanted.width(), limits.minTrackSize.x, limits.maxTrackSize.x);
+    const int height = std::clamp(wanted.height(), limits.minTrackSize.y, limits.maxTrackSize.y);
+    plat::moveWindow(window, {wanted.left, wanted.top, wanted.left + width, wanted.top + height});
+}
+
+void ScriptedUser::chooseMenuItem(int id) { menuChoices_.push_back(id); }
 
 void ScriptedUser::setDefaultQuestionAnswer(int answer) { defaultQuestionAnswer_ = answer; }
 void ScriptedUser::answerId(plat::Uint id, int answer) { byId_.emplace_back(id, answer); }
@@ -96,7 +134,14 @@ void ScriptedUser::onModal(Desktop& desktop, const ModalInfo& info) {
             return;
         }
     }
-    if (info.isOpenFile) {
+    if (info.isMenu) {
+        seen.answer = 0;
+        if (!menuChoices_.empty()) {
+            seen.answer = menuChoices_.front();
+            menuChoices_.pop_front();
+        }
+        desktop.act(delayMs_, [window, answer = seen.answer] { chooseMenuEntry(window, answer); });
+    } else if (info.isOpenFile) {
         const std::string path = openFileAnswer_;
         seen.answer = path.empty() ? plat::IDCANCEL : plat::IDOK;
         desktop.act(delayMs_, [window, path, answer = seen.answer] {

@@ -2,6 +2,7 @@
 // rule and records every one it saw.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <set>
 #include <string>
@@ -36,6 +37,9 @@ public:
     void ignoreProgram(const std::string& program);
     // The open-file dialog: the path to choose (empty = Cancel).
     void setOpenFileAnswer(const std::string& path);
+    // The next tracked pop-up menu gets this entry chosen (one menu per
+    // call, in order); a menu without a queued choice is dismissed.
+    void chooseMenuItem(int id);
 
     const std::vector<Seen>& seen() const { return seen_; }
     std::vector<Seen> seenFrom(const std::string& program) const;
@@ -51,11 +55,27 @@ private:
     std::int64_t delayMs_ = 0;
     std::set<std::string> ignored_;
     std::string openFileAnswer_;
+    std::deque<int> menuChoices_;
     std::vector<Seen> seen_;
 };
 
 // Presses a button of a modal window the way a person would (mouse down and
 // up posted to it).  Call on a simulated thread (e.g. inside Desktop::act).
 void pressButton(plat::Hwnd window, int buttonId);
+
+// Chooses an entry of a tracked pop-up menu ("#32768" window), or dismisses
+// it (id 0), as a click or Escape would.  Call on a simulated thread.
+void chooseMenuEntry(plat::Hwnd menuWindow, int id);
+
+// Chooses an entry of the window's system menu: WM_SYSCOMMAND with its id is
+// posted to the window.  False when the menu has no such entry or it is
+// greyed.
+bool chooseSystemMenuEntry(plat::Hwnd window, plat::Uint id);
+
+// Drags a top-level window's frame towards the rectangle `wanted` (screen
+// pixels): the window is asked for its size limits (WM_GETMINMAXINFO), the
+// width and height are kept within them, then the window is moved.  Call on
+// a simulated thread.
+void dragWindowFrame(plat::Hwnd window, const plat::Rect& wanted);
 
 }  // namespace sim

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "platform/sim/desktop_impl.h"
 
 namespace sim {
@@ -12,10 +14,10 @@ void Desktop::record(TraceEvent event) {
     impl_->trace.push_back(std::move(event));
 }
 
-void traceMessage(Desktop::Impl& d, TraceEvent::Kind kind, const SimThread& from, const Window& to,
-                  plat::Uint message, plat::Wparam wParam, plat::Lparam lParam) {
-    // Only what crosses between two programs; the harness is no program.
-    if (from.isHarness || !to.thread || to.thread->isHarness || from.program == to.thread->program) return;
+namespace {
+
+void recordMessage(Desktop::Impl& d, TraceEvent::Kind kind, const SimThread& from, const Window& to,
+                   plat::Uint message, plat::Wparam wParam, plat::Lparam lParam) {
     TraceEvent e{};
     e.kind = kind;
     e.fromProgram = d.programOf(from);
@@ -26,6 +28,24 @@ void traceMessage(Desktop::Impl& d, TraceEvent::Kind kind, const SimThread& from
     e.lParam = lParam;
     e.caption = to.caption;
     d.self.record(std::move(e));
+}
+
+}  // namespace
+
+void Desktop::recordMessagesTo(const std::string& program) { impl_->messageWatched.push_back(program); }
+
+void spyMessage(Desktop::Impl& d, const Window& to, plat::Uint message, plat::Wparam wParam, plat::Lparam lParam) {
+    if (!to.topLevel || !to.thread) return;
+    const std::string program = d.programOf(to);
+    if (std::find(d.messageWatched.begin(), d.messageWatched.end(), program) == d.messageWatched.end()) return;
+    recordMessage(d, TraceEvent::Kind::Message, callerThread(d), to, message, wParam, lParam);
+}
+
+void traceMessage(Desktop::Impl& d, TraceEvent::Kind kind, const SimThread& from, const Window& to,
+                  plat::Uint message, plat::Wparam wParam, plat::Lparam lParam) {
+    // Only what crosses between two programs; the harness is no program.
+    if (from.isHarness || !to.thread || to.thread->isHarness || from.program == to.thread->program) return;
+    recordMessage(d, kind, from, to, message, wParam, lParam);
 }
 
 }  // namespace sim

@@ -166,8 +166,19 @@ Hwnd setFocus(Hwnd window) {
     const Hwnd previous = getFocus();
     if (previous == window) return previous;
     d->focus = window;
-    if (previous) sendMessage(previous, WM_KILLFOCUS, window, 0);
-    if (window && d->focus == window) sendMessage(window, WM_SETFOCUS, previous, 0);
+    // A window of another thread learns of the change when that thread next
+    // takes its messages: each thread has its own keyboard input, and a
+    // thread busy elsewhere must not hold up the one taking the focus.
+    const auto tell = [d](Hwnd target, Uint message, Wparam other) {
+        const sim::Window* w = d->windows.find(target);
+        if (w && w->thread && w->thread != &sim::callerThread(*d) && !sim::callerThread(*d).isHarness) {
+            sim::queueSystemMessage(*d, target, message, other, 0);
+        } else {
+            sendMessage(target, message, other, 0);
+        }
+    };
+    if (previous) tell(previous, WM_KILLFOCUS, window);
+    if (window && d->focus == window) tell(window, WM_SETFOCUS, previous);
     return previous;
 }
 

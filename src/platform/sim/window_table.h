@@ -9,6 +9,7 @@
 
 #include "platform/sim/backend.h"
 #include "platform/window.h"
+#include "platform/window_frame.h"
 
 namespace sim {
 
@@ -43,6 +44,7 @@ struct Window {
     std::optional<ModalDetails> modalDetails;
     ModalState modal;
     bool flashInverted = false;
+    plat::Hicon icons[2] = {0, 0};  // ICON_SMALL, ICON_BIG
 };
 
 // Handles start at kFirstHandle and step by kHandleStep; they are never

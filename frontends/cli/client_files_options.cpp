@@ -1,0 +1,61 @@
+#include "frontends/cli/client_files_options.h"
+
+#include <filesystem>
+
+#include "frontends/cli/cli_text.h"
+#include "frontends/cli/option_reader.h"
+
+namespace cli {
+
+bool ReadClientFilesOptions(const Args& args, bool betDirRequired, ClientFilesOptions& o, std::string& error) {
+    OptionReader options(args);
+    while (options.next()) {
+        const std::string& a = options.current();
+        if (o.encoding.take(a)) {
+            continue;
+        } else if (a == "--client-dir") {
+            if (!options.value(o.clientDir, error)) return false;
+        } else if (a == "--ini") {
+            if (!options.value(o.ini, error)) return false;
+        } else if (a == "--bet-dir") {
+            if (!options.value(o.betDir, error)) return false;
+        } else if (a == "--now") {
+            if (!options.localTimeValue(o.now, error)) return false;
+            o.hasNow = true;
+        } else {
+            error = options.notTaken();
+            return false;
+        }
+    }
+    if (o.clientDir.empty()) {
+        error = missingOption("--client-dir DIR");
+    } else if (betDirRequired && o.betDir.empty()) {
+        error = missingOption("--bet-dir DIR");
+    }
+    return error.empty() && o.encoding.complete(error);
+}
+
+bool ResolveWrittenProfile(ClientFilesOptions& o, std::string& error) {
+    if (o.ini.empty()) return true;
+    std::error_code ec;
+    if (std::filesystem::exists(o.ini, ec)) {
+        std::string unused;
+        if (!readInput(o.ini, unused, error)) return false;
+    }
+    o.ini = std::filesystem::absolute(o.ini, ec).string();
+    return true;
+}
+
+BatchSetup ClientFilesSetup(const ClientFilesOptions& o) {
+    BatchSetup setup;
+    setup.ini = o.ini;
+    setup.readOnlyProfile = false;
+    setup.clientDir = o.clientDir;
+    if (!o.betDir.empty()) {
+        setup.betDirectory = BetDirectory::Given;
+        setup.betDir = o.betDir;
+    }
+    return setup;
+}
+
+}  // namespace cli
