@@ -16,6 +16,8 @@ extern const Command kImportCommand;
 extern const Command kLoadCommand;
 extern const Command kNextBetCommand;
 extern const Command kReportCommand;
+extern const Command kRaceCardCommand;
+extern const Command kTimerBetCommand;
 
 namespace {
 
@@ -39,6 +41,8 @@ const std::vector<Command>& commands() {
         kLoadCommand,
         kNextBetCommand,
         kReportCommand,
+        kRaceCardCommand,
+        kTimerBetCommand,
     };
     return table;
 }

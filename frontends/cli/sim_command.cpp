@@ -13,7 +13,7 @@ constexpr const char* kFaultsOption = "--faults";
 
 const std::vector<Command>& simOperations() {
     static const std::vector<Command> operations = {kSimConnectCommand, kSimBetCommand, kSimPayoutCommand,
-                                                      kSimCampaignCommand};
+                                                    kSimRaceCardsCommand, kSimCampaignCommand};
     return operations;
 }
 
@@ -29,7 +29,8 @@ int runSim(const Args& args) {
         printFaults();
         return kExitOk;
     }
-    if (args.empty()) return usageError(kName, "name an operation (connect, bet, payout, campaign) or --faults");
+    if (args.empty())
+        return usageError(kName, "name an operation (connect, bet, payout, racecards, campaign) or --faults");
     return usageError(kName, (args[0].size() > 1 && args[0][0] == '-' ? "unknown option " : "unknown operation ") +
                                  args[0]);
 }

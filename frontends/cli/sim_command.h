@@ -10,7 +10,10 @@ namespace cli {
 extern const Command kSimConnectCommand;
 // `ornel sim bet`: a bet file placed by the 投票 command.
 extern const Command kSimBetCommand;
+// `ornel sim payout`: the payout fetch with its reconciliation.
 extern const Command kSimPayoutCommand;
+// `ornel sim racecards`: the 出馬表の取得 command.
+extern const Command kSimRaceCardsCommand;
 // `ornel sim campaign`: seeded sessions of several runs on one client, each
 // run checked against the centre's ledger.
 extern const Command kSimCampaignCommand;

@@ -7,6 +7,7 @@
 #include "betclient/centre/rng.h"
 #include "betclient/centre/sale_codes.h"
 #include "betclient/centre/venues.h"
+#include "clientdata/timer_bet_file.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 
@@ -127,13 +128,6 @@ std::int64_t atMinute(const plat::LocalTime& day, int minute) {
     return plat::fromLocalTime(t);
 }
 
-std::string timerBetName(const plat::LocalTime& day, int minute) {
-    char name[32];
-    std::snprintf(name, sizeof name, "T%X%02d%02d%02d.BET", static_cast<unsigned>(day.month), day.day, minute / 60,
-                  minute % 60);
-    return name;
-}
-
 }  // namespace
 
 std::vector<PlannedBetFile> PlanPredictions(const centre::Day& day, const PredictionOptions& options) {
@@ -153,7 +147,7 @@ std::vector<PlannedBetFile> PlanPredictions(const centre::Day& day, const Predic
         file.timerBet = true;
         file.dueAt = atMinute(date, minute);
         file.writeAt = std::max(options.dayStart, file.dueAt - rng.range(kTimerLeadMin, kTimerLeadMax) * 60);
-        file.name = timerBetName(date, minute);
+        file.name = clientdata::TimerBetFileName(date.month, date.day, minute / 60, minute % 60);
         drawBets(file, day, minute, rng);
         files.push_back(std::move(file));
     }

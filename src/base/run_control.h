@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "base/auto_mode_state.h"
 #include "base/run_state.h"
 
 namespace base {
@@ -24,9 +25,8 @@ struct RunControl {
     // The program's current time (seconds): set at start-up and on every
     // AutoMode tick.
     std::atomic<std::int64_t> programClock{0};
-    // AutoMode's timer-bet cursor: the last minute up to which timer-bet
-    // files have been looked for (window thread only).
-    std::int64_t timerBetCursor = 0;
+    // AutoMode's tick guard, counters and cursors (window thread only).
+    AutoModeState autoState;
 
     // A run started from a timer-bet file while AUTO mode is on: the client
     // is run with fixed option flags and without questions.

@@ -9,9 +9,6 @@
 
 namespace clientdata {
 
-constexpr int kIdFetchRaceCards = 32780;
-constexpr int kIdReadClientRaceCards = 32781;
-
 // "De-58a.Jra" for venue 5, 日目 8, race 10.
 std::string ClientRaceCardFileName(int venueCode, int nichime, int race);
 

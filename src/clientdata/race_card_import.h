@@ -12,8 +12,6 @@
 
 namespace clientdata {
 
-constexpr int kIdImportRaceCardFile = 32778;
-
 constexpr const char* kRaceCardFilter =
     "出馬表 Files (Jra#Den1.dat)|JRA#DEN1.DAT|LZH Files (*.lzh)|*.LZH|ﾀｰｹﾞｯﾄ出馬表 Files (*.den)|*.DEN|"
     "All Files (*.*)|*.*||";

@@ -87,8 +87,8 @@ std::string WriteTimerBetFile(const TimerBetOutput& o) {
         return {};
     }
     const bool written = WriteTimerBetLines(file, o.list, lines, moment);
-    file.close();
-    if (!written) {
+    // Closing flushes the last lines, so it can fail too.
+    if (!file.close() || !written) {
         // A partly written file would place only some of the bets.
         plat::removeFile(path);
         o.notifier.text(base::kTextCannotWriteFile);

@@ -16,8 +16,6 @@
 
 namespace clientdata {
 
-constexpr int kIdWriteTimerBetFile = 32777;
-
 // "TA250940.BET" for 25 October 09:40: the month as one upper-case
 // hexadecimal digit, then day, hour and minute.
 std::string TimerBetFileName(int month, int day, int hour, int minute);

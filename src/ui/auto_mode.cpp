@@ -1,8 +1,7 @@
 #include "ui/auto_mode.h"
 
-#include <cstdio>
-
 #include "base/next_bet_file.h"
+#include "clientdata/timer_bet_file.h"
 #include "driver/pat_driver.h"
 #include "platform/clock.h"
 #include "platform/system.h"
@@ -65,19 +64,13 @@ void refreshVoteLog(AutoMode& a) {
     if (a.terms.statusDirty == 1) a.host.showBetStatus();
 }
 
-std::string timerBetName(std::int64_t moment) {
-    const plat::LocalTime t = plat::localTime(moment);
-    char name[32];
-    std::snprintf(name, sizeof name, "T%X%02d%02d%02d.BET", static_cast<unsigned>(t.month), t.day, t.hour,
-                  t.minute);
-    return name;
-}
-
 // The timer-bet file for the cursor's minute (".BET", else ".TGP"); false
 // when neither has data.
 bool timerBetFile(const AutoMode& a, std::string& path) {
+    const plat::LocalTime t = plat::localTime(a.run.autoState.timerBetCursor);
     path = a.betFile.path;
-    if (!base::ReplacePathPart(path, timerBetName(a.state.timerBetCursor).c_str())) return false;
+    if (!base::ReplacePathPart(path, clientdata::TimerBetFileName(t.month, t.day, t.hour, t.minute).c_str()))
+        return false;
     if (base::FileHasData(path)) return true;
     return base::ReplacePathPart(path, nullptr, ".TGP") && base::FileHasData(path);
 }
@@ -89,14 +82,14 @@ void walkMinutes(AutoMode& a) {
     const std::int64_t clock = a.run.programClock.load();
     if (!driver::InBettingHours(plat::localTime(clock).hour)) {
         // Minutes outside the reception hours are skipped.
-        a.state.timerBetCursor = clock;
+        a.run.autoState.timerBetCursor = clock;
         return;
     }
     const int target = LocalMinute(clock);
     const int payoutTime = a.settings.haraimodoshiInfoGetTime;
-    while (LocalMinute(a.state.timerBetCursor) < target) {
-        a.state.timerBetCursor += kMinuteSeconds;
-        const int minute = LocalMinute(a.state.timerBetCursor);
+    while (LocalMinute(a.run.autoState.timerBetCursor) < target) {
+        a.run.autoState.timerBetCursor += kMinuteSeconds;
+        const int minute = LocalMinute(a.run.autoState.timerBetCursor);
         if (payoutTime / kPayoutAutoFlag % 2 == 1 && payoutTime % kPayoutMinuteModulo == minute)
             a.host.fetchPayouts();
         std::string path;
@@ -127,9 +120,9 @@ bool autoExit(AutoMode& a) {
 
 // The watch interval; true when the program is ending.
 bool watchInterval(AutoMode& a) {
-    a.state.watchCounter += kAutoTickSeconds;
-    if (static_cast<unsigned>(a.settings.betFileWatchDistance) > a.state.watchCounter) return false;
-    a.state.watchCounter = 0;
+    a.run.autoState.watchCounter += kTickSeconds;
+    if (static_cast<unsigned>(a.settings.betFileWatchDistance) > a.run.autoState.watchCounter) return false;
+    a.run.autoState.watchCounter = 0;
     // While a run is in progress the list and the client are the
     // BetRunner's: the minutes and the auto exit wait for the first
     // interval after the run has been completed.
@@ -142,7 +135,7 @@ bool watchInterval(AutoMode& a) {
 }  // namespace
 
 void OnTimer(AutoMode& a) {
-    AutoModeState& s = a.state;
+    base::AutoModeState& s = a.run.autoState;
     if (s.tickOpen) return;
     s.tickOpen = true;
 

@@ -15,13 +15,13 @@
 #include "base/settings.h"
 #include "base/voting_terms.h"
 #include "platform/wintypes.h"
-#include "ui/auto_mode_state.h"
 
 namespace ui {
 
-// Period of the main window's timer 1, which drives the ticks.
-constexpr unsigned kAutoTickMs = 2000;
-constexpr unsigned kAutoTickSeconds = kAutoTickMs / 1000;
+// The main window's timer, which drives the ticks: id 1, every two seconds.
+constexpr plat::Uint kTickTimer = 1;
+constexpr plat::Uint kTickMs = 2000;
+constexpr unsigned kTickSeconds = kTickMs / 1000;
 // The deadline alarm is checked on every 30th tick (once a minute).
 constexpr int kAlarmCheckTicks = 30;
 // The bet-file watch runs on the third tick of each 6-tick cycle, the
@@ -55,8 +55,7 @@ public:
 };
 
 struct AutoMode {
-    AutoModeState& state;
-    base::RunControl& run;
+    base::RunControl& run;             // with AutoMode's counters and cursors
     const base::Settings& settings;
     const base::VotingTerms& terms;    // start times; statusDirty
     base::CurrentBetFile& betFile;     // the bet-file directory

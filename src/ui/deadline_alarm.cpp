@@ -39,7 +39,7 @@ void SoundDeadlineAlarm(const std::string& waveFile, plat::Hwnd window) {
 }
 
 void DeadlineAlarm(AutoMode& a) {
-    AutoModeState& s = a.state;
+    base::AutoModeState& s = a.run.autoState;
     if (!s.alarmCursorSet) {
         s.alarmCursor = plat::now();
         s.alarmCursorSet = true;

@@ -18,7 +18,7 @@ const CommandSpec kCommandSpecs[] = {
     {.id = kIdHelp, .hasButton = true},
     {.id = kIdConnectClient, .systemMenuText = "ＰＡＴの起動(&P)", .contextMenuText = "ＰＡＴの起動...........................(&P)", .refusedDuringRun = true},
     {.id = kIdTimerBetFile, .systemMenuText = "タイマー投票ファイルの出力(&F)", .contextMenuText = "タイマー投票ファイル出力..(&W)"},
-    {.id = kIdReadStartTimes, .systemMenuText = "発走時刻の読込.(&H)", .contextMenuText = "発走時刻の読込.................(&H)"},
+    {.id = kIdReadStartTimes, .systemMenuText = "発走時刻の読込.(&H)", .contextMenuText = "発走時刻の読込.................(&H)", .refusedDuringRun = true},
     {.id = kIdFetchRaceCards, .systemMenuText = "出馬表の取得(&D)", .contextMenuText = "出馬表の取得......................(&D)", .refusedDuringRun = true},
     {.id = kIdReadRaceCards, .systemMenuText = "出馬表の読込(&L)", .contextMenuText = "出馬表の読込......................(L)"},
     {.id = kIdPayoutFetch, .systemMenuText = "払戻情報の取得(&I)", .contextMenuText = "払戻情報の取得..................(&I)", .refusedDuringRun = true},

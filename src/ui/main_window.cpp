@@ -4,12 +4,14 @@
 #include "base/next_bet_file.h"
 #include "base/settings_keys.h"
 #include "base/strings.h"
+#include "betdata/bet_file_load.h"
 #include "betdata/refused_bets.h"
 #include "clientdata/current_info.h"
 #include "clientdata/terms_reader.h"
 #include "driver/client_forms.h"
 #include "driver/close_client.h"
 #include "driver/driver_settings.h"
+#include "driver/refresh_voting_terms.h"
 #include "driver/window_search.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
@@ -20,6 +22,7 @@
 #include "ui/main_commands.h"
 #include "ui/main_menus.h"
 #include "ui/main_window_layout.h"
+#include "ui/payout_fetch.h"
 
 namespace ui {
 
@@ -51,7 +54,8 @@ MainWindow::MainWindow(MainWindowModel& model, MainWindowShell& shell) : BetList
     table.setAction(kIdAutoMode, [this] { onAutoToggle(); });
     table.setAction(kIdHelp, [this] { openHelp(); });
     table.setAction(kIdConnectClient, [this] { connectClient(); });
-    if (model.driver != nullptr) table.setAction(kIdFetchRaceCards, [this] { RunFetchRaceCards(*model_.driver); });
+    if (model.driver != nullptr)
+        table.setAction(kIdFetchRaceCards, [this] { raceCardFetchResult_ = RunFetchRaceCards(*model_.driver); });
 }
 
 bool MainWindow::onInitDialog() {
@@ -159,7 +163,7 @@ void MainWindow::onAutoToggle() {
     commands().find(kIdAutoMode)->setCaption(on ? kManualCaption : kAutoCaption);
     const plat::Hwnd list = item(kIdBetList);
     if (on) {
-        run.timerBetCursor = plat::now();
+        run.autoState.timerBetCursor = plat::now();
         betData().refreshVoteLog();
         base::NextBetFilePath(model_.betFile, model_.settings.betFileDir, std::nullopt);
         listCommands().clear();
@@ -174,18 +178,10 @@ void MainWindow::onAutoToggle() {
     }
 }
 
-// The tick: a tick that arrives while another is open (inside a message
-// box) does nothing.  AutoMode's periodic work joins the run completion
-// and the program clock here.
 void MainWindow::onTimer() {
-    if (tickGuard_) return;
-    tickGuard_ = true;
-    if (model_.betRun != nullptr && RunHasEnded(model_.run.runState)) {
-        BetCommand bet = betCommand();
-        FinishRun(bet);
-    }
-    model_.run.programClock = plat::now();
-    tickGuard_ = false;
+    AutoMode autoMode{model_.run, model_.settings, model_.terms, model_.betFile, model_.voteLog.nextLogPath,
+                      hwnd(), *this};
+    OnTimer(autoMode);
 }
 
 void MainWindow::onCancel() { onCloseRequest(); }
@@ -303,6 +299,32 @@ bool MainWindow::reparseRequest(bool skipTermsCheck) { return listCommands().onR
 void MainWindow::clearCommand() { listCommands().clear(); }
 
 void MainWindow::focusBetList() { listCommands().focusBetList(); }
+
+void MainWindow::finishRun() {
+    if (model_.betRun == nullptr) return;
+    BetCommand bet = betCommand();
+    FinishRun(bet);
+}
+
+int MainWindow::refreshVotingTerms() {
+    if (model_.driver == nullptr || !model_.refreshesVotingTerms) return 0;
+    return driver::RefreshVotingTerms(*model_.driver, model_.run);
+}
+
+void MainWindow::loadBetFile(const std::string& path) { betdata::LoadBetFile(betData(), path); }
+
+void MainWindow::fetchPayouts() {
+    if (model_.driver == nullptr) return;
+    clientdata::PayoutTables tables;
+    clientdata::PayoutContext payouts{model_.terms,    tables, model_.betFile, model_.settings.pat95Dir,
+                                      model_.settings.haraimodoshiInfoGetTime, voteLogHost(),
+                                      model_.notifier};
+    FetchAndReconcilePayouts(*model_.driver, payouts);
+}
+
+void MainWindow::closeClient() {
+    if (model_.driver != nullptr) driver::CloseClient(*model_.driver);
+}
 
 void MainWindow::loadNewVoteLog() {
     clientdata::VoteLogState& voteLog = model_.voteLog;

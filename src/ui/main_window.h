@@ -1,9 +1,13 @@
 // The program's main window: the bet-list window with the program's
 // start-up sequence, its commands from the buttons, the system menu and the
 // context menu, the 投票 command and its run, the AUTO/MANU switch, the
-// close request and the size rules, and the two-second timer.
+// close request and the size rules, and the two-second timer that runs
+// AutoMode.
 #pragma once
 
+#include <optional>
+
+#include "ui/auto_mode.h"
 #include "ui/bet_command.h"
 #include "ui/bet_list_window.h"
 #include "platform/window_frame.h"
@@ -11,15 +15,11 @@
 
 namespace ui {
 
-// The window's timer: id 1, every two seconds.
-constexpr plat::Uint kTickTimer = 1;
-constexpr plat::Uint kTickMs = 2000;
-
 // The client is started at start-up within these hours of the program clock.
 constexpr int kFirstClientStartHour = 9;
 constexpr int kLastClientStartHour = 16;
 
-class MainWindow : public BetListWindow, private BetCommandHost {
+class MainWindow : public BetListWindow, private BetCommandHost, private AutoModeHost {
 public:
     MainWindow(MainWindowModel& model, MainWindowShell& shell);
 
@@ -31,6 +31,10 @@ public:
     // and the gap between the window's bottom and the BetList's.
     int widthLock() const { return widthLock_; }
     int listBottomGap() const { return listBottomGap_; }
+
+    // What the last 出馬表の取得 came to (0 done, 1 a fetch was already
+    // running, -1 failed); none before the command first ran.
+    std::optional<int> raceCardFetchResult() const { return raceCardFetchResult_; }
 
 protected:
     bool onInitDialog() override;
@@ -63,14 +67,24 @@ private:
     void clearCommand() override;
     void focusBetList() override;
     void autoToggle() override { onAutoToggle(); }
+    // (and AutoModeHost)
     void loadNewVoteLog() override;
     void recordRefusedBets(const std::vector<base::RefusedBet>& refused) override;
     BetCommand betCommand();
 
+    // AutoModeHost
+    void finishRun() override;
+    void bet() override { onBet(); }
+    int refreshVotingTerms() override;
+    void loadBetFile(const std::string& path) override;
+    void showBetStatus() override { betData().showStatus(); }
+    void fetchPayouts() override;
+    void closeClient() override;
+
     MainWindowShell& shell_;
-    bool tickGuard_ = false;
     int widthLock_ = 0;
     int listBottomGap_ = 0;
+    std::optional<int> raceCardFetchResult_;
 };
 
 }  // namespace ui

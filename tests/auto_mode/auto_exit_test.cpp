@@ -64,7 +64,7 @@ TEST_F(AutoExitTest, WithThePowerOffSwitchWindowsIsAskedToPowerOffAndTheProgramQ
     EXPECT_TRUE(closed);
     EXPECT_EQ(closedAt, "17:00:00");
     EXPECT_EQ(run.closeWithoutAsking.load(), 0) << "a quit, not a close request";
-    EXPECT_TRUE(state.tickOpen) << "no tick may run after the quit";
+    EXPECT_TRUE(run.autoState.tickOpen) << "no tick may run after the quit";
 }
 
 TEST_F(RefusedPowerOffTest, APowerOffThatIsRefusedStillClosesTheProgram) {

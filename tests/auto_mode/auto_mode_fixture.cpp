@@ -12,8 +12,6 @@ namespace automode_test {
 
 namespace {
 
-constexpr plat::Uint kTickTimer = 1;
-
 // The main window's controls with timer 1 running the tick.
 class TickWindow : public plat::Dialog {
 public:
@@ -22,11 +20,11 @@ public:
 protected:
     bool onInitDialog() override {
         autoMode_.window = hwnd();
-        plat::setTimer(hwnd(), kTickTimer, ui::kAutoTickMs);
+        plat::setTimer(hwnd(), ui::kTickTimer, ui::kTickMs);
         return true;
     }
     plat::Lresult onMessage(plat::Uint message, plat::Wparam wParam, plat::Lparam, bool& handled) override {
-        handled = message == plat::WM_TIMER && wParam == kTickTimer;
+        handled = message == plat::WM_TIMER && wParam == ui::kTickTimer;
         if (handled) ui::OnTimer(autoMode_);
         return 0;
     }
@@ -114,8 +112,8 @@ AutoModeTest::~AutoModeTest() {
 void AutoModeTest::start(bool autoMode) {
     run.autoMode.store(autoMode ? 1 : 0);
     run.programClock.store(startTime_);
-    if (autoMode) state.timerBetCursor = startTime_;
-    window = std::make_unique<TickWindow>(ui::AutoMode{state, run, settings, terms, betFile, nextLogPath, 0, host});
+    if (autoMode) run.autoState.timerBetCursor = startTime_;
+    window = std::make_unique<TickWindow>(ui::AutoMode{run, settings, terms, betFile, nextLogPath, 0, host});
     desktop.startProgram("Ornel", dir.file("Ornel.exe"), [this] {
         closeResult = window->doModal(0);
         closedAt = Now();

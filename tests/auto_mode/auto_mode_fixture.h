@@ -102,7 +102,6 @@ protected:
     base::VotingTerms terms;
     base::CurrentBetFile betFile;
     base::RunControl run;
-    ui::AutoModeState state;
     std::string nextLogPath;
     RecordingHost host{*this};
     std::unique_ptr<plat::Dialog> window;

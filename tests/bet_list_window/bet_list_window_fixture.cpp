@@ -8,11 +8,7 @@
 
 namespace listwindow_test {
 
-void retype(plat::Hwnd dialog, int id, const std::string& text) {
-    const plat::Hwnd field = plat::getDlgItem(dialog, id);
-    plat::postMessage(field, plat::EM_SETSEL, 0, -1);
-    for (char c : text) plat::postMessage(field, plat::WM_CHAR, static_cast<unsigned char>(c), 0);
-}
+void retype(plat::Hwnd dialog, int id, const std::string& text) { sim::typeIntoField(dialog, id, text); }
 
 BetListWindowTest::BetListWindowTest()
     : desk_([this] {

@@ -8,6 +8,7 @@
 #include "clientdata/race_card_import.h"
 #include "support/client_files.h"
 #include "support/lzh_archives.h"
+#include "ui/main_commands.h"
 
 namespace listwindow_test {
 namespace {
@@ -18,7 +19,7 @@ using testsupport::u8;
 using testsupport::writeBytes;
 using testsupport::writeTextFile;
 
-constexpr int kImport = clientdata::kIdImportRaceCardFile;
+constexpr int kImport = ui::kIdReadStartTimes;
 
 // The day's card: 東京 5回 2日目 races 1..12 from 10:00, one every 35 minutes.
 std::string todaysCard() {
@@ -173,7 +174,7 @@ TEST_F(RaceCardCommandTest, TheClientsRaceCardFilesAreReadWithoutTouchingTheCard
     settings_.pat95Dir = dir_.file("pat/Pat95.exe");
     std::filesystem::create_directories(dir_.file("pat"));
     writeTextFile(dir_.file("pat/De-52a.Jra"), {testsupport::clientRaceCardLine("東京", 5, 2, 10, 1505)});
-    command(clientdata::kIdReadClientRaceCards);
+    command(ui::kIdReadRaceCards);
     EXPECT_EQ(startTime(10), 1505);
     EXPECT_EQ(terms_.raceCardDate, 1204);
     EXPECT_TRUE(modalsShown().empty());

@@ -7,6 +7,7 @@
 #include "clientdata/timer_bet_dialog.h"
 #include "clientdata/timer_bet_file.h"
 #include "platform/window.h"
+#include "ui/main_commands.h"
 #include "ui/main_window_layout.h"
 
 namespace listwindow_test {
@@ -15,7 +16,7 @@ namespace {
 using testsupport::readBytes;
 using testsupport::u8;
 
-constexpr int kWrite = clientdata::kIdWriteTimerBetFile;
+constexpr int kWrite = ui::kIdTimerBetFile;
 
 const std::string kList =
     "001: 東京 11R 馬連 03-05     1000\r\n"
@@ -129,11 +130,22 @@ TEST_F(TimerBetCommandTest, AnEmptyListShowsNothingAndAnUnwritableFileIsReported
     EXPECT_TRUE(modalsShown().empty());
     press(ui::kIdClear);
 
+    const std::string betFileBefore = betFile_.path;
     betFile_.path = dir_.file("gone/98120501.Bet");
     pasteIntoList(kList);
     press(kWrite);
     ASSERT_EQ(boxesShown().size(), 1u);
     EXPECT_EQ(u8(boxesShown()[0]), u8("ファイルが出力できません！"));
+
+    // A disk that fills up: the lines are only refused when the file is
+    // closed.  Nothing is left that would place some of the bets.
+    betFile_.path = betFileBefore;
+    const std::string path = betDir() + "TC051000.BET";
+    std::filesystem::create_symlink("/dev/full", path);
+    press(kWrite);
+    ASSERT_EQ(boxesShown().size(), 2u);
+    EXPECT_EQ(u8(boxesShown()[1]), u8("ファイルが出力できません！"));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path)));
 }
 
 }  // namespace

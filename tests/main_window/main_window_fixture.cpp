@@ -46,6 +46,7 @@ MainWindowTest::~MainWindowTest() { desktop.runFor(0); }
 void MainWindowTest::installClient(const std::vector<std::string>& defineLines) {
     simhome::ClientInstallOptions options;
     options.dayText = kDay;
+    options.behaviour.ideal = testsupport::IdealClientAsked();
     const std::string exe = desk.installClient(options);
     ASSERT_FALSE(exe.empty());
     bool written = false;

@@ -1,6 +1,5 @@
 #include "runner_fixture.h"
 
-#include <cstdlib>
 #include <memory>
 
 #include "betclient/centre/centre.h"
@@ -28,11 +27,6 @@ simhome::DesktopOptions desktopOptions(const std::string& directory, std::int64_
 }
 
 }  // namespace
-
-bool IdealClientAsked() {
-    const char* client = std::getenv("ORNEL_TEST_CLIENT");
-    return client != nullptr && std::string(client) == "ideal";
-}
 
 const char* const kRunnerDay = R"(# the runner tests' day: every race starts after the runs end
 date 1998-12-05
@@ -108,7 +102,7 @@ void RunnerTest::install(const std::vector<std::string>& faults) {
     simhome::ClientInstallOptions options;
     options.dayText = kRunnerDay;
     options.faults = faults;
-    options.behaviour.ideal = IdealClientAsked();
+    options.behaviour.ideal = testsupport::IdealClientAsked();
     exe = desk.installClient(options, client.path());
     ASSERT_FALSE(exe.empty());
     bool written = false;

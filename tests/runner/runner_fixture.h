@@ -27,10 +27,6 @@ constexpr const char* kOrnel = simhome::kOrnelProgram;
 constexpr std::int64_t k1000 = 912819600;  // 1998-12-05 10:00 JST
 constexpr std::int64_t k1705 = 912845100;  // 1998-12-05 17:05 JST
 
-// The runner tests run against the strict client, or against the ideal one
-// when the environment says ORNEL_TEST_CLIENT=ideal.
-bool IdealClientAsked();
-
 // 東京 (slot 0): races 1-12, eighteen horses, all kinds on sale; race 11
 // has sixteen horses with horse 6 scratched, so bracket 3 (horses 5 and 6)
 // cannot pair with itself.  阪神 (slot 1): races 1-12 as 東京's first.

@@ -59,9 +59,7 @@ std::vector<std::string> DialogDesktopTest::soundsPlayed() const {
 }
 
 void Retype(plat::Hwnd dialog, int id, const std::string& text) {
-    const plat::Hwnd field = plat::getDlgItem(dialog, id);
-    plat::postMessage(field, plat::EM_SETSEL, 0, -1);
-    for (const char c : text) plat::postMessage(field, plat::WM_CHAR, static_cast<unsigned char>(c), 0);
+    sim::typeIntoField(dialog, id, text);
     plat::sleep(kStepMs);
 }
 

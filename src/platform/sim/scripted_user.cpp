@@ -27,23 +27,20 @@ bool offers(const ModalInfo& info, int buttonId) {
                        [buttonId](const auto& button) { return button.first == buttonId; });
 }
 
-// Replaces the field's text by typing: select everything, then one WM_CHAR
-// per byte (a double-byte character arrives as two).
-void typeInto(plat::Hwnd window, int fieldId, const std::string& text) {
-    const plat::Hwnd field = plat::getDlgItem(window, fieldId);
-    if (field == 0) return;
-    plat::postMessage(field, plat::EM_SETSEL, 0, -1);
-    for (const char c : text) {
-        plat::postMessage(field, plat::WM_CHAR, static_cast<unsigned char>(c), 0);
-    }
-}
-
 // The system's frame-dragging limits before the window changes them.
 constexpr int kMinTrackWidth = 112;
 constexpr int kMinTrackHeight = 27;
 constexpr int kMaxTrackSize = 4096;
 
 }  // namespace
+
+// A double-byte character arrives as two WM_CHAR.
+void typeIntoField(plat::Hwnd window, int fieldId, const std::string& text) {
+    const plat::Hwnd field = plat::getDlgItem(window, fieldId);
+    if (field == 0) return;
+    plat::postMessage(field, plat::EM_SETSEL, 0, -1);
+    for (const char c : text) plat::postMessage(field, plat::WM_CHAR, static_cast<unsigned char>(c), 0);
+}
 
 void pressButton(plat::Hwnd window, int buttonId) {
     const plat::Hwnd button = plat::getDlgItem(window, buttonId);
@@ -145,7 +142,7 @@ void ScriptedUser::onModal(Desktop& desktop, const ModalInfo& info) {
         const std::string path = openFileAnswer_;
         seen.answer = path.empty() ? plat::IDCANCEL : plat::IDOK;
         desktop.act(delayMs_, [window, path, answer = seen.answer] {
-            if (!path.empty()) typeInto(window, kOpenFileNameId, path);
+            if (!path.empty()) typeIntoField(window, kOpenFileNameId, path);
             pressButton(window, answer);
         });
     } else {

@@ -63,6 +63,11 @@ private:
 // up posted to it).  Call on a simulated thread (e.g. inside Desktop::act).
 void pressButton(plat::Hwnd window, int buttonId);
 
+// Replaces the text of a modal window's field by typing, as a person would:
+// everything selected, then one WM_CHAR per byte (all posted).  Call on a
+// simulated thread.
+void typeIntoField(plat::Hwnd window, int fieldId, const std::string& text);
+
 // Chooses an entry of a tracked pop-up menu ("#32768" window), or dismisses
 // it (id 0), as a click or Escape would.  Call on a simulated thread.
 void chooseMenuEntry(plat::Hwnd menuWindow, int id);

@@ -1,12 +1,12 @@
 // The counters and cursors of AutoMode.  One instance lives for the whole
-// process (the application object owns it); only the main window's thread
-// touches it: the tick routine, and the AUTO/MANU switch, which moves the
-// timer-bet cursor to the current time when AUTO mode is switched on.
+// process, in the run control; only the main window's thread touches it: the
+// tick routine, and the AUTO/MANU switch, which moves the timer-bet cursor to
+// the current time when AUTO mode is switched on.
 #pragma once
 
 #include <cstdint>
 
-namespace ui {
+namespace base {
 
 struct AutoModeState {
     // Set while a tick runs: a tick that arrives meanwhile (inside a message
@@ -24,4 +24,4 @@ struct AutoModeState {
     bool alarmCursorSet = false;
 };
 
-}  // namespace ui
+}  // namespace base
