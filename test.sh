@@ -9,22 +9,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# tzdata: the tests set TZ=Asia/Tokyo, which without the zone files would
-# silently be UTC.  jlha-utils: an LHA archiver ("lha"), so the tests can
-# read archives packed the way users' archives are.
-packages=(g++ cmake ninja-build pkg-config libgtest-dev liblhasa-dev libncurses-dev tzdata jlha-utils)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "test.sh: missing packages: ${missing[*]} (run as root to install them)" >&2
-    exit 1
-  fi
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
-fi
+source tools/install-packages.sh
+install_missing_packages test.sh
 
 build=build
 sanitize=OFF

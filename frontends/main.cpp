@@ -1,4 +1,5 @@
-// The `ornel` executable: usage, version and the batch sub-commands.
+// The `ornel` executable: the program in the terminal (no arguments, or
+// `ornel run`), usage, version and the batch sub-commands.
 #include <cstdio>
 #include <string>
 
@@ -16,10 +17,7 @@ void printUsage(std::FILE* out) {
 
 int main(int argc, char** argv) {
     cli::Args args(argv + 1, argv + argc);
-    if (args.empty()) {
-        printUsage(stderr);
-        return cli::kExitUsage;
-    }
+    if (args.empty()) return cli::runCommand(cli::kRunCommand, cli::kRunCommand.name, args);
     if (args[0] == "--version") {
         std::printf("%s\n", cli::kVersionText);
         return cli::kExitOk;

@@ -33,6 +33,7 @@ bool asksForHelp(const Args& args) {
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
+        kRunCommand,
         kParseCommand,
         kSettingsCommand,
         kSimCommand,

@@ -26,6 +26,9 @@ struct Command {
     const std::vector<Command>& (*operations)() = nullptr;
 };
 
+// `ornel run`: what `ornel` with no arguments runs.
+extern const Command kRunCommand;
+
 // Every sub-command, in the order `ornel --help` lists them.
 const std::vector<Command>& commands();
 

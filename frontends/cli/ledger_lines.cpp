@@ -1,6 +1,11 @@
 #include "frontends/cli/ledger_lines.h"
 
+#include <filesystem>
+#include <optional>
+
 #include "base/bet_line.h"
+#include "betclient/centre/centre.h"
+#include "platform/clock.h"
 #include "betdata/bet_list_render.h"
 
 namespace cli {
@@ -31,6 +36,15 @@ std::string LedgerAsBetList(const std::vector<centre::LedgerEntry>& ledger) {
         if (betdata::FormatBetLine(buffer, sizeof buffer, ++number, line) > 0) text += buffer;
     }
     return text;
+}
+
+std::string DayLedgerAsBetList(const simhome::SimHome& home, std::int64_t startTime) {
+    const std::string clientDir = std::filesystem::path(home.clientExePath()).parent_path().string() + "/";
+    const plat::LocalTime date = plat::localTime(startTime);
+    std::string error;
+    const std::optional<centre::Centre> centre =
+        centre::Centre::open(clientDir, date.year, date.month, date.day, error);
+    return centre ? LedgerAsBetList(centre->ledger()) : std::string();
 }
 
 }  // namespace cli

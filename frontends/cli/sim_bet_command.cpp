@@ -63,15 +63,6 @@ bool parseOptions(const Args& args, BetOptions& o, std::string& error) {
     return hasFile;
 }
 
-std::string ledgerText(const simhome::SimHome& home, std::int64_t startTime) {
-    const std::string clientDir = std::filesystem::path(home.clientExePath()).parent_path().string() + "/";
-    const plat::LocalTime date = plat::localTime(startTime);
-    std::string error;
-    const std::optional<centre::Centre> centre =
-        centre::Centre::open(clientDir, date.year, date.month, date.day, error);
-    return centre ? LedgerAsBetList(centre->ledger()) : std::string();
-}
-
 int runSimBet(const Args& args) {
     BetOptions o;
     std::string error;
@@ -100,7 +91,7 @@ int runSimBet(const Args& args) {
     writeOut(outputText(outcome.listAfter, utf8));
     std::printf("ledger\n");
     std::fflush(stdout);
-    writeOut(outputText(ledgerText(home, o.home.startTime), utf8));
+    writeOut(outputText(DayLedgerAsBetList(home, o.home.startTime), utf8));
     return outcome.result == base::kRunFailed ? kExitFailed : kExitOk;
 }
 

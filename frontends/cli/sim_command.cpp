@@ -13,7 +13,8 @@ constexpr const char* kFaultsOption = "--faults";
 
 const std::vector<Command>& simOperations() {
     static const std::vector<Command> operations = {kSimConnectCommand, kSimBetCommand, kSimPayoutCommand,
-                                                    kSimRaceCardsCommand, kSimCampaignCommand};
+                                                    kSimRaceCardsCommand, kSimDayCommand, kSimScriptCommand,
+                                                    kSimCampaignCommand};
     return operations;
 }
 
@@ -30,7 +31,8 @@ int runSim(const Args& args) {
         return kExitOk;
     }
     if (args.empty())
-        return usageError(kName, "name an operation (connect, bet, payout, racecards, campaign) or --faults");
+        return usageError(kName,
+                          "name an operation (connect, bet, payout, racecards, day, script, campaign) or --faults");
     return usageError(kName, (args[0].size() > 1 && args[0][0] == '-' ? "unknown option " : "unknown operation ") +
                                  args[0]);
 }

@@ -70,7 +70,7 @@ bool SimHome::open(const SimHomeOptions& options, std::string& error) {
     home_ = home.string();
     if (home_.back() != '/') home_ += '/';
     if (!lock_.acquire(home_, error)) return false;
-    desk_ = std::make_unique<OrnelDesktop>(DesktopOptions{home_, options.startTime});
+    desk_ = std::make_unique<OrnelDesktop>(DesktopOptions{home_, options.startTime, options.realTime, options.speed});
     return installClientOnce(options, error) && checkClientDay(options.startTime, error) &&
            createProfileOnce(error);
 }

@@ -34,6 +34,10 @@ struct SimHomeOptions {
     // The ideal (instant) client instead of the strict one, whose timing is
     // drawn from the seed (or the client's default seed).
     bool idealClient = false;
+    // The desktop's clock: virtual time (the batch commands), or the wall
+    // clock run `speed` times faster (the terminal front end).
+    bool realTime = false;
+    int speed = 1;
 };
 
 class SimHome {

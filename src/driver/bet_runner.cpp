@@ -44,6 +44,8 @@ std::shared_ptr<RunSnapshot> takeSnapshot(const BetRun& run) {
     LoadDriverSettings(snapshot->settings, snapshot->state);
     SetRunFlags(snapshot->state, snapshot->settings, run.control.timerBetRun(), snapshot->settings.skipAnn);
     copyLiveState(run.driver.state, snapshot->state);
+    // The run's progress is shown from the live state.
+    snapshot->state.progress = run.driver.state.progress;
     return snapshot;
 }
 
@@ -103,6 +105,8 @@ void Runner::run() {
         ShowDriverText(driver_.notifier, driver_.mainWindow.load(), base::kTextClearVoteForm);
         return end(true);
     }
+    RunProgress& progress = *state.progress;
+    progress.begin();
     if (ConnectClient(driver_, kConnectForBetting) != 0) return end(true);
     // The list ends with a line break: its last line is empty and not read
     // (a last line with text in it is not placed, so it stays).
@@ -111,9 +115,12 @@ void Runner::run() {
     const plat::Lresult lastStart = plat::sendMessage(listEdit_, plat::EM_LINEINDEX, lineCount_, 0);
     if (plat::sendMessage(listEdit_, plat::EM_LINELENGTH, static_cast<plat::Wparam>(lastStart), 0) > 0)
         linesLeft_ = true;
+    progress.count(lineCount_, std::max(1, snapshot_.settings.betDivideUnit));
 
+    int groupNumber = 0;
     while (next_ < lineCount_) {
         ResetEntryMemory(state);
+        progress.group = ++groupNumber;
         std::vector<GroupBet> group;
         int total = 0;
         if (enterGroup(group, total) != GroupEnd::Entered) return end(true);
@@ -141,6 +148,7 @@ Runner::GroupEnd Runner::enterGroup(std::vector<GroupBet>& group, int& total) {
     countEntered(count, total);
     while (next_ < lineCount_ && count < groupSize) {
         if (stopRequested()) return GroupEnd::Stopped;
+        driver_.state.progress->line = next_ + 1;
         char line[kRunnerLineBytes];
         const std::size_t length = list_.readLine(next_, line, sizeof line);
         base::ReadBackBet bet;
@@ -201,6 +209,7 @@ void Runner::end(bool failed) {
     if (failed && state.entriesPending.load()) ClearClientEntries(state);
     RemoveDoneLines(listEdit_, done_);
     copyLiveState(state, run_.driver.state);
+    state.progress->step = RunStep::Finished;
     run_.runState.store(failed || linesLeft_ ? base::kRunFailed : base::kRunFinished);
 }
 

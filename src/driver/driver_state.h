@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "driver/run_progress.h"
 #include "platform/wintypes.h"
 
 namespace driver {
@@ -69,6 +70,10 @@ struct DriverState {
     plat::Hwnd completeVoteForm = 0;
     // Guards the payout fetch against re-entry from a timer tick.
     std::atomic<bool> infoBusy{false};
+    // How far the bet run under way has got, for display.  A run works on a
+    // snapshot of this state and reports into the live state's record.
+    RunProgress runProgress;
+    RunProgress* progress = &runProgress;
 };
 
 }  // namespace driver

@@ -48,6 +48,7 @@ SubmitResult SubmitGroup(PatDriver& driver, int totalYen) {
     // Nothing can be sent outside the reception hours: nothing is pressed,
     // and the run ends as failed, keeping its lines.
     if (!GroupMayStart(driver)) return SubmitResult::Failed;
+    state.progress->step = RunStep::Total;
     ClickOnForm(state, kVoteSubmit);
     if (WaitForm(state, kAmountConfirmForm, kConfirmFormWaitMs) == 0 ||
         !WaitConfirmFormReady(state, CurrentWaits(state).windowOpen))
@@ -56,6 +57,7 @@ SubmitResult SubmitGroup(PatDriver& driver, int totalYen) {
     if (state.flags.autoPat.load() != 1) return SubmitResult::LeftToUser;
     plat::sleep(Times(kBeforeVoteActionWaits, CurrentWaits(state).action));
     const bool forced = driver.settings.forceTouhyo == 1 || state.entry.sameBracketSeen == 1;
+    state.progress->step = RunStep::Vote;
     switch (PressUntilTransfer(state, forced ? kConfirmForcedVote : kConfirmNormalVote, true)) {
     case PressOutcome::Transfer:
         if (!RunTransferAndAwaitAnswer(driver, totalYen)) return SubmitResult::Failed;

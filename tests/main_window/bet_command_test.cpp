@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/payout_commands.h"
 #include "base/strings.h"
 #include "main_window_fixture.h"
 #include "platform/window.h"
@@ -101,6 +102,11 @@ TEST_F(BetCommand, DuringTheRunOnlyStopWorksAndClientCommandsBeep) {
         enabled.push_back(plat::isWindowEnabled(run().control(id)));
     EXPECT_EQ(enabled, (std::vector<bool>{true, false, false, false, false, false}));
 
+    // The payout dialog itself opens (its fetch time is no business of the
+    // run's); its 今すぐ取得 only beeps.
+    user.onDialog(app::kPayoutDialogCaption, [](sim::Desktop&, const sim::ModalInfo& info) {
+        sim::pressButton(info.window, app::kIdFetchNow);
+    });
     const std::size_t beepsBefore = beeps().size();
     ASSERT_TRUE(desktop.call("user", [window] {
         sim::chooseSystemMenuEntry(window, ui::kIdConnectClient);

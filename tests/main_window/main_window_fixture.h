@@ -29,10 +29,12 @@ protected:
 
     // Installs the client and writes a profile that names it and the
     // account, the bet-file directory DIR/bets and the given lines of
-    // section "Define" ("Key=Value").
-    void installClient(const std::vector<std::string>& defineLines = {});
-    // A profile of the given "Define" lines only (no client).
-    void writeProfile(const std::vector<std::string>& defineLines);
+    // section "Define" ("Key=Value"), and of "Pat Define".
+    void installClient(const std::vector<std::string>& defineLines = {},
+                       const std::vector<std::string>& patDefineLines = {});
+    // A profile of the given lines only (no client).
+    void writeProfile(const std::vector<std::string>& defineLines,
+                      const std::vector<std::string>& patDefineLines = {});
     std::string profileText() const;
 
     // Starts the program; asserts that its start-up came to an end.
