@@ -10,9 +10,7 @@
 
 namespace cli {
 
-namespace {
-
-char kindLetter(centre::Kind kind) {
+char KindLetter(centre::Kind kind) {
     switch (kind) {
     case centre::Kind::Win: return base::kKindTansho;
     case centre::Kind::Place: return base::kKindFukusho;
@@ -22,8 +20,6 @@ char kindLetter(centre::Kind kind) {
     return 0;
 }
 
-}  // namespace
-
 std::string LedgerAsBetList(const std::vector<centre::LedgerEntry>& ledger) {
     std::string text;
     int number = 0;
@@ -32,7 +28,7 @@ std::string LedgerAsBetList(const std::vector<centre::LedgerEntry>& ledger) {
         base::BetLine line;
         line.venue = static_cast<std::uint8_t>(bet.venue);
         line.race = static_cast<std::uint8_t>(bet.race);
-        line.kind = kindLetter(bet.kind);
+        line.kind = KindLetter(bet.kind);
         line.first = static_cast<std::uint8_t>(bet.first);
         line.second = static_cast<std::uint8_t>(centre::isPairKind(bet.kind) ? bet.second : 0);
         line.amount = static_cast<std::int16_t>(bet.units);

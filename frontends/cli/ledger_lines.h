@@ -10,6 +10,9 @@
 
 namespace cli {
 
+// The BetLine kind letter of a centre's kind.
+char KindLetter(centre::Kind kind);
+
 // One canonical bet-list line per accepted bet, in the order the centre
 // accepted them, numbered from 001 (CR LF line ends).
 std::string LedgerAsBetList(const std::vector<centre::LedgerEntry>& ledger);

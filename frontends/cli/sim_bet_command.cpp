@@ -99,7 +99,7 @@ int runSimBet(const Args& args) {
 
 extern const Command kSimBetCommand = {
     "bet",
-    "--home DIR [--now \"YYYY-MM-DD HH:MM\"] [--seed S] [--scale X] [--fault NAME]... "
+    "--home DIR [--now \"YYYY-MM-DD HH:MM\"] [--seed S] [--scale X] [--fault NAME]... [--ideal] "
     "[--stop-after-lines N] [--utf8|--sjis] FILE",
     "Places the bets of FILE into the replacement client in the simulated home DIR\n"
     "with the 投票 command, and prints \"result 1\" (all placed), \"result -1\"\n"
@@ -110,8 +110,8 @@ extern const Command kSimBetCommand = {
     "  FILE                   the bet text (- for standard input); Shift-JIS\n"
     "  --utf8                 the bet text is UTF-8, and so is the output\n"
     "  --stop-after-lines N   press STOP once the run has read N lines (1 to 999)\n"
-    "The home options (--home, --now, --seed, --scale, --fault) and --sjis: see\n"
-    "ornel sim --help.\n",
+    "The home options (--home, --now, --seed, --scale, --fault, --ideal) and\n"
+    "--sjis: see ornel sim --help.\n",
     runSimBet,
 };
 

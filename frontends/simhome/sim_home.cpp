@@ -85,6 +85,8 @@ bool SimHome::installClientOnce(const SimHomeOptions& options, std::string& erro
         install.dayText = centre::formatDayText(centre::generateDay(date.year, date.month, date.day, seed));
     }
     install.registryConfig = !installed;  // later runs keep what was changed since
+    install.behaviour.ideal = options.idealClient;
+    if (options.seed) install.behaviour.seed = *options.seed;
     const bool ok = !desk_->installClient(install).empty();
     // The faults of this run replace those of the run before, none included.
     bool faultsWritten = false;

@@ -66,12 +66,6 @@ std::vector<plat::Hwnd> visibleChildren(plat::Hwnd parent) {
     return children;
 }
 
-plat::Hwnd topLevelOf(plat::Hwnd window) {
-    plat::Hwnd w = window;
-    while (w != 0 && plat::getParent(w) != 0) w = plat::getParent(w);
-    return w;
-}
-
 plat::Point clientOrigin(plat::Hwnd window) {
     plat::Point origin;
     plat::clientToScreen(window, origin);

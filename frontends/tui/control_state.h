@@ -42,9 +42,6 @@ std::string wholeText(plat::Hwnd window);
 // Visible children in creation order (the tab order).
 std::vector<plat::Hwnd> visibleChildren(plat::Hwnd parent);
 
-// The top-level window a window belongs to (itself for a top-level one).
-plat::Hwnd topLevelOf(plat::Hwnd window);
-
 // Where a window's client area starts on the screen.
 plat::Point clientOrigin(plat::Hwnd window);
 

@@ -2,6 +2,7 @@
 
 #include "frontends/tui/layout.h"
 #include "platform/dialog.h"
+#include "platform/sim/dialogs/dialog_window.h"
 #include "platform/sim/user_input.h"
 #include "platform/sjis.h"
 #include "platform/window.h"
@@ -43,7 +44,7 @@ InputRouter::InputRouter(sim::Desktop& desktop, Screen& screen, std::string orne
 
 void InputRouter::noteFocus() {
     const plat::Hwnd focus = plat::getFocus();
-    const plat::Hwnd top = topLevelOf(focus);
+    const plat::Hwnd top = sim::topLevelWindow(focus);
     if (focus != 0 && focus != top && desktop_.programOf(top) == ornel_) lastFocus_[top] = focus;
     std::erase_if(lastFocus_, [](const auto& entry) { return !plat::isWindow(entry.first); });
 }
@@ -52,11 +53,11 @@ plat::Hwnd InputRouter::keyTarget() {
     const plat::Hwnd top = screen_.keyboardWindow();
     if (top == 0) return 0;
     const plat::Hwnd focus = plat::getFocus();
-    if (focus != 0 && topLevelOf(focus) == top) return focus;
+    if (focus != 0 && sim::topLevelWindow(focus) == top) return focus;
     // The person comes back to the window: its control gets the focus again.
     const auto remembered = lastFocus_.find(top);
     if (remembered != lastFocus_.end() && plat::isWindow(remembered->second) &&
-        topLevelOf(remembered->second) == top && plat::isWindowVisible(remembered->second) &&
+        sim::topLevelWindow(remembered->second) == top && plat::isWindowVisible(remembered->second) &&
         plat::isWindowEnabled(remembered->second)) {
         plat::setFocus(remembered->second);
         return remembered->second;
@@ -66,7 +67,7 @@ plat::Hwnd InputRouter::keyTarget() {
 
 bool InputRouter::takesInput(plat::Hwnd window) const {
     const plat::Hwnd top = screen_.keyboardWindow();
-    return window != 0 && top != 0 && topLevelOf(window) == top;
+    return window != 0 && top != 0 && sim::topLevelWindow(window) == top;
 }
 
 void InputRouter::handle(const InputEvent& event, const Frame& frame) {
@@ -134,7 +135,7 @@ void InputRouter::key(Key k, const Frame& frame) {
 }
 
 bool InputRouter::pointAt(plat::Hwnd window, int row, int col, const Frame& frame, plat::Point& point) const {
-    const Placement* p = placementOf(frame, topLevelOf(window));
+    const Placement* p = placementOf(frame, sim::topLevelWindow(window));
     if (p == nullptr) return false;
     const plat::Point inTop = pixelOfCell(row - p->clientRow, col - p->clientCol);
     const plat::Point topOrigin = clientOrigin(p->window);
@@ -143,7 +144,7 @@ bool InputRouter::pointAt(plat::Hwnd window, int row, int col, const Frame& fram
 }
 
 void InputRouter::placeCaret(plat::Hwnd edit, int row, int col, const Frame& frame) {
-    const Placement* p = placementOf(frame, topLevelOf(edit));
+    const Placement* p = placementOf(frame, sim::topLevelWindow(edit));
     const EditScroll* scroll = screen_.scrolls().find(edit);
     if (p == nullptr || scroll == nullptr) return;
     const ControlState c = readControl(edit, p->window);

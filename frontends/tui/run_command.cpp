@@ -85,7 +85,7 @@ public:
     }
     bool ended() const override { return desk_.ornelEnded(); }
     std::string status() const override {
-        return ProgramStatus(program_->runControl, program_->driverState.progress);
+        return ProgramStatus(program_->runControl, program_->driverState.runProgress);
     }
 
 private:

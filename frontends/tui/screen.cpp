@@ -4,6 +4,7 @@
 
 #include "frontends/tui/flow_painter.h"
 #include "frontends/tui/layout.h"
+#include "platform/sim/dialogs/dialog_window.h"
 #include "platform/window.h"
 
 namespace tui {
@@ -77,7 +78,7 @@ Placement Screen::paintOrnelWindow(Canvas& canvas, plat::Hwnd window, plat::Hwnd
         row = 0;
         const plat::Hwnd focus = plat::getFocus();
         plat::Rect focusRect;
-        if (focus != window && topLevelOf(focus) == window && plat::getWindowRect(focus, focusRect)) {
+        if (focus != window && sim::topLevelWindow(focus) == window && plat::getWindowRect(focus, focusRect)) {
             const plat::Point origin = clientOrigin(window);
             const int focusRow = 1 + rowsFor(focusRect.top - origin.y);
             row = std::clamp(rows / 2 - focusRow, rows - size.height(), 0);

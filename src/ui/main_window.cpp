@@ -4,6 +4,7 @@
 #include "base/next_bet_file.h"
 #include "base/settings_keys.h"
 #include "base/strings.h"
+#include "betdata/refused_bets.h"
 #include "clientdata/current_info.h"
 #include "clientdata/terms_reader.h"
 #include "driver/client_forms.h"
@@ -320,7 +321,7 @@ BetCommand MainWindow::betCommand() {
     return {hwnd(), commands(), *this, *model_.betRun, model_.betList.table, model_.run.autoMode};
 }
 
-void MainWindow::reparseRequest(bool skipTermsCheck) { listCommands().onReparseRequest(skipTermsCheck); }
+bool MainWindow::reparseRequest(bool skipTermsCheck) { return listCommands().onReparseRequest(skipTermsCheck); }
 
 void MainWindow::clearCommand() { listCommands().clear(); }
 
@@ -333,6 +334,16 @@ void MainWindow::loadNewVoteLog() {
                                        voteLogHost()};
     if (clientdata::LoadVoteLog(context, voteLog.nextLogPath, model_.run.programClock.load()) > 0)
         betData().showStatus();
+}
+
+void MainWindow::recordRefusedBets(const std::vector<base::RefusedBet>& refused) {
+    betdata::WriteRefusedEntry(model_.betFile, model_.run.programClock.load(), refused);
+    betdata::RefusedTally& tally = model_.betList.refused;
+    for (const base::RefusedBet& bet : refused) {
+        ++tally.count;
+        tally.totalYen += bet.bet.amount * base::kYenPerUnit;
+    }
+    betData().showStatus();
 }
 
 void MainWindow::finishRun() {

@@ -61,11 +61,12 @@ private:
     void reportClientOperation(int command, int result);
 
     // BetCommandHost
-    void reparseRequest(bool skipTermsCheck) override;
+    bool reparseRequest(bool skipTermsCheck) override;
     void clearCommand() override;
     void focusBetList() override;
     void autoToggle() override { onAutoToggle(); }
     void loadNewVoteLog() override;  // AutoModeHost's as well
+    void recordRefusedBets(const std::vector<base::RefusedBet>& refused) override;
     BetCommand betCommand();
 
     // AutoModeHost

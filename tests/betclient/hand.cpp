@@ -45,7 +45,8 @@ Hwnd searchTops(const char* className, const char* caption, int x, int y, const 
 }
 
 Hwnd topOf(Hwnd w) {
-    while (getParent(w) != 0) w = getParent(w);
+    // Through child windows only: a pop-up's getParent is its owner.
+    while ((getStyle(w) & WS_CHILD) && getParent(w) != 0) w = getParent(w);
     return w;
 }
 

@@ -111,6 +111,20 @@ TEST_F(SimBetCommand, AnErrorAnswerFailsWithTheDriversMessageAndKeepsTheList) {
     EXPECT_EQ(run.out.substr(run.out.size() - 7), "ledger\n") << "nothing accepted";
 }
 
+// The client's forms come so late that the connections fail: the typed
+// bet is neither placed nor taken out of the list, and the run is no
+// success.
+TEST_F(SimBetCommand, ATypedListIsKeptWhenTheClientIsTooSlow) {
+    writeBytes(home.path() + "bets.txt", "東京 2R 単勝 1 100\n");
+    ASSERT_EQ(runOrnel({"sim", "connect", "--home", home.path() + "home", "--now", "2024-06-15 09:30"}).status, 0);
+    auto args = std::vector<std::string>{"sim", "bet", "--home", home.path() + "home", "--now", "2024-06-15 09:30",
+                                         "--fault", "slow-open=15000", home.path() + "bets.txt"};
+    const auto run = runOrnel(args);
+    EXPECT_NE(run.out.substr(0, 9), "result 1\n") << u8(run.out);
+    EXPECT_NE(run.out.find("2R 単勝    01      100\r\nledger\n"), std::string::npos) << u8(run.out);
+    EXPECT_EQ(run.out.substr(run.out.size() - 7), "ledger\n") << "nothing placed";
+}
+
 // A UTF-8 file with a byte-order mark keeps its first bet; text after a NUL
 // byte is not placed, and standard error says so.
 TEST_F(SimBetCommand, EveryBetOfTheTextIsPlacedOrNamedAsDropped) {

@@ -47,6 +47,7 @@ void MainWindowTest::installClient(const std::vector<std::string>& defineLines,
                                    const std::vector<std::string>& patDefineLines) {
     simhome::ClientInstallOptions options;
     options.dayText = kDay;
+    options.behaviour.ideal = testsupport::IdealClientAsked();
     const std::string exe = desk.installClient(options);
     ASSERT_FALSE(exe.empty());
     bool written = false;

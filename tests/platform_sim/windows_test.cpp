@@ -44,6 +44,13 @@ TEST_F(SimTest, RelationsFollowZOrderAndCreationOrder) {
     EXPECT_EQ(getWindow(getDesktopWindow(), GW_CHILD), owned);
     EXPECT_EQ(getWindow(owned, GW_HWNDNEXT), first);
     EXPECT_EQ(getWindow(first, GW_HWNDNEXT), second);
+
+    // As Windows answers: the owner of a pop-up, nothing for an owned
+    // overlapped window.
+    EXPECT_EQ(getParent(owned), first);
+    Hwnd ownedOverlapped = makeWindow("overlapped", 0, {0, 0, 50, 50}, 0, first);
+    EXPECT_EQ(getParent(ownedOverlapped), 0u);
+    EXPECT_EQ(getWindow(ownedOverlapped, GW_OWNER), first);
 }
 
 TEST_F(SimTest, FindWindowMatchesEitherArgumentAndHiddenWindows) {

@@ -16,7 +16,7 @@ TEST_F(ProgressTest, ARunReportsEachLineGroupAndStepInTurn) {
     settings.betDivideUnit = 2;
     setList(canonical({{"東京", 1, "馬連", {3, 5}, 1000}, {"阪神", 2, "単勝", {7}, 500}, {"東京", 4, "複勝", {12}, 300}}));
     std::vector<Sample> seen;
-    const driver::RunProgress& p = state.progress;
+    const driver::RunProgress& p = state.runProgress;
     startBets();
     ASSERT_TRUE(desktop.runUntil(
         [&] {

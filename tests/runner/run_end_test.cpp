@@ -162,6 +162,9 @@ TEST_F(OutsideHoursTest, NothingIsSentAndTheRunFailsWithItsLines) {
     EXPECT_EQ(messages(), (std::vector<int>{base::kMsgTermsUnchecked, base::kMsgOutsideHours}));
     EXPECT_EQ(ledgerText(), "");
     EXPECT_EQ(listText(), bets);
+    const auto presses = pressed();
+    EXPECT_EQ(pressesOf(presses, "Ｏ　Ｋ"), 0) << "nothing of the group was entered";
+    EXPECT_EQ(pressesOf(presses, "投  票"), 0);
 }
 
 }  // namespace

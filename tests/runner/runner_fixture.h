@@ -53,6 +53,16 @@ protected:
         startBets();
         return runEnded();
     }
+    // Another run on the same running client: RunState back to idle (as
+    // FinishRun leaves it), the line count from 0, no STOP unless asked.
+    bool runAgain(int stopAfter = 0) {
+        runState.store(base::kRunIdle);
+        linesRead = 0;
+        stopAfterLines = stopAfter;
+        return runBets();
+    }
+    // The user presses OK on every box the client has up.
+    void answerClientBoxes();
     // Counts the lines the run reads and presses STOP after stopAfterLines.
     void watchLineReads();
     // Runs fn as Ornel (a thread of its program).

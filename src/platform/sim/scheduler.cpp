@@ -102,7 +102,11 @@ bool Scheduler::block(SimThread& self, ThreadState waitState) {
         std::unique_lock lock(mu_);
         self.state = waitState;
         running_ = nullptr;
+        // Woken after the lock is released, so the harness does not wake
+        // only to wait for the lock (the predicates are checked under it).
+        lock.unlock();
         harnessWake_.notify_all();
+        lock.lock();
         self.turn.wait(lock, [&] { return running_ == &self; });
     }
     if (self.cancelled) return unwind();
@@ -135,7 +139,9 @@ void Scheduler::giveTurn(SimThread& thread) {
     std::unique_lock lock(mu_);
     thread.state = ThreadState::Running;
     running_ = &thread;
+    lock.unlock();
     thread.turn.notify_one();
+    lock.lock();
     harnessWake_.wait(lock, [&] { return running_ == nullptr; });
 }
 
