@@ -28,8 +28,8 @@ double scaleValue(const char* text, char** end) {
 
 }  // namespace
 
-ClientApp::ClientApp(std::string directory, centre::Centre centre)
-    : directory_(std::move(directory)), centre_(std::move(centre)), faults_(directory_) {}
+ClientApp::ClientApp(std::string directory, centre::Centre centre, const ClientBehaviour& behaviour)
+    : directory_(std::move(directory)), centre_(std::move(centre)), faults_(directory_), timing_(behaviour) {}
 
 ClientApp::~ClientApp() {
     quitting_ = true;
@@ -148,14 +148,17 @@ void ClientApp::openForm(FormKind kind, std::function<Form*()> make, std::functi
         return;
     }
     if (opening_[k]) return;
-    const auto slow = faults_.find(fault::kSlowOpen);
-    if (!slow) {
+    long delay = static_cast<long>(timing_.formDelayMs());
+    if (const auto slow = faults_.find(fault::kSlowOpen)) {
+        delay = slow->empty() ? static_cast<long>(kSlowOpenDefaultMs)
+                              : std::max(std::strtol(slow->c_str(), nullptr, 10), 1L);
+    }
+    if (delay <= 0) {
         showForm(kind, make(), ready);
         return;
     }
-    const long delay = slow->empty() ? static_cast<long>(kSlowOpenDefaultMs) : std::strtol(slow->c_str(), nullptr, 10);
     opening_[k] = true;
-    after(static_cast<std::uint32_t>(std::max(delay, 1L)), [this, kind, k, make, ready] {
+    after(static_cast<std::uint32_t>(delay), [this, kind, k, make, ready] {
         opening_[k] = false;
         if (forms_[k] == nullptr) showForm(kind, make(), ready);
     });
@@ -170,6 +173,7 @@ void ClientApp::showForm(FormKind kind, Form* form, const std::function<void(For
         delete form;
         return;
     }
+    updateVoteFormInput();
     if (ready) ready(*form);
 }
 
@@ -182,6 +186,17 @@ void ClientApp::formGone(Form& form) {
     if (forms_[k] == &form) forms_[k] = nullptr;
     // The 通信 form taken away with its transfer unfinished (the client ends).
     if (form.kind() == FormKind::Comm) job_.reset();
+    if (!quitting_) updateVoteFormInput();
+}
+
+// The strict client's vote form takes no input while a vote is being
+// confirmed, sent or shown (a form the "disabled" fault names stays shut).
+void ClientApp::updateVoteFormInput() {
+    Form* vote = anyForm(FormKind::Vote);
+    if (timing_.ideal() || vote == nullptr || !vote->alive() || faultAppliesTo(fault::kDisabled, FormKind::Vote))
+        return;
+    const bool busy = anyForm(FormKind::Confirm) || anyForm(FormKind::Comm) || anyForm(FormKind::Result);
+    enableWindow(vote->hwnd(), !busy);
 }
 
 // ---- boxes ----
@@ -190,7 +205,7 @@ int ClientApp::box(const Form* owner, const char* caption, const std::string& te
     const bool overForm = owner != nullptr && owner->alive();
     ++boxDepth_;
     const int answer = runClientBox(overForm ? owner->hwnd() : main_, overForm ? owner->scale() : Scale{}, caption,
-                                    text, layout);
+                                    text, layout, timing_);
     --boxDepth_;
     return answer;
 }
@@ -210,10 +225,9 @@ bool ClientApp::startJob(CommJob job) {
 }
 
 std::optional<std::uint32_t> ClientApp::beginTransfer() {
-    constexpr std::uint32_t kTransferMs = 2500;
     if (faults_.take(fault::kTransferHang)) return std::nullopt;
     transferFails_ = faults_.take(fault::kTransferError).has_value();
-    return kTransferMs;
+    return timing_.transferMs();
 }
 
 void ClientApp::transferEnded() {

@@ -24,6 +24,7 @@
 
 #include "betclient/centre/centre.h"
 #include "betclient/client_box.h"
+#include "betclient/client_timing.h"
 #include "betclient/faults.h"
 #include "betclient/form.h"
 #include "betclient/pending_bets.h"
@@ -53,7 +54,7 @@ struct InfoSelection {
 
 class ClientApp {
 public:
-    ClientApp(std::string directory, centre::Centre centre);
+    ClientApp(std::string directory, centre::Centre centre, const ClientBehaviour& behaviour = {});
     ~ClientApp();
     ClientApp(const ClientApp&) = delete;
     ClientApp& operator=(const ClientApp&) = delete;
@@ -66,6 +67,7 @@ public:
     const centre::Day& day() const { return centre_.day(); }
     const FaultFile& faults() const { return faults_; }
     PendingBets& pending() { return pending_; }
+    ClientTiming& timing() { return timing_; }
     bool busyWithBox() const { return boxDepth_ > 0; }
 
     // A box over a form (at its scale), or over the main window.
@@ -120,11 +122,13 @@ private:
     void deliverVote(const std::vector<centre::Bet>& bets);
     bool writeInfoFiles(const InfoSelection& selection);
     void closeForm(FormKind kind);
+    void updateVoteFormInput();
     bool startJob(CommJob job);
 
     std::string directory_;
     centre::Centre centre_;
     FaultFile faults_;
+    ClientTiming timing_;
     plat::Hwnd main_ = 0;
     std::array<Form*, kFormKinds> forms_{};
     std::array<bool, kFormKinds> opening_{};

@@ -59,12 +59,14 @@ DialogTemplate templateOf(const char* caption, const std::string& text, const Bo
 
 class ClientBoxDialog : public Dialog {
 public:
-    ClientBoxDialog(const char* caption, const std::string& text, const BoxLayout& layout, Scale scale, Hwnd over)
-        : Dialog(templateOf(caption, text, layout)), layout_(layout), scale_(scale), over_(over) {}
+    ClientBoxDialog(const char* caption, const std::string& text, const BoxLayout& layout, Scale scale, Hwnd over,
+                    ClientTiming& timing)
+        : Dialog(templateOf(caption, text, layout)), layout_(layout), scale_(scale), over_(over), timing_(timing) {}
 
 protected:
     bool onInitDialog() override {
         placeBox();
+        for (const BoxButton& b : layout_.buttons) timing_.slowDownInput(item(b.id));
         const Hwnd first = item(layout_.buttons.front().id);
         if (first != 0) setFocus(first);
         return false;
@@ -106,12 +108,14 @@ private:
     const BoxLayout& layout_;
     Scale scale_;
     Hwnd over_;
+    ClientTiming& timing_;
 };
 
 }  // namespace
 
-int runClientBox(Hwnd owner, Scale scale, const char* caption, const std::string& text, const BoxLayout& layout) {
-    ClientBoxDialog dialog(caption, text, layout, scale, isWindowVisible(owner) ? owner : 0);
+int runClientBox(Hwnd owner, Scale scale, const char* caption, const std::string& text, const BoxLayout& layout,
+                 ClientTiming& timing) {
+    ClientBoxDialog dialog(caption, text, layout, scale, isWindowVisible(owner) ? owner : 0, timing);
     return dialog.doModal(owner);
 }
 

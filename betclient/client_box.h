@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "betclient/client_timing.h"
 #include "betclient/geometry.h"
 #include "platform/window.h"
 
@@ -44,9 +45,10 @@ extern const BoxLayout kNotice;
 }  // namespace box
 
 // Runs the box modally over `owner` (a form, or the main window) at the
-// scale given; returns the id of the button pressed (closing the box counts
-// as the last button).
+// scale given, its buttons as slow as the client's timing makes them;
+// returns the id of the button pressed (closing the box counts as the last
+// button).
 int runClientBox(plat::Hwnd owner, Scale scale, const char* caption, const std::string& text,
-                 const BoxLayout& layout);
+                 const BoxLayout& layout, ClientTiming& timing);
 
 }  // namespace betclient

@@ -11,7 +11,7 @@
 
 namespace betclient {
 
-void runClient(const std::string& exePath) {
+void runClient(const std::string& exePath, const ClientBehaviour& behaviour) {
     const std::size_t separator = sjis::lastSeparator(exePath);
     const std::string directory =
         separator == std::string::npos ? plat::programDirectory() : exePath.substr(0, separator + 1);
@@ -27,7 +27,7 @@ void runClient(const std::string& exePath) {
         plat::messageBox(0, directory + error, text::kErrorCaption, plat::MB_OK | plat::MB_ICONHAND);
         return;
     }
-    ClientApp app(directory, std::move(*centre));
+    ClientApp app(directory, std::move(*centre), behaviour);
     if (!app.start()) return;
     plat::Msg msg;
     while (plat::getMessage(msg)) plat::dispatchMessage(msg);

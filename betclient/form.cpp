@@ -5,6 +5,7 @@
 
 #include "betclient/client_app.h"
 #include "betclient/controls.h"
+#include "platform/clock.h"
 
 namespace betclient {
 
@@ -52,9 +53,12 @@ bool Form::open(Hwnd owner, Scale scale, bool minimized, bool disabled) {
     Point origin;
     clientToScreen(hwnd_, origin);
     origins_[hwnd_] = {origin.x - outer.left, origin.y - outer.top};
+    // The strict client shows the window first and then builds its
+    // controls one by one; the ideal one shows it complete.
+    const bool showFirst = !app_.timing().ideal();
+    if (showFirst) showWindow(hwnd_, minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
     build();
-
-    showWindow(hwnd_, minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+    if (!showFirst) showWindow(hwnd_, minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
     if (disabled) enableWindow(hwnd_, false);
     setForegroundWindow(hwnd_);
     return true;
@@ -79,6 +83,9 @@ Rect Form::placeOf(Hwnd parent, const DesignRect& rect) const {
 
 Hwnd Form::addControl(Hwnd parent, const char* className, const std::string& text, Dword style,
                       const DesignRect& rect, int id) {
+    // Each control takes its time to appear (the strict client); what is
+    // made of it afterwards happens at once.
+    if (const std::uint32_t pause = app_.timing().controlPauseMs(); pause > 0) plat::sleep(pause);
     if (parent == 0) parent = hwnd_;
     CreateParams params;
     params.className = className;
@@ -90,6 +97,7 @@ Hwnd Form::addControl(Hwnd parent, const char* className, const std::string& tex
     const Hwnd control = createWindow(params);
     // Controls have no border: their client area starts at their corner.
     if (control != 0) origins_[control] = {scaleX(rect.left, scale_), scaleY(rect.top, scale_)};
+    app_.timing().slowDownInput(control);
     return control;
 }
 

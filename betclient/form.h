@@ -38,9 +38,11 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    // Creates the window (centred on the screen), builds its controls, then
-    // shows it, minimized and disabled when asked.  False when the window
-    // could not be made (the object is then deleted by the caller).
+    // Creates the window (centred on the screen), builds its controls and
+    // shows it, minimized and disabled when asked: the ideal client shows
+    // it complete, the strict one first shows the window and then builds
+    // the controls over its time.  False when the window could not be made
+    // (the object is then deleted by the caller).
     bool open(plat::Hwnd owner, Scale scale, bool minimized, bool disabled);
     plat::Hwnd hwnd() const { return hwnd_; }
     bool alive() const { return hwnd_ != 0; }

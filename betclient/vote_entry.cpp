@@ -41,12 +41,12 @@ void clearAmount(VoteEntry& entry) {
     entry.amountTaken = false;
 }
 
-void chooseKind(VoteEntry& entry, centre::Kind kind) {
+void chooseKind(VoteEntry& entry, centre::Kind kind, bool pairStartsOnNormal) {
     if (entry.kind == kind) return;
     entry.kind = kind;
     entry.numbers.clear();
-    entry.wheel = centre::isPairKind(kind) ? std::optional<bool>(entry.wheel.value_or(false))
-                                            : std::nullopt;
+    entry.wheel = centre::isPairKind(kind) && pairStartsOnNormal ? std::optional<bool>(entry.wheel.value_or(false))
+                                                                 : std::nullopt;
 }
 
 void chooseMethod(VoteEntry& entry, bool wheel) {

@@ -41,8 +41,10 @@ enum class EntryProblem {
 void pressDigit(VoteEntry& entry, int digit);
 void clearAmount(VoteEntry& entry);
 
-// Kind and method: a new kind clears the numbers; a pair kind starts on 通常.
-void chooseKind(VoteEntry& entry, centre::Kind kind);
+// Kind and method: a new kind clears the numbers.  With pairStartsOnNormal
+// (the ideal client) a pair kind starts on 通常 (or keeps the method of the
+// pair kind before); otherwise a new kind leaves the method unchosen.
+void chooseKind(VoteEntry& entry, centre::Kind kind, bool pairStartsOnNormal = true);
 void chooseMethod(VoteEntry& entry, bool wheel);
 // The grid cells that take a click in the race for the entry's kind: horses
 // on sale, brackets with a runner, and cell 9 (same bracket) when the chosen

@@ -1,7 +1,7 @@
-// The `ornel` executable: usage, version and the batch sub-commands; on
-// Windows, without arguments, the program's main window.
+// The `ornel` executable: the program as a user meets it (no arguments:
+// its main window; in the terminal here, on its desktop on Windows), usage,
+// version and the batch sub-commands.
 #include <cstdio>
-#include <optional>
 #include <string>
 
 #include "frontends/cli/commands.h"
@@ -19,11 +19,7 @@ void printUsage(std::FILE* out) {
 int main(int argc, char** argv) {
     cli::useBinaryStandardStreams();
     cli::Args args(argv + 1, argv + argc);
-    if (args.empty()) {
-        if (const std::optional<int> status = cli::runMainWindow()) return *status;
-        printUsage(stderr);
-        return cli::kExitUsage;
-    }
+    if (args.empty()) return cli::runMainWindow();
     if (args[0] == "--version") {
         std::printf("%s\n", cli::kVersionText);
         return cli::kExitOk;

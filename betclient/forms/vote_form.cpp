@@ -207,7 +207,7 @@ void VoteForm::onCommand(int id, int code, Hwnd) {
         pressDigit(entry_, id - kDigitId);
     } else if (id >= kKindId && id < kKindId + 4) {
         if (entry_.kind != centre::kAllKinds[static_cast<std::size_t>(id - kKindId)]) sameBracketNotice_ = false;
-        chooseKind(entry_, centre::kAllKinds[static_cast<std::size_t>(id - kKindId)]);
+        chooseKind(entry_, centre::kAllKinds[static_cast<std::size_t>(id - kKindId)], app_.timing().ideal());
     } else if (id == kNormalId || id == kWheelId) {
         chooseMethod(entry_, id == kWheelId);
     } else if (id == kClearId) {

@@ -1,8 +1,6 @@
 #include "frontends/cli/batch_options.h"
 
-
 #include "frontends/cli/cli_text.h"
-#include "frontends/cli/host_paths.h"
 #include "frontends/cli/option_reader.h"
 #include "platform/wintypes.h"
 
@@ -62,9 +60,9 @@ bool readBatchOptions(const Args& args, bool withBetDir, BatchOptions& o, std::s
         error = missingOption("--bet-dir DIR");
         return false;
     }
-    // A profile named without a directory would be looked for in the Windows
-    // directory, as the private-profile calls do: name it from here instead.
-    if (!o.ini.empty()) o.ini = absolutePath(o.ini);
+    // Named from here: the program would look for a bare profile name in the
+    // Windows directory, and for other relative paths in its own directory.
+    for (std::string* path : {&o.ini, &o.clientDir, &o.betDir, &o.file}) *path = fromWorkingDirectory(*path);
     return true;
 }
 

@@ -62,8 +62,10 @@ std::string withCrLf(const std::string& text) {
     return out;
 }
 
+bool startsWithByteOrderMark(const std::string& bytes) { return bytes.rfind(kUtf8ByteOrderMark, 0) == 0; }
+
 std::string betTextFromInput(const std::string& bytes, bool utf8) {
-    const bool marked = bytes.rfind(kUtf8ByteOrderMark, 0) == 0;
+    const bool marked = startsWithByteOrderMark(bytes);
     const std::string text = marked ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
     return withCrLf(marked || utf8 ? sjis::fromUtf8(text) : text);
 }

@@ -16,6 +16,9 @@ bool writeFile(const std::string& path, const std::string& bytes);
 // LF and CR LF line ends become CR LF, as the list edit holds them.
 std::string withCrLf(const std::string& text);
 
+// The text starts with the UTF-8 byte-order mark.
+bool startsWithByteOrderMark(const std::string& bytes);
+
 // Bet text as read from a file or standard input, as the list edit takes
 // it: Shift-JIS with CR LF line ends.  UTF-8 text (utf8, or a text that
 // starts with the UTF-8 byte-order mark, which is left out) is converted.

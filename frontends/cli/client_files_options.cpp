@@ -31,6 +31,9 @@ bool ReadClientFilesOptions(const Args& args, bool betDirRequired, ClientFilesOp
     } else if (betDirRequired && o.betDir.empty()) {
         error = missingOption("--bet-dir DIR");
     }
+    // Named from here: the program takes relative paths in its own directory.
+    o.clientDir = fromWorkingDirectory(o.clientDir);
+    o.betDir = fromWorkingDirectory(o.betDir);
     return error.empty() && o.encoding.complete(error);
 }
 

@@ -30,12 +30,12 @@ struct Command {
 // Every sub-command, in the order `ornel --help` lists them.
 const std::vector<Command>& commands();
 // The sub-commands only the backend's own `ornel` has (on the simulated
-// desktop: `sim`); defined by the backend's front end.
+// desktop: `run` and `sim`); defined by the backend's front end.
 const std::vector<Command>& backendCommands();
-// Runs the program as a user meets it, its main window, where the backend
-// has a desktop for it (ornel.exe); returns the exit status.  Nothing on
-// the simulated desktop, whose `ornel` lists its commands instead.
-std::optional<int> runMainWindow();
+// Runs the program as a user meets it, its main window, and returns the exit
+// status: on Windows on its desktop (ornel.exe), here in the terminal on the
+// simulated desktop (`ornel run`).
+int runMainWindow();
 // Makes the standard streams pass bytes as they are, so the output is the
 // same on every backend (on Windows they would turn "\n" into CR LF);
 // defined by the backend's front end.

@@ -1,13 +1,16 @@
 #include "frontends/cli/ledger_lines.h"
 
+#include <filesystem>
+#include <optional>
+
 #include "base/bet_line.h"
+#include "betclient/centre/centre.h"
+#include "platform/clock.h"
 #include "betdata/bet_list_render.h"
 
 namespace cli {
 
-namespace {
-
-char kindLetter(centre::Kind kind) {
+char KindLetter(centre::Kind kind) {
     switch (kind) {
     case centre::Kind::Win: return base::kKindTansho;
     case centre::Kind::Place: return base::kKindFukusho;
@@ -17,8 +20,6 @@ char kindLetter(centre::Kind kind) {
     return 0;
 }
 
-}  // namespace
-
 std::string LedgerAsBetList(const std::vector<centre::LedgerEntry>& ledger) {
     std::string text;
     int number = 0;
@@ -27,7 +28,7 @@ std::string LedgerAsBetList(const std::vector<centre::LedgerEntry>& ledger) {
         base::BetLine line;
         line.venue = static_cast<std::uint8_t>(bet.venue);
         line.race = static_cast<std::uint8_t>(bet.race);
-        line.kind = kindLetter(bet.kind);
+        line.kind = KindLetter(bet.kind);
         line.first = static_cast<std::uint8_t>(bet.first);
         line.second = static_cast<std::uint8_t>(centre::isPairKind(bet.kind) ? bet.second : 0);
         line.amount = static_cast<std::int16_t>(bet.units);
@@ -35,6 +36,15 @@ std::string LedgerAsBetList(const std::vector<centre::LedgerEntry>& ledger) {
         if (betdata::FormatBetLine(buffer, sizeof buffer, ++number, line) > 0) text += buffer;
     }
     return text;
+}
+
+std::string DayLedgerAsBetList(const simhome::SimHome& home, std::int64_t startTime) {
+    const std::string clientDir = std::filesystem::path(home.clientExePath()).parent_path().string() + "/";
+    const plat::LocalTime date = plat::localTime(startTime);
+    std::string error;
+    const std::optional<centre::Centre> centre =
+        centre::Centre::open(clientDir, date.year, date.month, date.day, error);
+    return centre ? LedgerAsBetList(centre->ledger()) : std::string();
 }
 
 }  // namespace cli

@@ -11,7 +11,6 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
 #include "betdata/load_command.h"
-#include "frontends/cli/host_paths.h"
 #include "frontends/cli/list_fit.h"
 #include "platform/sjis.h"
 #include "ui/main_window_layout.h"
@@ -32,14 +31,17 @@ std::string stagedText(const std::string& path) {
     return withCrLf(bytes.substr(0, bytes.find(kEndOfText)));
 }
 
-// A UTF-8 FILE is loaded as a Shift-JIS copy in the host's throwaway
-// directory, under the same name; FILE itself is left as it is.
-bool shiftJisCopy(const std::string& file, const BatchHost& host, std::string& copy, std::string& error) {
+// A UTF-8 FILE (--utf8, or one that starts with the byte-order mark) is
+// loaded as a Shift-JIS copy in the host's throwaway directory, under the
+// same name (copy names it); FILE itself is left as it is.
+bool shiftJisCopy(const std::string& file, bool utf8, const BatchHost& host, std::string& copy,
+                  std::string& error) {
     std::string text;
     if (!readInput(file, text, error)) return false;
+    if (!utf8 && !startsWithByteOrderMark(text)) return true;
     const sjis::PathParts name = sjis::splitPath(file);
     copy = host.directory() + name.name + name.extension;
-    if (writeFile(copy, sjis::fromUtf8(text))) return true;
+    if (writeFile(copy, betTextFromInput(text, true))) return true;
     error = "cannot write " + copy;
     return false;
 }
@@ -67,12 +69,11 @@ int runLoad(const Args& args) {
     setup.ini = o.ini;
     setup.clientDir = o.clientDir;
     setup.betDirectory = BetDirectory::Given;
-    // Absolute: the open-file dialog moves the working directory.
-    setup.betDir = absolutePath(o.betDir);
+    setup.betDir = o.betDir;
     bool copyFailed = false;
     const int status = RunBatchProgram(kName, o, setup, [&](ProgramSession& run, BatchHost& host) {
-        std::string chosen = o.file.empty() ? "" : absolutePath(o.file);
-        if (!chosen.empty() && o.encoding.utf8Input() && !shiftJisCopy(o.file, host, chosen, error)) {
+        std::string chosen = o.file;
+        if (!chosen.empty() && !shiftJisCopy(o.file, o.encoding.utf8Input(), host, chosen, error)) {
             copyFailed = true;
             return false;
         }
@@ -102,8 +103,8 @@ extern const Command kLoadCommand = {
     "  --bet-dir DIR     the bet-file directory (required)\n"
     "  --now TIME        the program clock, \"YYYY-MM-DD HH:MM\" (default: now)\n"
     "  --ini FILE        the settings profile (only read)\n"
-    "  --utf8            the bet file is UTF-8 (the bet log gets it in Shift-JIS),\n"
-    "                    and so is the output\n"
+    "  --utf8            the bet file is UTF-8, as is one with a byte-order mark\n"
+    "                    (the bet log gets it in Shift-JIS), and so is the output\n"
     "  --sjis            Shift-JIS output whatever the locale\n"
     "  --answer yes|no   the answer to the date questions (default yes)\n"
     "  --client-dir DIR2 check headers and bets against the voting terms in DIR2\n",

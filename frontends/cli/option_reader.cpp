@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "frontends/cli/host_paths.h"
 #include "frontends/cli/local_time_arg.h"
 
 namespace cli {
@@ -52,6 +53,11 @@ bool parseWholeNumber(const std::string& text, std::uint64_t highest, std::uint6
     }
     number = n;
     return true;
+}
+
+std::string fromWorkingDirectory(const std::string& path) {
+    if (path.empty() || path == "-") return path;
+    return absolutePath(path);
 }
 
 }  // namespace cli

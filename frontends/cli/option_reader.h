@@ -39,6 +39,11 @@ private:
     std::size_t at_ = static_cast<std::size_t>(-1);
 };
 
+// A path the user named, as the program must be
+// given it: from the working directory ("" and "-" stay as they are; the
+// program takes a relative path in its own directory).
+std::string fromWorkingDirectory(const std::string& path);
+
 // The reason for a required option that was not given ("--home DIR").
 std::string missingOption(const std::string& option);
 

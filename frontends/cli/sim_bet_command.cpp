@@ -63,15 +63,6 @@ bool parseOptions(const Args& args, BetOptions& o, std::string& error) {
     return hasFile;
 }
 
-std::string ledgerText(const simhome::SimHome& home, std::int64_t startTime) {
-    const std::string clientDir = std::filesystem::path(home.clientExePath()).parent_path().string() + "/";
-    const plat::LocalTime date = plat::localTime(startTime);
-    std::string error;
-    const std::optional<centre::Centre> centre =
-        centre::Centre::open(clientDir, date.year, date.month, date.day, error);
-    return centre ? LedgerAsBetList(centre->ledger()) : std::string();
-}
-
 int runSimBet(const Args& args) {
     BetOptions o;
     std::string error;
@@ -100,7 +91,7 @@ int runSimBet(const Args& args) {
     writeOut(outputText(outcome.listAfter, utf8));
     std::printf("ledger\n");
     std::fflush(stdout);
-    writeOut(outputText(ledgerText(home, o.home.startTime), utf8));
+    writeOut(outputText(DayLedgerAsBetList(home, o.home.startTime), utf8));
     return outcome.result == base::kRunFailed ? kExitFailed : kExitOk;
 }
 
@@ -108,7 +99,7 @@ int runSimBet(const Args& args) {
 
 extern const Command kSimBetCommand = {
     "bet",
-    "--home DIR [--now \"YYYY-MM-DD HH:MM\"] [--seed S] [--scale X] [--fault NAME]... "
+    "--home DIR [--now \"YYYY-MM-DD HH:MM\"] [--seed S] [--scale X] [--fault NAME]... [--ideal] "
     "[--stop-after-lines N] [--utf8|--sjis] FILE",
     "Places the bets of FILE into the replacement client in the simulated home DIR\n"
     "with the 投票 command, and prints \"result 1\" (all placed), \"result -1\"\n"
@@ -119,8 +110,8 @@ extern const Command kSimBetCommand = {
     "  FILE                   the bet text (- for standard input); Shift-JIS\n"
     "  --utf8                 the bet text is UTF-8, and so is the output\n"
     "  --stop-after-lines N   press STOP once the run has read N lines (1 to 999)\n"
-    "The home options (--home, --now, --seed, --scale, --fault) and --sjis: see\n"
-    "ornel sim --help.\n",
+    "The home options (--home, --now, --seed, --scale, --fault, --ideal) and\n"
+    "--sjis: see ornel sim --help.\n",
     runSimBet,
 };
 

@@ -14,5 +14,12 @@ extern const Command kSimBetCommand;
 extern const Command kSimPayoutCommand;
 // `ornel sim racecards`: the 出馬表の取得 command.
 extern const Command kSimRaceCardsCommand;
+// `ornel sim campaign`: seeded sessions of several runs on one client, each
+// run checked against the centre's ledger.
+extern const Command kSimCampaignCommand;
+// `ornel sim day`: a whole race day in AUTO mode.
+extern const Command kSimDayCommand;
+// `ornel sim script`: the whole program played by a script of user steps.
+extern const Command kSimScriptCommand;
 
 }  // namespace cli

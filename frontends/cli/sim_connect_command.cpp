@@ -136,7 +136,7 @@ int runSimConnect(const Args& args) {
 
 extern const Command kSimConnectCommand = {
     "connect",
-    "--home DIR [--now \"YYYY-MM-DD HH:MM\"] [--mode N] [--seed S] [--scale X] [--fault NAME]... "
+    "--home DIR [--now \"YYYY-MM-DD HH:MM\"] [--mode N] [--seed S] [--scale X] [--fault NAME]... [--ideal] "
     "[--utf8|--sjis]",
     "Runs the client connection (start, login, terms fetch, venue choice) against\n"
     "the replacement client in the simulated home DIR and prints \"result 0\" or\n"
@@ -146,8 +146,8 @@ extern const Command kSimConnectCommand = {
     "\n"
     "  --mode N   0 terms only, 1 open the vote form from the menu, 2 use the vote\n"
     "             form, 3 both (default)\n"
-    "The home options (--home, --now, --seed, --scale, --fault) and --utf8, --sjis:\n"
-    "see ornel sim --help.\n",
+    "The home options (--home, --now, --seed, --scale, --fault, --ideal) and\n"
+    "--utf8, --sjis: see ornel sim --help.\n",
     runSimConnect,
 };
 

@@ -50,6 +50,10 @@ HomeOption SimHomeOptionReader::take(OptionReader& options, std::string& error) 
         home_.faults.push_back("scale=" + v);
         return HomeOption::Taken;
     }
+    if (a == "--ideal") {
+        home_.idealClient = true;
+        return HomeOption::Taken;
+    }
     if (a == "--fault") {
         if (!options.value(v, error)) return HomeOption::Invalid;
         if (!betclient::isKnownFault(faultName(v))) {

@@ -1,6 +1,6 @@
 // The options with which every `ornel sim ...` operation sets up its
 // simulated home: --home DIR, --now "YYYY-MM-DD HH:MM", --seed S,
-// --scale X and --fault NAME (repeatable).
+// --scale X, --fault NAME (repeatable) and --ideal.
 #pragma once
 
 #include <string>

@@ -22,9 +22,9 @@ bool writeHostFile(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
-void registerClientProgram(sim::Desktop& desktop) {
+void registerClientProgram(sim::Desktop& desktop, const betclient::ClientBehaviour& behaviour) {
     desktop.registerProgram(kClientProgram, kClientFilePattern,
-                            [](const std::string& exePath) { betclient::runClient(exePath); });
+                            [behaviour](const std::string& exePath) { betclient::runClient(exePath, behaviour); });
 }
 
 std::string installClient(sim::Desktop& desktop, const std::string& clientDir, const ClientInstallOptions& options) {
@@ -42,7 +42,7 @@ std::string installClient(sim::Desktop& desktop, const std::string& clientDir, c
         if (options.registryConfig) ok = centre::installClientConfig(options.modem) && ok;
     });
     if (!ok) return {};
-    registerClientProgram(desktop);
+    registerClientProgram(desktop, options.behaviour);
     return exePath;
 }
 

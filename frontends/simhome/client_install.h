@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "betclient/centre/client_registry.h"
+#include "betclient/client_timing.h"
 #include "platform/sim/desktop.h"
 
 namespace simhome {
@@ -22,6 +23,8 @@ struct ClientInstallOptions {
     std::vector<std::string> faults;  // lines of "faults.txt" when not empty
     bool registryConfig = true;       // write "Modem Name" and "Line Device"
     centre::ModemConfig modem;
+    // The strict client by default; ideal: today's instant one.
+    betclient::ClientBehaviour behaviour;
 };
 
 // Makes the directory if needed, writes the files, the registry values and
@@ -33,6 +36,6 @@ std::string installClient(sim::Desktop& desktop, const std::string& clientDir,
 
 // Registers the client for "Pat95*.exe" on the desktop (installClient does
 // this; a desktop needs it once).
-void registerClientProgram(sim::Desktop& desktop);
+void registerClientProgram(sim::Desktop& desktop, const betclient::ClientBehaviour& behaviour = {});
 
 }  // namespace simhome

@@ -24,6 +24,8 @@ OrnelDesktop::OrnelDesktop(const DesktopOptions& options) : directory_(withSlash
     sim::Desktop::Options desktopOptions;
     desktopOptions.directory = directory_;
     desktopOptions.startTime = options.startTime;
+    desktopOptions.realTime = options.realTime;
+    desktopOptions.speed = options.speed;
     desktop_ = std::make_unique<sim::Desktop>(desktopOptions);
     desktop_->setUser(&user_);
     user_.ignoreProgram(kClientProgram);  // the driver answers the client's boxes
@@ -59,14 +61,6 @@ bool OrnelDesktop::runOrnel(const std::function<void()>& fn, std::int64_t maxMs)
 
 bool OrnelDesktop::callOrnel(const std::function<void()>& fn, std::int64_t maxMs) {
     return desktop_->call(kOrnelProgram, fn, maxMs);
-}
-
-bool OrnelDesktop::ornelSettled() const {
-    return desktop_->programIdle(kOrnelProgram) && desktop_->modalWindows(kOrnelProgram).size() <= 1;
-}
-
-bool OrnelDesktop::settle(std::int64_t maxMs) {
-    return desktop_->runUntil([this] { return ornelEnded_ || ornelSettled(); }, maxMs) && !ornelEnded_;
 }
 
 std::vector<std::string> OrnelDesktop::clientForms() const {

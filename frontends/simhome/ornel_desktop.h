@@ -30,6 +30,10 @@ constexpr const char* kClientFolder = "client/";
 struct DesktopOptions {
     std::string directory;          // the drive; made when missing
     std::int64_t startTime = 0;     // seconds since 1970 at virtual time 0
+    // The clock: virtual time, or the wall clock run `speed` times faster
+    // (the terminal front end).
+    bool realTime = false;
+    int speed = 1;
 };
 
 class OrnelDesktop {
@@ -66,13 +70,6 @@ public:
     bool callOrnel(const std::function<void()>& fn, std::int64_t maxMs = 3'600'000);
     // Whether the program's first thread has returned.
     bool ornelEnded() const { return ornelEnded_; }
-
-    // Drives the desktop until Ornel waits for time or input with no box or
-    // dialog of its own open over its main window (at most maxMs); false
-    // when that did not happen.
-    bool settle(std::int64_t maxMs = 3'600'000);
-    // Whether Ornel is settled now.
-    bool ornelSettled() const;
 
     // Captions of the client's visible forms (the only "ThunderRTForm"
     // windows of the desktop), top of the z-order first.

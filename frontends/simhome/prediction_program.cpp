@@ -7,6 +7,7 @@
 #include "betclient/centre/rng.h"
 #include "betclient/centre/sale_codes.h"
 #include "betclient/centre/venues.h"
+#include "clientdata/start_times.h"
 #include "clientdata/timer_bet_file.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -89,19 +90,6 @@ std::optional<centre::Bet> drawBet(const RaceRef& ref, centre::Rng& rng) {
     return bet;
 }
 
-std::string betLine(const centre::Bet& bet) {
-    char line[64];
-    const std::string venue(centre::venueName(bet.venue));
-    const std::string kind(centre::kindName(bet.kind));
-    if (centre::isPairKind(bet.kind))
-        std::snprintf(line, sizeof line, "%s %dR %s %d-%d %d\r\n", venue.c_str(), bet.race, kind.c_str(), bet.first,
-                      bet.second, bet.units * kYenPerUnit);
-    else
-        std::snprintf(line, sizeof line, "%s %dR %s %d %d\r\n", venue.c_str(), bet.race, kind.c_str(), bet.first,
-                      bet.units * kYenPerUnit);
-    return line;
-}
-
 // Two to four bets on races starting kSaleMarginMinutes or more after
 // placeMinute, together at most kFileYenLimit yen.
 void drawBets(PlannedBetFile& file, const centre::Day& day, int placeMinute, centre::Rng& rng) {
@@ -116,7 +104,7 @@ void drawBets(PlannedBetFile& file, const centre::Day& day, int placeMinute, cen
         if (!bet || yen + bet->units * kYenPerUnit > kFileYenLimit) continue;
         yen += bet->units * kYenPerUnit;
         file.bets.push_back(*bet);
-        file.text += betLine(*bet);
+        file.text += BetName(*bet) + "\r\n";
     }
 }
 
@@ -128,7 +116,31 @@ std::int64_t atMinute(const plat::LocalTime& day, int minute) {
     return plat::fromLocalTime(t);
 }
 
+// Writes text (CR LF line ends) as a Windows text file does.
+void writeFile(const std::string& path, const std::string& text) {
+    plat::TextFile out;
+    if (!out.open(path, plat::TextFile::Mode::Write)) return;
+    std::string lines;
+    for (const char c : text)
+        if (c != '\r') lines += c;
+    out.write(lines);
+    out.close();
+}
+
 }  // namespace
+
+std::string BetName(const centre::Bet& bet) {
+    char name[64];
+    const std::string venue(centre::venueName(bet.venue));
+    const std::string kind(centre::kindName(bet.kind));
+    if (centre::isPairKind(bet.kind))
+        std::snprintf(name, sizeof name, "%s %dR %s %02d-%02d %d", venue.c_str(), bet.race, kind.c_str(), bet.first,
+                      bet.second, bet.units * kYenPerUnit);
+    else
+        std::snprintf(name, sizeof name, "%s %dR %s %02d %d", venue.c_str(), bet.race, kind.c_str(), bet.first,
+                      bet.units * kYenPerUnit);
+    return name;
+}
 
 std::vector<PlannedBetFile> PlanPredictions(const centre::Day& day, const PredictionOptions& options) {
     centre::Rng rng(options.seed ^ 0x5EED'BE75ull);
@@ -171,20 +183,36 @@ std::vector<PlannedBetFile> PlanPredictions(const centre::Day& day, const Predic
     return files;
 }
 
-void StartPredictionProgram(sim::Desktop& desktop, const std::string& betDir, std::vector<PlannedBetFile> files) {
-    desktop.startProgram(kPredictionProgram, betDir + "Predictor.exe", [betDir, files = std::move(files)] {
-        for (const PlannedBetFile& file : files) {
-            const std::int64_t wait = file.writeAt - plat::now();
-            if (wait > 0) plat::sleep(static_cast<std::uint32_t>(wait * 1000));
-            plat::TextFile out;
-            if (!out.open(betDir + file.name, plat::TextFile::Mode::Write)) continue;
-            std::string text;
-            for (const char c : file.text)
-                if (c != '\r') text += c;  // text mode writes CR LF
-            out.write(text);
-            out.close();
+std::string StartTimeFileName(const centre::Day& day) {
+    return clientdata::AllVenuesStartTimeFile(day.year, day.month, day.day);
+}
+
+std::string StartTimeFileText(const centre::Day& day) {
+    std::string text;
+    for (const centre::Meeting& meeting : day.meetings)
+        for (int r = 1; r <= centre::kRacesPerMeeting; ++r) {
+            char line[32];
+            std::snprintf(line, sizeof line, "%02d  %1d%1d%02d%02d%02d %04d\r\n", meeting.venue, meeting.kai % 10,
+                          meeting.nichime % 10, r, day.month, day.day, meeting.races[r - 1].startTime);
+            text += line;
         }
-    });
+    return text;
+}
+
+void StartPredictionProgram(sim::Desktop& desktop, const centre::Day& day, const std::string& raceCardDir,
+                            const std::string& betDir, std::vector<PlannedBetFile> files) {
+    PlannedBetFile startTimes;
+    startTimes.name = StartTimeFileName(day);
+    startTimes.text = StartTimeFileText(day);
+    desktop.startProgram(kPredictionProgram, betDir + "Predictor.exe",
+                         [raceCardDir, betDir, startTimes, files = std::move(files)] {
+                             writeFile(raceCardDir + startTimes.name, startTimes.text);
+                             for (const PlannedBetFile& file : files) {
+                                 const std::int64_t wait = file.writeAt - plat::now();
+                                 if (wait > 0) plat::sleep(static_cast<std::uint32_t>(wait * 1000));
+                                 writeFile(betDir + file.name, file.text);
+                             }
+                         });
 }
 
 }  // namespace simhome

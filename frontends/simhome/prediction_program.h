@@ -3,7 +3,8 @@
 // at seeded times before the races they bet on) and timer-bet files
 // ("T%X%02d%02d%02d.BET" for a later minute, with bets on races after that
 // minute), and writes each into the bet-file directory at its time, as a
-// program on the desktop.
+// program on the desktop.  It also keeps the day's start times in its
+// race-card directory ("YYMMDD全.den"), where the program looks them up.
 #pragma once
 
 #include <cstdint>
@@ -36,6 +37,10 @@ struct PredictionOptions {
     std::int64_t dayStart = 0;
 };
 
+// A bet as the files and the reports write it: "東京 11R 馬連 03-05 1000"
+// (Shift-JIS; the amount in yen).
+std::string BetName(const centre::Bet& bet);
+
 // The day's files in the order they are written.  Every bet is on sale when
 // its file is written and stays so for at least kSaleMarginMinutes after the
 // moment it is meant to be placed; a file holds at most kFileYenLimit yen,
@@ -45,8 +50,15 @@ std::vector<PlannedBetFile> PlanPredictions(const centre::Day& day, const Predic
 constexpr int kSaleMarginMinutes = 40;
 constexpr int kFileYenLimit = 3000;
 
-// Starts the program: it writes each file into betDir (ending in a
-// separator) when its time comes, then ends.
-void StartPredictionProgram(sim::Desktop& desktop, const std::string& betDir, std::vector<PlannedBetFile> files);
+// The day's start-time file: its name and its text (one line per race:
+// venue code, 回, 日目, race, card date and start time in fixed columns).
+std::string StartTimeFileName(const centre::Day& day);
+std::string StartTimeFileText(const centre::Day& day);
+
+// Starts the program: it writes the day's start-time file into raceCardDir,
+// then each file into betDir when its time comes, and ends.  Directories
+// end in a separator.
+void StartPredictionProgram(sim::Desktop& desktop, const centre::Day& day, const std::string& raceCardDir,
+                            const std::string& betDir, std::vector<PlannedBetFile> files);
 
 }  // namespace simhome

@@ -12,6 +12,7 @@ namespace simhome {
 namespace {
 
 constexpr const char* kUserProgram = "user";
+constexpr const char* kButtonClass = "Button";
 constexpr plat::Wparam kCtrlV = 0x16;
 // Where the user right-clicks: a spot of the window's own client area
 // beside the buttons, above the BetList.
@@ -32,6 +33,19 @@ bool ProgramRun::start(std::int64_t maxMs) {
     return up && mainWindow() != 0 && settle(maxMs);
 }
 
+bool ProgramRun::settled() const { return windowWaiting() && desk_.desktop().programIdle(kOrnelProgram); }
+
+bool ProgramRun::windowWaiting() const {
+    const sim::Desktop& desktop = desk_.desktop();
+    const plat::Hwnd window = mainWindow();
+    return window != 0 && desktop.windowThreadIdle(window) &&
+           desktop.modalWindows(kOrnelProgram) == std::vector<plat::Hwnd>{window};
+}
+
+bool ProgramRun::settle(std::int64_t maxMs) {
+    return desk_.desktop().runUntil([this] { return ended() || settled(); }, maxMs) && !ended();
+}
+
 plat::Hwnd ProgramRun::control(int id) const { return plat::getDlgItem(mainWindow(), id); }
 
 std::string ProgramRun::controlText(int id) const {
@@ -40,9 +54,16 @@ std::string ProgramRun::controlText(int id) const {
     return plat::getWindowText(c, length + 1);
 }
 
+std::vector<ProgramRun::Button> ProgramRun::buttons() const {
+    std::vector<Button> found;
+    for (plat::Hwnd c = plat::getWindow(mainWindow(), plat::GW_CHILD); c != 0; c = plat::getWindow(c, plat::GW_HWNDNEXT))
+        if (plat::getClassName(c) == kButtonClass) found.push_back({plat::getWindowText(c), plat::isWindowEnabled(c)});
+    return found;
+}
+
 bool ProgramRun::asUser(const std::function<void()>& fn, std::int64_t maxMs) {
     if (!desk_.desktop().call(kUserProgram, fn, maxMs)) return false;
-    return ended() || settle(maxMs);
+    return ended() || !settleAfterSteps_ || settle(maxMs);
 }
 
 bool ProgramRun::click(int buttonId) {
@@ -120,7 +141,7 @@ bool ProgramRun::placeBets(BetOutcome& out, int stopAfterLines, std::int64_t max
             const std::int16_t state = runState.load();
             if (state == base::kRunFinished || state == base::kRunFailed) out.result = state;
             started = started || state != base::kRunIdle;
-            return started ? state == base::kRunIdle : desk_.ornelSettled();
+            return started ? state == base::kRunIdle : settled();
         },
         maxMs);
     out.virtualMs = desktop.virtualMs() - pressedAt;
@@ -133,7 +154,8 @@ bool ProgramRun::close(std::int64_t maxMs) {
     if (window == 0) return ended();
     if (!desk_.desktop().call(kUserProgram, [window] { plat::postMessage(window, plat::WM_CLOSE, 0, 0); }, maxMs))
         return false;
-    return desk_.desktop().runUntil([this] { return ended() || desk_.ornelSettled(); }, maxMs);
+    if (!settleAfterSteps_) return true;
+    return desk_.desktop().runUntil([this] { return ended() || settled(); }, maxMs);
 }
 
 }  // namespace simhome

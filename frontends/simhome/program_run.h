@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "frontends/simhome/ornel_desktop.h"
@@ -29,15 +30,34 @@ public:
     // start-up is through and the program waits.  False when the window
     // did not come up or the program did not settle within maxMs.
     bool start(std::int64_t maxMs = 3'600'000);
-    bool settle(std::int64_t maxMs = 3'600'000) { return desk_.settle(maxMs); }
+    // Drives the desktop until the program waits for the user at its main
+    // window (settled) or has ended; false when it ended or did not settle
+    // within maxMs.
+    bool settle(std::int64_t maxMs = 3'600'000);
+    // Whether the program waits for time or input with its main window's
+    // loop running and no box or dialog of its own open.
+    bool settled() const;
+    // The same for the main window's thread alone: it has taken every input
+    // and waits, while another thread of the program (a run) may be busy.
+    bool windowWaiting() const;
     // Whether the process has ended (its main window closed).
     bool ended() const { return desk_.ornelEnded(); }
 
     plat::Hwnd mainWindow() const { return program_->mainWindow(); }
     plat::Hwnd control(int id) const;
     std::string controlText(int id) const;
+    // The main window's push buttons in their order: caption and whether
+    // they are enabled.
+    struct Button {
+        std::string caption;
+        bool enabled = false;
+    };
+    std::vector<Button> buttons() const;
 
     // ---- the user's steps; each lets the program settle afterwards ----
+    // Unless switched off: the steps then only hand the user's input over,
+    // and the caller times what follows (a script with its own waits).
+    void setSettleAfterSteps(bool settle) { settleAfterSteps_ = settle; }
     // Presses a button of the main window with the mouse.
     bool click(int buttonId);
     // Right-clicks the window and chooses the entry of the context menu.
@@ -66,7 +86,8 @@ public:
     bool placeBets(BetOutcome& outcome, int stopAfterLines = 0, std::int64_t maxMs = 6 * 3'600'000);
 
     // Asks the main window to close and drives until the process ended or
-    // the program waits again (the window stayed open).
+    // the program waits again (the window stayed open); without settling,
+    // only asks.
     bool close(std::int64_t maxMs = 3'600'000);
 
     // Runs fn as the user (a thread of the "user" program), then settles.
@@ -77,6 +98,7 @@ private:
 
     OrnelDesktop& desk_;
     std::shared_ptr<app::Application> program_;
+    bool settleAfterSteps_ = true;
 };
 
 }  // namespace simhome

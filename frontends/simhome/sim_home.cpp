@@ -70,7 +70,7 @@ bool SimHome::open(const SimHomeOptions& options, std::string& error) {
     home_ = home.string();
     if (home_.back() != '/') home_ += '/';
     if (!lock_.acquire(home_, error)) return false;
-    desk_ = std::make_unique<OrnelDesktop>(DesktopOptions{home_, options.startTime});
+    desk_ = std::make_unique<OrnelDesktop>(DesktopOptions{home_, options.startTime, options.realTime, options.speed});
     return installClientOnce(options, error) && checkClientDay(options.startTime, error) &&
            createProfileOnce(error);
 }
@@ -85,6 +85,8 @@ bool SimHome::installClientOnce(const SimHomeOptions& options, std::string& erro
         install.dayText = centre::formatDayText(centre::generateDay(date.year, date.month, date.day, seed));
     }
     install.registryConfig = !installed;  // later runs keep what was changed since
+    install.behaviour.ideal = options.idealClient;
+    if (options.seed) install.behaviour.seed = *options.seed;
     const bool ok = !desk_->installClient(install).empty();
     // The faults of this run replace those of the run before, none included.
     bool faultsWritten = false;

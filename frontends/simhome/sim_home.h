@@ -31,6 +31,13 @@ struct SimHomeOptions {
     std::int64_t startTime = 0;       // seconds since 1970 at virtual time 0
     std::optional<std::uint64_t> seed;  // of the generated day (none: the centre's default)
     std::vector<std::string> faults;  // lines of the client's "faults.txt"
+    // The ideal (instant) client instead of the strict one, whose timing is
+    // drawn from the seed (or the client's default seed).
+    bool idealClient = false;
+    // The desktop's clock: virtual time (the batch commands), or the wall
+    // clock run `speed` times faster (the terminal front end).
+    bool realTime = false;
+    int speed = 1;
 };
 
 class SimHome {

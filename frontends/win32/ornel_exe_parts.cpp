@@ -29,7 +29,7 @@ const std::vector<Command>& backendCommands() {
     return none;
 }
 
-std::optional<int> runMainWindow() {
+int runMainWindow() {
     releaseOwnConsole();
     // Its own profile (named after the executable, in the Windows
     // directory) and the betting client it names.

@@ -1,9 +1,11 @@
 #include "app/application.h"
 
-#include "app/payout_commands.h"
+#include "app/exit_confirmation.h"
+#include "app/shell_commands.h"
+#include "app/startup_caution.h"
 #include "base/load_settings.h"
 #include "platform/clock.h"
-#include "ui/main_commands.h"
+#include "ui/payout_fetch.h"
 
 namespace app {
 
@@ -21,22 +23,23 @@ int Application::run() {
     base::LoadSettings(*profile_, settings, plat::now());
     if (options_.adjustSettings) options_.adjustSettings(settings);
 
-    const bool installed = options_.client == driver::ClientPresence::Installed;
+    const bool installed = clientInstalled();
     ui::MainWindowModel model{settings, *profile_, notifier, terms, voteLog, betList, betFile, runControl};
     model.connector = &connector;
     model.betRun = installed ? &betRun : nullptr;
     model.driver = &driver;
     model.refreshesVotingTerms = installed;
+    model.clientOperated = options_.clientOperated;
     {
         ui::MainWindow window(model, *this);
-        bindShellCommands(window);
+        BindShellCommands(window, *this);
         window_ = &window;
         window.doModal(0);
         window_ = nullptr;
     }
     driver.mainWindow = 0;
     notifier.setOwner(0);
-    restoreDialingPrefix();
+    driver::RestoreDialingPrefix(dialingPrefix);
     // No message loop follows the main window: the process ends.
     return 0;
 }
@@ -49,22 +52,6 @@ void Application::openProfile() {
         readOnlyProfile_ = std::make_unique<base::ReadOnlyProfileStore>(*profileFile_);
         profile_ = readOnlyProfile_.get();
     }
-}
-
-void Application::bindShellCommands(ui::MainWindow& window) {
-    ui::CommandTable& table = window.commands();
-    if (options_.client == driver::ClientPresence::Installed) {
-        table.setAction(ui::kIdPayoutFetch, [this, &window] {
-            clientdata::PayoutContext payouts = payoutContext(window);
-            if (const std::optional<int> fetched =
-                    PayoutFetchCommand(window.hwnd(), settings, *profile_, driver, payouts))
-                lastPayoutFetch = fetched;
-        });
-    }
-    table.setAction(ui::kIdPayoutReport, [this, &window] {
-        clientdata::PayoutContext payouts = payoutContext(window);
-        PayoutReportCommand(payouts, runControl.programClock.load());
-    });
 }
 
 clientdata::PayoutContext Application::payoutContext(ui::MainWindow& window) {
@@ -82,14 +69,20 @@ void Application::windowCreated(plat::Hwnd window) {
     driver.mainWindow = window;
 }
 
-// The dialing prefix is put back when the modem setting changed it; the
-// modem setting itself is applied by startUpModem.
-void Application::restoreDialingPrefix() {}
+void Application::showCaution(plat::Hwnd window) { ShowCaution(window, runControl); }
 
-bool Application::acceptCaution(plat::Hwnd /*window*/) { return true; }
+ui::ExitChoice Application::confirmExit(plat::Hwnd window) { return ConfirmExit(window); }
 
-ui::ExitChoice Application::confirmExit(plat::Hwnd /*window*/) { return ui::ExitChoice::Close; }
+// The dialing prefix it may replace is put back when the process ends.
+void Application::startUpModem(plat::Hwnd window) {
+    driver::StartUpModemSetting(window, settings, *profile_, dialingPrefix);
+}
 
-void Application::startUpModem(plat::Hwnd /*window*/) {}
+void Application::fetchPayouts() {
+    ui::MainWindow* window = window_.load();
+    if (window == nullptr || !clientInstalled()) return;
+    clientdata::PayoutContext payouts = payoutContext(*window);
+    ui::FetchAndReconcilePayouts(driver, payouts);
+}
 
 }  // namespace app

@@ -2,7 +2,9 @@
 // Settings and their profile, the voting terms and vote-log state, the
 // bet-list state, run control, the driver's state and the client
 // connection — and runs the process: settings loaded, the main window run
-// modally until it closes, the dialing prefix restored.
+// modally until it closes, the dialing prefix restored.  However the window
+// ends — closed by the user, by the auto exit, or by a quit message — the
+// process goes on after it to the same shutdown steps.
 //
 // Front ends and tests build this object and nothing else; what differs
 // between them is only where the profile is and whether a betting client is
@@ -27,6 +29,7 @@
 #include "driver/bet_runner.h"
 #include "driver/client_connector.h"
 #include "driver/driver_state.h"
+#include "driver/modem_setting.h"
 #include "driver/pat_driver.h"
 #include "ui/main_window.h"
 
@@ -45,6 +48,9 @@ struct ProgramOptions {
     // Runs once the settings are loaded, before the main window starts
     // (directories named on a command line).
     std::function<void(base::Settings&)> adjustSettings;
+    // Told after each command that operated the betting client, with the
+    // command's id and the operation's result (see ui::MainWindowModel).
+    std::function<void(int command, int result)> clientOperated;
 };
 
 class Application : private ui::MainWindowShell {
@@ -61,6 +67,14 @@ public:
     // The main window while it runs; null before and after.
     ui::MainWindow* window() const { return window_.load(); }
     plat::Hwnd mainWindow() const;
+    // The settings profile (read-only for some front ends); valid once run()
+    // has loaded the settings.
+    base::ProfileStore& profile() { return *profile_; }
+    const ProgramOptions& options() const { return options_; }
+    // Whether a betting client is installed to be operated.
+    bool clientInstalled() const { return options_.client == driver::ClientPresence::Installed; }
+    // What a reconciliation works on, as the settings stand now.
+    clientdata::PayoutContext payoutContext(ui::MainWindow& window);
 
     base::Settings settings;
     base::MessageBoxNotifier notifier;
@@ -75,23 +89,20 @@ public:
     driver::BetRun betRun{driver, runControl, runControl.runState, betList};
     // The payouts of the last reconciliation (empty before the first).
     clientdata::PayoutTables payoutTables;
+    driver::DialingPrefixState dialingPrefix;
     // What the payout fetch of the payout dialog last returned (0 done, 1 a
     // fetch was already running, -1 failed); none before the first.
     std::optional<int> lastPayoutFetch;
 
 private:
     void openProfile();
-    // The commands whose dialogs and work belong to the shell.
-    void bindShellCommands(ui::MainWindow& window);
-    // What a reconciliation works on, as the settings stand now.
-    clientdata::PayoutContext payoutContext(ui::MainWindow& window);
-    void restoreDialingPrefix();
 
     // MainWindowShell
     void windowCreated(plat::Hwnd window) override;
-    bool acceptCaution(plat::Hwnd window) override;
+    void showCaution(plat::Hwnd window) override;
     ui::ExitChoice confirmExit(plat::Hwnd window) override;
     void startUpModem(plat::Hwnd window) override;
+    void fetchPayouts() override;
 
     ProgramOptions options_;
     std::unique_ptr<base::FileProfileStore> profileFile_;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/dialog.h"
+#include "ui/main_window_shell.h"
 
 namespace app {
 
@@ -12,11 +13,9 @@ constexpr int kIdQuitClientToo = 1053;
 
 plat::DialogTemplate ExitConfirmationTemplate();
 
-enum class ExitChoice {
-    Stay,                // ｷｬﾝｾﾙ or the dialog closed: the window stays open
-    Close,               // OK
-    CloseAndQuitClient,  // PATも終了: end the betting client, then as OK
-};
+// Stay, Close, or CloseAndQuitClient (PATも終了: end the betting client,
+// then as OK).
+using ui::ExitChoice;
 
 ExitChoice ConfirmExit(plat::Hwnd mainWindow);
 

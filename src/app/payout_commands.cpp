@@ -85,8 +85,13 @@ PayoutDialogChoice ShowPayoutFetchDialog(plat::Hwnd owner, base::Settings& setti
 }
 
 std::optional<int> PayoutFetchCommand(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
-                                      driver::PatDriver& driver, clientdata::PayoutContext& payouts) {
+                                      driver::PatDriver& driver, clientdata::PayoutContext& payouts,
+                                      const base::RunState& runState) {
     if (ShowPayoutFetchDialog(owner, settings, profile) != PayoutDialogChoice::FetchNow) return std::nullopt;
+    if (runState.load() != base::kRunIdle) {
+        plat::messageBeep(plat::MB_ICONASTERISK);
+        return std::nullopt;
+    }
     return ui::FetchAndReconcilePayouts(driver, payouts);
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "base/profile_store.h"
+#include "base/run_state.h"
 #include "base/settings.h"
 #include "clientdata/payout_fetch_time.h"
 #include "clientdata/reconcile_bet_log.h"
@@ -40,9 +41,11 @@ PayoutDialogChoice ShowPayoutFetchDialog(plat::Hwnd owner, base::Settings& setti
 // Command 32779: the dialog, and after 今すぐ取得 the fetch and
 // reconciliation (ui::FetchAndReconcilePayouts), whose result is returned
 // (none when the dialog did not fetch).  The payout context is the one of
-// the moment the command runs.
+// the moment the command runs.  While a run lasts the BetRunner thread
+// operates the client: 今すぐ取得 then only beeps, and nothing is fetched.
 std::optional<int> PayoutFetchCommand(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile,
-                                      driver::PatDriver& driver, clientdata::PayoutContext& payouts);
+                                      driver::PatDriver& driver, clientdata::PayoutContext& payouts,
+                                      const base::RunState& runState);
 
 // Command 32783: ReconcileBetLog on the date of clock (the program clock),
 // then the payout report, whether or not the setting asks for one after

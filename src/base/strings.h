@@ -45,6 +45,13 @@ constexpr const char* kTextRaceCardMissing = "出馬表ファイルが見つか�
 constexpr const char* kFormatRaceCardWrongDay =
     "有効な出馬表ファイルではありません！\n投票要項と同じ日の出馬表データを入力してください。\n"
     "今回のデータは %d 月 %d 日分でした。";
+// A bet run found that bets it entered earlier may still wait in the
+// client's vote form, and could not clear them by restarting the client.
+constexpr const char* kTextClearVoteForm =
+    "投票画面に送信されていないベットが残っている可能性があります。\n"
+    "投票画面のベットを取り消してから、もう一度投票してください。";
+// Heads the list of the bets the betting centre refused (one per line).
+constexpr const char* kTextBetsRefused = "次のベットは受け付けられませんでした。";
 constexpr const char* kTextClientExeMissing = "Ｐａｔ９５．ｅｘｅ が見つかりません。";
 constexpr const char* kTextChooseClientExe = "Ｐａｔ９５．Ｅｘｅを選択してください。";
 constexpr const char* kTextChooseBetFileDir =

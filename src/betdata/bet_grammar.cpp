@@ -309,10 +309,10 @@ int AddBet(BetListContext& ctx, int meetingSlot, base::BetLine bet) {
     return 0;
 }
 
-void ParseBetList(BetListContext& ctx, bool skipTermsCheck, PostStep postStep) {
+bool ParseBetList(BetListContext& ctx, bool skipTermsCheck, PostStep postStep) {
     if (!skipTermsCheck && ctx.connector &&
         ctx.connector->connectClient(base::kConnectTermsOnly) == -1)
-        return;
+        return false;
 
     BetTable& table = ctx.state.table;
     table.clear();
@@ -326,6 +326,7 @@ void ParseBetList(BetListContext& ctx, bool skipTermsCheck, PostStep postStep) {
     }
     if (postStep) postStep(table);
     RenderBetList(ctx);
+    return true;
 }
 
 }  // namespace betdata

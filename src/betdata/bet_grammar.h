@@ -17,8 +17,9 @@ constexpr int kNoMeetingSlot = -1;
 
 // Rebuilds the BetTable from every line of the list, runs the post-step and
 // renders the list.  Unless skipTermsCheck is set, the client connection is
-// asked first to load the day's terms; when it fails nothing changes.
-void ParseBetList(BetListContext& ctx, bool skipTermsCheck, PostStep postStep = nullptr);
+// asked first to load the day's terms; when it fails nothing changes and
+// the result is false.
+bool ParseBetList(BetListContext& ctx, bool skipTermsCheck, PostStep postStep = nullptr);
 
 // Appends one bet (amount in units) after the terms checks: 0 when appended,
 // -1 when refused (silently by the checks, with message 8001 when the table

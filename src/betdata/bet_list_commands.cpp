@@ -33,8 +33,9 @@ bool BetListCommands::handleMessage(plat::Uint message) {
     }
 }
 
-void BetListCommands::onReparseRequest(bool skipTermsCheck) {
-    if (reparsing_ || caretOnEmptyLastLine(c_.windows.betList)) return;
+bool BetListCommands::onReparseRequest(bool skipTermsCheck) {
+    if (reparsing_) return false;
+    if (caretOnEmptyLastLine(c_.windows.betList)) return true;
     struct Reparsing {
         bool& flag;
         explicit Reparsing(bool& f) : flag(f) { flag = true; }
@@ -44,9 +45,10 @@ void BetListCommands::onReparseRequest(bool skipTermsCheck) {
     // The terms step may bring the betting client forward.
     const plat::Hwnd foreground = plat::getForegroundWindow();
     BetListContext list = c_.listContext();
-    ParseBetList(list, skipTermsCheck);
+    const bool parsed = ParseBetList(list, skipTermsCheck);
     c_.showStatus();
     if (foreground != 0) plat::setForegroundWindow(foreground);
+    return parsed;
 }
 
 void BetListCommands::onPastePrepare() {

@@ -21,7 +21,9 @@ public:
     // re-parse shows a message box (a posted request handled by the box's
     // message loop) is dropped: the running re-parse rewrites the whole
     // list, and parsing the same text again would show its messages twice.
-    void onReparseRequest(bool skipTermsCheck = false);
+    // False when the list was not parsed: the request was dropped, or the
+    // terms step could not reach the client (the user has been told).
+    bool onReparseRequest(bool skipTermsCheck = false);
     // A paste is about to happen: remember where the list ended and put the
     // caret at the end so the pasted text is appended.
     void onPastePrepare();

@@ -8,6 +8,12 @@
 
 namespace betdata {
 
+// The bets the centre refused since the program started, for the status box.
+struct RefusedTally {
+    int count = 0;
+    int totalYen = 0;
+};
+
 struct BetListState : base::ListCounters {
     // Rebuilt from the bet list text by every parse; the text is authoritative.
     BetTable table;
@@ -16,6 +22,8 @@ struct BetListState : base::ListCounters {
     int headerDay = 0;
     // Set when the user answered No to an import's date or meeting question.
     bool importCancelled = false;
+    // Bets refused by the centre (in AUTO mode they leave the list at once).
+    RefusedTally refused;
     // Loaded bet files that could be neither renamed nor removed.
     UnmovableBetFiles unmovableFiles;
 };

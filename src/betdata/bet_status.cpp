@@ -6,6 +6,7 @@ namespace betdata {
 
 namespace {
 
+constexpr const char* kRefusedLineFormat = "受付不可%9d/ %3d Bet\r\n";
 constexpr const char* kListLineFormat = "ベット計%9d/ %3d Bet\r\n";
 constexpr const char* kTermsLinesFormat =
     "投票合計%9d/ %3d Bet\r\n"
@@ -22,11 +23,15 @@ constexpr int kRaceCardDayDivisor = 100;  // raceCardDate is month * 100 + day
 
 }  // namespace
 
-std::string FormatBetStatus(int listCount, int listTotalYen, const base::VotingTerms& t) {
+std::string FormatBetStatus(int listCount, int listTotalYen, const base::VotingTerms& t, RefusedTally refused) {
     char text[kStatusBytes];
     int used = 0;
-    if (listCount > 0) used = std::snprintf(text, sizeof text, kListLineFormat, listTotalYen, listCount);
-    if (used < 0) used = 0;
+    auto add = [&](int n) { used += n > 0 ? n : 0; };
+    if (refused.count > 0)
+        add(std::snprintf(text, sizeof text, kRefusedLineFormat, refused.totalYen, refused.count));
+    if (listCount > 0)
+        add(std::snprintf(text + used, sizeof text - static_cast<std::size_t>(used), kListLineFormat, listTotalYen,
+                          listCount));
     std::snprintf(text + used, sizeof text - static_cast<std::size_t>(used), kTermsLinesFormat,
                   t.todayPurchase, base::kBetsPerDay - t.betsRemaining, t.availableAmount,
                   t.betsRemaining, t.periodPayout, t.periodPurchase, t.todayPayout, t.todayPurchase,

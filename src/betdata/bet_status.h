@@ -9,9 +9,11 @@
 
 namespace betdata {
 
-// The status text: the bet list's total line (only while the list holds
+// The status text: the line of the bets the centre refused (only when
+// there are any), the bet list's total line (only while the list holds
 // bets), then the purchase, balance and date lines.
-std::string FormatBetStatus(int listCount, int listTotalYen, const base::VotingTerms& terms);
+std::string FormatBetStatus(int listCount, int listTotalYen, const base::VotingTerms& terms,
+                            RefusedTally refused = {});
 
 // Writes the status text into the status box (an edit control) and clears
 // the terms' request for a redraw.

@@ -5,7 +5,7 @@
 namespace betdata {
 
 void ShowBetStatus(plat::Hwnd statusBox, const BetListState& state, base::VotingTerms& terms) {
-    plat::setWindowText(statusBox, FormatBetStatus(state.listCount, state.listTotal, terms));
+    plat::setWindowText(statusBox, FormatBetStatus(state.listCount, state.listTotal, terms, state.refused));
     terms.statusDirty = 0;
 }
 

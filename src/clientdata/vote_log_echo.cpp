@@ -1,9 +1,9 @@
 #include "clientdata/vote_log_echo.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 
+#include "base/acceptance.h"
 #include "base/bet_kind.h"
 #include "base/venue.h"
 #include "clientdata/yen_math.h"
@@ -22,8 +22,6 @@ constexpr const char* kPairLine = "%2d %d %4s %2dR %4s %02d-%02d %6d %2s %d\n"; 
 constexpr std::array<const char*, 5> kKindNames = {"", base::kKindNameTansho, base::kKindNameFukusho,
                                                    base::kKindNameWakuren, base::kKindNameUmaren};
 constexpr int kTanshou = 1, kFukushou = 2, kWakuren = 3, kUmaren = 4;
-// Acceptance status texts; values above 7 show as 7.
-constexpr std::array<const char*, 8> kStatusTexts = {"受", "未", "？", "〆", "４", "５", "６", "７"};
 
 }  // namespace
 
@@ -37,7 +35,7 @@ std::string VoteLogAvailableLine(const VoteLogRecord& record) {
 }
 
 std::string VoteLogEntryLine(const VoteLogEntry& e) {
-    const char* status = kStatusTexts[std::clamp(e.status, 0, static_cast<int>(kStatusTexts.size()) - 1)];
+    const char* status = base::AcceptanceMark(e.status);
     const int yen = UnitsToYen(e.amountUnits);
     char line[128];
     if (e.kind == kTanshou || e.kind == kFukushou) {

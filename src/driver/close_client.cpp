@@ -31,12 +31,11 @@ bool menuFormGone(const Waits& waits) {
 
 }  // namespace
 
-int CloseClient(PatDriver& driver) {
-    DriverState& state = driver.state;
+bool QuitClient(DriverState& state) {
     const Waits waits = CurrentWaits(state);
     const plat::Hwnd menu = WaitForm(state, kMenuForm, Times(4, waits.action));
-    if (menu == 0) return 0;
-    if (plat::isIconic(menu) && !RestoreIfMinimized(state, menu)) return FailWith(driver, base::kMsgClientFailed);
+    if (menu == 0) return true;
+    if (plat::isIconic(menu) && !RestoreIfMinimized(state, menu)) return false;
 
     bool asked = false;
     for (int press = 0; press < kExitPresses && !asked; ++press) {
@@ -45,13 +44,17 @@ int CloseClient(PatDriver& driver) {
         plat::sleep(Times(2, waits.action));
         asked = confirmationShows();
     }
-    if (!asked) return FailWith(driver, base::kMsgClientFailed);
+    if (!asked) return false;
 
     for (int press = 0; press < kConfirmPresses; ++press) {
         AnswerClientBox(state, kExitConfirmYes);
-        if (menuFormGone(waits)) return 0;
+        if (menuFormGone(waits)) return true;
     }
-    return FailWith(driver, base::kMsgClientFailed);
+    return false;
+}
+
+int CloseClient(PatDriver& driver) {
+    return QuitClient(driver.state) ? 0 : FailWith(driver, base::kMsgClientFailed);
 }
 
 }  // namespace driver

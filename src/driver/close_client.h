@@ -10,4 +10,8 @@ namespace driver {
 // client was not running; -1 after 8141.
 int CloseClient(PatDriver& driver);
 
+// The same without telling the user: false when the client could not be
+// closed.
+bool QuitClient(DriverState& driver);
+
 }  // namespace driver

@@ -8,6 +8,7 @@
 #include "driver/driver_message.h"
 #include "driver/driver_waits.h"
 #include "driver/form_actions.h"
+#include "driver/form_ready.h"
 #include "driver/input.h"
 #include "driver/start_client.h"
 #include "driver/window_waits.h"
@@ -60,13 +61,14 @@ int LoadTermsUnlessInMemory(PatDriver& driver) {
 
 namespace {
 
-// The vote form is there: it must take input; bet entry restores it and
-// calibrates to it.
-Next useVoteForm(PatDriver& driver, plat::Hwnd vote, int mode) {
+// The vote form is there: it must take input; bet entry restores it,
+// calibrates to it and waits until the client has built all of it.
+Next useVoteForm(PatDriver& driver, plat::Hwnd vote, int mode, const Waits& waits) {
     if (plat::getStyle(vote) & plat::WS_DISABLED) return Next::Failed;
     if ((mode & kConnectForBetting) == 0) return Next::LoadTerms;
     if (!RestoreIfMinimized(driver.state, vote)) return Next::Failed;
     CalibrateTo(driver.state, kVoteForm);
+    if (!WaitVoteFormReady(driver.state, vote, waits.windowOpen)) return Next::Failed;
     return Next::LoadTerms;
 }
 
@@ -209,7 +211,7 @@ Next lookAtClient(PatDriver& driver, int mode, const Waits& waits) {
     DriverState& state = driver.state;
     if (mode == kConnectTermsOnly && !InBettingHours(ProgramHour(driver))) return Next::LoadTerms;
     const plat::Hwnd vote = WaitForm(state, kVoteForm, Times(4, waits.action));
-    if (vote != 0) return useVoteForm(driver, vote, mode);
+    if (vote != 0) return useVoteForm(driver, vote, mode, waits);
     if (WaitForm(state, kMenuForm, Times(4, waits.action)) != 0 &&
         WaitForm(state, kVenueGuideForm, Times(4, waits.action)) == 0) {
         if ((mode & kConnectOpenVoteForm) == 0) return Next::LoadTerms;

@@ -13,5 +13,7 @@ constexpr unsigned kDriverMessagePauseMs = 500;
 // there is one) to the foreground and shows the string-table message in an
 // OK box.  Returns the box's result.
 int ShowDriverMessage(base::Notifier& notifier, plat::Hwnd mainWindow, int messageId);
+// The same with a text that has no number.
+int ShowDriverText(base::Notifier& notifier, plat::Hwnd mainWindow, const char* text);
 
 }  // namespace driver

@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <string>
 
+#include "driver/run_progress.h"
+#include "platform/wintypes.h"
+
 namespace driver {
 
 // Defaults of the timing settings ("Message Wait", "Action Wait", "Window
@@ -58,8 +61,19 @@ struct DriverState {
     std::atomic<double> scaleX{1.0};
     std::atomic<double> scaleY{1.0};
     EntryMemory entry;
+    // Bets entered on the client's vote form ("Ｏ　Ｋ") that no vote the
+    // client accepted has taken yet: set at the first entry of a group,
+    // cleared when its vote is accepted or the client has been restarted.
+    // While it is set a new group must not be entered beside them.
+    std::atomic<bool> entriesPending{false};
+    // The vote form last found complete (a form once built stays so).
+    plat::Hwnd completeVoteForm = 0;
     // Guards the payout fetch against re-entry from a timer tick.
     std::atomic<bool> infoBusy{false};
+    // How far the bet run under way has got, for display.  A run works on a
+    // snapshot of this state and reports into the live state's record.
+    RunProgress runProgress;
+    RunProgress* progress = &runProgress;
 };
 
 }  // namespace driver

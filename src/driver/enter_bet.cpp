@@ -42,12 +42,18 @@ bool EnterBet(PatDriver& driver, int day, const base::ReadBackBet& bet, int& ent
     if (!BetAllowedByTerms(driver.terms, day, bet)) return true;
     if (!PrepareVoteForm(driver)) return false;
     DriverState& state = driver.state;
+    state.progress->step = RunStep::Racecourse;
     if (!SelectDay(state, day) || !SelectVenue(state, bet.venue) || !SelectRace(state, bet.race))
         return ClientStepFailed(driver);
+    state.progress->step = RunStep::Numbers;
     if (!enterKindAndNumbers(state, bet)) return ClientStepFailed(driver);
     const std::uint32_t pause = CurrentWaits(state).message;
     plat::sleep(pause);
+    state.progress->step = RunStep::Amount;
     if (!EnterAmount(state, bet.amountYen)) return ClientStepFailed(driver);
+    // From here the client may hold the bet until a vote takes it.
+    state.entriesPending = true;
+    state.progress->step = RunStep::Confirm;
     ClickOnForm(state, kVoteConfirmBet);
     plat::sleep(pause);
     enteredTotal += bet.amountYen;

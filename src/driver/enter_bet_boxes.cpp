@@ -7,6 +7,7 @@
 #include "driver/driver_waits.h"
 #include "driver/enter_bet.h"
 #include "driver/form_actions.h"
+#include "driver/vote_result.h"
 #include "driver/vote_form_steps.h"
 #include "driver/vote_form_steps_controls.h"
 #include "platform/clock.h"
@@ -23,18 +24,6 @@ constexpr std::array<FormControl, 4> kEntryCheckTexts = {{
     {kClientInfoBox, {178, 56}, "馬番／枠番を２つ選択"},
     {kClientInfoBox, {144, 56}, "金額を入力"},
 }};
-constexpr int kResultClosePresses = 6;
-
-bool closeVoteResult(PatDriver& driver) {
-    const Waits waits = CurrentWaits(driver.state);
-    for (int press = 0; press < kResultClosePresses; ++press) {
-        ClickOnForm(driver.state, kVoteResultClose);
-        plat::sleep(waits.action);
-        if (WaitOnForm(driver.state, kVoteResultClose, waits.message) == 0) return true;
-    }
-    return ClientStepFailed(driver);
-}
-
 }  // namespace
 
 bool PrepareVoteForm(PatDriver& driver) {
@@ -48,7 +37,8 @@ bool PrepareVoteForm(PatDriver& driver) {
         // Any other box is left to the selections that follow.
         return true;
     }
-    if (FindOnForm(state, kVoteResultClose) != 0) return closeVoteResult(driver);
+    if (plat::findWindow(kVoteResultForm.className, kVoteResultForm.caption) != 0)
+        return CloseVoteResult(state) || ClientStepFailed(driver);
     // ConnectClient has told the user when it fails.
     return ConnectClient(driver, kConnectForBetting) == 0;
 }

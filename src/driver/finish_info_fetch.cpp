@@ -17,6 +17,7 @@ constexpr int kTransferPresses = 11;
 constexpr int kOkPresses = 6;
 constexpr int kClosingBoxRounds = 11;
 constexpr const char* kClosingBoxOk = "OK";
+constexpr std::uint32_t kClosingBoxGoneActionWaits = 4;
 
 // "通信" until the communication form offers its ＯＫ.
 plat::Hwnd openCommunication(const DriverState& state, const Waits& waits) {
@@ -58,8 +59,11 @@ int FinishInfoFetch(PatDriver& driver) {
         return FailWith(driver, base::kMsgClientFailed);
     for (int round = 0; round < kClosingBoxRounds; ++round) {
         plat::sleep(waits.action);
-        if (WaitForm(state, kClientInfoBox, waits.message) != 0) {
+        if (const plat::Hwnd box = WaitForm(state, kClientInfoBox, waits.message); box != 0) {
             ClickControlAnywhere(state, kClientInfoBox.className, kClientInfoBox.caption, kClosingBoxOk);
+            // The client takes the press in its own time; until the box has
+            // gone its form takes no command.
+            WaitHidden(state, box, Times(kClosingBoxGoneActionWaits, waits.action));
             return 0;
         }
         if (WaitForm(state, kClientErrorBox, waits.message) != 0) return FailWith(driver, base::kMsgClientFailed);

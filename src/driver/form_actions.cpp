@@ -36,8 +36,12 @@ plat::Hwnd ClickOnForm(const DriverState& driver, const FormControl& control) {
 }
 
 plat::Hwnd TopLevelOf(plat::Hwnd window) {
-    for (plat::Hwnd parent = plat::getParent(window); parent != 0; parent = plat::getParent(window))
+    // Up through child windows only: getParent of a pop-up is its owner.
+    while ((plat::getStyle(window) & plat::WS_CHILD) != 0) {
+        const plat::Hwnd parent = plat::getParent(window);
+        if (parent == 0) break;
         window = parent;
+    }
     return window;
 }
 

@@ -4,6 +4,7 @@
 #include "driver/bet_runner_failure.h"
 #include "driver/driver_waits.h"
 #include "driver/form_actions.h"
+#include "driver/form_ready.h"
 #include "driver/input.h"
 #include "driver/submit_group_controls.h"
 #include "driver/submit_group_transfer.h"
@@ -20,6 +21,11 @@ constexpr std::uint32_t kConfirmFormWaitMs = 5000;
 // Pause before the vote is sent, for the form to take the total.
 constexpr std::uint32_t kBeforeVoteActionWaits = 3;
 
+SubmitResult failed(PatDriver& driver) {
+    ClientStepFailed(driver);
+    return SubmitResult::Failed;
+}
+
 }  // namespace
 
 bool TypeTotal(const DriverState& driver, int yen) {
@@ -31,26 +37,36 @@ bool TypeTotal(const DriverState& driver, int yen) {
     return true;
 }
 
-bool SubmitGroup(PatDriver& driver, int totalYen) {
+bool GroupMayStart(PatDriver& driver) {
+    if (driver.state.flags.autoPat.load() != 1 || InBettingHours(ProgramHour(driver))) return true;
+    FailWith(driver, base::kMsgOutsideHours);
+    return false;
+}
+
+SubmitResult SubmitGroup(PatDriver& driver, int totalYen) {
     DriverState& state = driver.state;
+    // Nothing can be sent outside the reception hours: nothing is pressed,
+    // and the run ends as failed, keeping its lines.
+    if (!GroupMayStart(driver)) return SubmitResult::Failed;
+    state.progress->step = RunStep::Total;
     ClickOnForm(state, kVoteSubmit);
-    if (WaitForm(state, kAmountConfirmForm, kConfirmFormWaitMs) == 0) return ClientStepFailed(driver);
-    if (state.flags.accInp.load() == 1 && !TypeTotal(state, totalYen)) return ClientStepFailed(driver);
-    if (state.flags.autoPat.load() != 1) return true;
-    // Nothing can be sent outside the reception hours: the group stays
-    // unsubmitted and the run ends as failed, keeping its lines.
-    if (!InBettingHours(ProgramHour(driver))) {
-        FailWith(driver, base::kMsgOutsideHours);
-        return false;
-    }
+    if (WaitForm(state, kAmountConfirmForm, kConfirmFormWaitMs) == 0 ||
+        !WaitConfirmFormReady(state, CurrentWaits(state).windowOpen))
+        return failed(driver);
+    if (state.flags.accInp.load() == 1 && !TypeTotal(state, totalYen)) return failed(driver);
+    if (state.flags.autoPat.load() != 1) return SubmitResult::LeftToUser;
     plat::sleep(Times(kBeforeVoteActionWaits, CurrentWaits(state).action));
     const bool forced = driver.settings.forceTouhyo == 1 || state.entry.sameBracketSeen == 1;
+    state.progress->step = RunStep::Vote;
     switch (PressUntilTransfer(state, forced ? kConfirmForcedVote : kConfirmNormalVote, true)) {
-    case PressOutcome::Transfer: return RunTransferAndAwaitAnswer(driver, totalYen);
+    case PressOutcome::Transfer:
+        if (!RunTransferAndAwaitAnswer(driver, totalYen)) return SubmitResult::Failed;
+        state.entriesPending = false;
+        return SubmitResult::Voted;
     case PressOutcome::TotalWrong:
     case PressOutcome::NoTransfer: break;
     }
-    return ClientStepFailed(driver);
+    return failed(driver);
 }
 
 }  // namespace driver

@@ -19,12 +19,20 @@ constexpr int kMaxForcedResubmissions = 10;
 // Types the total in yen into the amount-confirmation form's field.
 bool TypeTotal(const DriverState& driver, int yen);
 
+enum class SubmitResult {
+    Failed,      // not sent, or its outcome unknown: the user has been told
+    Voted,       // the client accepted the vote (its log tells each bet's status)
+    LeftToUser,  // AutoPat off: the confirmation waits for the user
+};
+
 // Submits the group: "投  票", the total (AccInp), then, when AutoPat is on,
 // 通常投票 or 強制投票 ("Force Touhyo", or a 同枠取消 in the group), the
-// transfer and the answer.  With AutoPat off the confirmation is left to the
-// user and the group counts as done.  False when the vote did not go
-// through or its outcome is unknown: the user has been told (8141, or 8142
-// outside the reception hours, when nothing is sent).
-bool SubmitGroup(PatDriver& driver, int totalYen);
+// transfer and the answer.  Outside the reception hours nothing is pressed
+// (8142).  An accepted vote clears entriesPending.
+SubmitResult SubmitGroup(PatDriver& driver, int totalYen);
+
+// Whether a group may be entered now: with AutoPat on, only within the
+// reception hours, as its vote could not be sent otherwise (8142 shown).
+bool GroupMayStart(PatDriver& driver);
 
 }  // namespace driver

@@ -4,6 +4,7 @@
 #include "driver/client_box.h"
 #include "driver/driver_waits.h"
 #include "driver/form_actions.h"
+#include "driver/vote_result.h"
 #include "driver/submit_group.h"
 #include "driver/submit_group_controls.h"
 #include "driver/window_waits.h"
@@ -81,6 +82,10 @@ bool RunTransferAndAwaitAnswer(PatDriver& driver, int totalYen) {
         plat::sleep(waits.action);
         if (WaitForm(state, kClientInfoBox, waits.message) != 0) {
             acknowledge(state, kVoteAcceptedOk);
+            // The result form follows the box; it is closed, so the vote
+            // form takes input again.  The vote went through whatever
+            // becomes of the form.
+            CloseVoteResult(state, waits.windowOpen);
             return true;
         }
         if (WaitForm(state, kClientErrorBox, waits.message) != 0) {

@@ -68,6 +68,8 @@ bool SelectKind(DriverState& driver, int index) {
     if (index == driver.entry.kind) return true;
     if (index < 0 || index >= static_cast<int>(kVoteKindOptions.size())) return false;
     driver.entry.kind = index;
+    // A new kind may leave the method unchosen on the form: it is chosen again.
+    driver.entry.method = -1;
     checkOption(driver, kVoteKindOptions[static_cast<std::size_t>(index)]);
     const plat::Hwnd wheel = FindOnForm(driver, kVoteWheelOption);
     if (wheel == 0) return false;

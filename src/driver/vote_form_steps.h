@@ -4,7 +4,8 @@
 //
 // Every step remembers in EntryMemory what it set, so a selection that is
 // already in place is not made again.  Selecting a day forgets the race;
-// a racecourse forgets race and kind; a race forgets the kind.  Positions
+// a racecourse forgets race and kind; a race forgets the kind; a kind
+// forgets the method.  Positions
 // are design positions of the vote form, scaled with the factors in force.
 // The steps tell the user nothing: the caller reports a failure.
 #pragma once
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "driver/driver_state.h"
+#include "platform/wintypes.h"
 
 namespace driver {
 
@@ -30,6 +32,10 @@ bool SelectRace(DriverState& driver, int race);
 bool SelectKind(DriverState& driver, int index);
 // 通常 for a pair kind (総流し first, then 通常).
 bool SelectMethod(DriverState& driver);
+
+// The number grid: the first child of the number frame whose window
+// rectangle, taken relative to the vote form's, holds the frame's point.
+plat::Hwnd FindNumberGrid(const DriverState& driver);
 
 // Horse n (1..18) in the two-row grid.
 bool ClickNumberCell(const DriverState& driver, int n);

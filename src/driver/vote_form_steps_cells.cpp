@@ -24,18 +24,16 @@ constexpr double kBracketCellShare = 0.10344827586206896;
 constexpr std::uint32_t kSameBracketBoxActionWaits = 2;
 constexpr int kSameBracketOkPresses = 6;
 
-// The grid: the first child of the number frame whose window rectangle,
-// taken relative to the vote form's, holds the frame's point.
-plat::Hwnd findGrid(const DriverState& driver) {
+}  // namespace
+
+plat::Hwnd FindNumberGrid(const DriverState& driver) {
     const plat::Hwnd frame = FindOnForm(driver, kVoteNumberFrame);
     if (frame == 0) return 0;
     return ChildCovering(frame, TopLevelOf(frame), Scaled(driver, kVoteNumberFrame.at));
 }
 
-}  // namespace
-
 bool ClickNumberCell(const DriverState& driver, int n) {
-    const plat::Hwnd grid = findGrid(driver);
+    const plat::Hwnd grid = FindNumberGrid(driver);
     if (grid == 0 || n < 1) return false;
     plat::Rect size;
     plat::getClientRect(grid, size);
@@ -49,7 +47,7 @@ bool ClickNumberCell(const DriverState& driver, int n) {
 }
 
 bool ClickBracketCell(DriverState& driver, int n) {
-    const plat::Hwnd grid = findGrid(driver);
+    const plat::Hwnd grid = FindNumberGrid(driver);
     if (grid == 0 || n < 1) return false;
     plat::Rect size;
     plat::getClientRect(grid, size);

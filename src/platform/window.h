@@ -61,7 +61,9 @@ bool isWindow(Hwnd window);
 Hwnd findWindow(const char* className, const char* caption);
 Hwnd getWindow(Hwnd window, Uint relation);  // GW_* values
 Hwnd getDesktopWindow();
-Hwnd getParent(Hwnd window);  // parent of a child; 0 for top-level windows
+// The parent of a child window; for a top-level pop-up (WS_POPUP) its owner,
+// as Windows answers; 0 for other top-level windows.
+Hwnd getParent(Hwnd window);
 Hwnd getDlgItem(Hwnd parent, int id);
 int getDlgCtrlId(Hwnd window);
 

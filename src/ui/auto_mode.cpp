@@ -1,6 +1,7 @@
 #include "ui/auto_mode.h"
 
 #include "base/next_bet_file.h"
+#include "clientdata/payout_fetch_time.h"
 #include "clientdata/timer_bet_file.h"
 #include "driver/pat_driver.h"
 #include "platform/clock.h"
@@ -14,12 +15,6 @@
 namespace ui {
 
 namespace {
-
-// "Haraimodoshi Info Get Time": hour * 100 + minute, plus 10000 when the
-// fetch is automatic (and 20000 for the report, which the reconciliation
-// reads itself).
-constexpr int kPayoutAutoFlag = 10000;
-constexpr int kPayoutMinuteModulo = 10000;
 
 // "Auto Exit Time": hour * 100 + minute, plus 10000 to power the machine
 // off as well, or 20000 (and more) when there is no auto exit.
@@ -86,12 +81,12 @@ void walkMinutes(AutoMode& a) {
         return;
     }
     const int target = LocalMinute(clock);
-    const int payoutTime = a.settings.haraimodoshiInfoGetTime;
+    // The report switch is the reconciliation's own business.
+    const clientdata::PayoutFetchTime payout = clientdata::UnpackPayoutFetchTime(a.settings.haraimodoshiInfoGetTime);
     while (LocalMinute(a.run.autoState.timerBetCursor) < target) {
         a.run.autoState.timerBetCursor += kMinuteSeconds;
         const int minute = LocalMinute(a.run.autoState.timerBetCursor);
-        if (payoutTime / kPayoutAutoFlag % 2 == 1 && payoutTime % kPayoutMinuteModulo == minute)
-            a.host.fetchPayouts();
+        if (payout.autoFetch && payout.hour * 100 + payout.minute == minute) a.host.fetchPayouts();
         std::string path;
         if (timerBetFile(a, path)) {
             pickUp(a, path, base::kRunSourceTimerBet);

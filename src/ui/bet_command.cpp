@@ -1,9 +1,11 @@
 #include "ui/bet_command.h"
 
 #include <initializer_list>
+#include <utility>
 
 #include "base/strings.h"
 #include "betdata/amount_limits.h"
+#include "betdata/refused_bets.h"
 #include "base/bet_list_edit.h"
 #include "platform/window.h"
 #include "ui/main_window_layout.h"
@@ -28,7 +30,9 @@ const Command& betButton(const BetCommand& command) { return *command.commands.f
 
 void startRun(BetCommand& command) {
     driver::PatDriver& driver = command.run.driver;
-    command.host.reparseRequest(false);
+    // A list the terms step could not parse may hold text the run cannot
+    // place: no run (the user has been told why).
+    if (!command.host.reparseRequest(false)) return;
     if (betdata::CheckAmountLimits(command.table, driver.settings, driver.notifier) ==
         betdata::LimitDecision::Abort)
         return;
@@ -81,6 +85,8 @@ bool RunHasEnded(const base::RunState& runState) {
 
 void FinishRun(BetCommand& command) {
     base::RunState& runState = command.run.runState;
+    const std::vector<base::RefusedBet> refused = std::exchange(command.run.refused, {});
+    if (!refused.empty()) command.host.recordRefusedBets(refused);
     if (runState.load() == base::kRunFinished) {
         command.host.loadNewVoteLog();
         command.host.clearCommand();
@@ -113,6 +119,9 @@ void FinishRun(BetCommand& command) {
         command.host.reparseRequest(true);
     }
     runState.store(base::kRunIdle);
+    // Last, so that a timer tick under the box finds the run completed.
+    if (!refused.empty() && command.autoMode.load() == 0)
+        command.run.driver.notifier.text(betdata::RefusedBetsMessage(refused));
 }
 
 }  // namespace ui

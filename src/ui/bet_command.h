@@ -7,6 +7,7 @@
 #pragma once
 
 #include <atomic>
+#include <vector>
 
 #include "betdata/bet_table.h"
 #include "driver/bet_runner.h"
@@ -23,14 +24,18 @@ constexpr const char* kStopCaption = "STOP";
 class BetCommandHost {
 public:
     virtual ~BetCommandHost() = default;
-    // The re-parse request handler (the terms step skipped when asked).
-    virtual void reparseRequest(bool skipTermsCheck) = 0;
+    // The re-parse request handler (the terms step skipped when asked);
+    // false when the terms step failed and the list was not parsed.
+    virtual bool reparseRequest(bool skipTermsCheck) = 0;
     virtual void clearCommand() = 0;
     virtual void focusBetList() = 0;
     virtual void autoToggle() = 0;
     // After a finished run: the client's new vote log into the running
     // totals, and the status box redrawn when it was read.
     virtual void loadNewVoteLog() = 0;
+    // The bets the centre refused in the run: into the day's bet log and the
+    // status box.
+    virtual void recordRefusedBets(const std::vector<base::RefusedBet>& refused) = 0;
 };
 
 struct BetCommand {
@@ -55,6 +60,8 @@ bool RunHasEnded(const base::RunState& runState);
 // Completes an ended run: after a finished one the list is cleared; after
 // a stopped or failed one it holds the bets that were not placed and is
 // parsed again.  The window returns to idle in its mode; RunState becomes 0.
+// Bets the centre refused are recorded in the bet log and the status box;
+// in manual mode (where they stay in the list) one box lists them.
 void FinishRun(BetCommand& command);
 
 }  // namespace ui

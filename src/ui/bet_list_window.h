@@ -8,6 +8,8 @@
 // MainWindow builds the program's window on it.
 #pragma once
 
+#include <functional>
+
 #include "base/notifier.h"
 #include "base/profile_store.h"
 #include "base/run_control.h"
@@ -44,6 +46,10 @@ struct MainWindowModel {
     // Whether the Load command first restarts a client whose terms are not
     // today's (a program without a client has nothing to restart).
     bool refreshesVotingTerms = false;
+    // Told after a command operated the betting client, with the command's
+    // id and the operation's result (front ends that report what the
+    // program did); may be empty.
+    std::function<void(int command, int result)> clientOperated = {};
 };
 
 class BetListWindow : public plat::Dialog, private clientdata::VoteLogHost {

@@ -21,7 +21,7 @@ const CommandSpec kCommandSpecs[] = {
     {.id = kIdReadStartTimes, .systemMenuText = "発走時刻の読込.(&H)", .contextMenuText = "発走時刻の読込.................(&H)", .refusedDuringRun = true},
     {.id = kIdFetchRaceCards, .systemMenuText = "出馬表の取得(&D)", .contextMenuText = "出馬表の取得......................(&D)", .refusedDuringRun = true},
     {.id = kIdReadRaceCards, .systemMenuText = "出馬表の読込(&L)", .contextMenuText = "出馬表の読込......................(L)"},
-    {.id = kIdPayoutFetch, .systemMenuText = "払戻情報の取得(&I)", .contextMenuText = "払戻情報の取得..................(&I)", .refusedDuringRun = true},
+    {.id = kIdPayoutFetch, .systemMenuText = "払戻情報の取得(&I)", .contextMenuText = "払戻情報の取得..................(&I)"},
     {.id = kIdPayoutReport, .contextMenuText = "払戻情報ファイル出力.......(&F)"},
     {.id = kIdEnvironment, .systemMenuText = "環境設定(&E)", .contextMenuText = "環境設定...............................(&E)"},
     {.id = kIdOptions, .systemMenuText = "動作設定(&O)", .contextMenuText = "動作設定...............................(&O)"},

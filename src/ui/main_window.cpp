@@ -4,12 +4,14 @@
 #include "base/next_bet_file.h"
 #include "base/settings_keys.h"
 #include "base/strings.h"
-#include "betdata/bet_file_load.h"
+#include "betdata/refused_bets.h"
 #include "clientdata/current_info.h"
 #include "clientdata/terms_reader.h"
 #include "driver/client_forms.h"
 #include "driver/close_client.h"
+#include "betdata/bet_file_load.h"
 #include "driver/driver_settings.h"
+#include "driver/modem_dialog.h"
 #include "driver/refresh_voting_terms.h"
 #include "driver/window_search.h"
 #include "platform/clock.h"
@@ -21,7 +23,7 @@
 #include "ui/main_commands.h"
 #include "ui/main_menus.h"
 #include "ui/main_window_layout.h"
-#include "ui/payout_fetch.h"
+#include "ui/window_dump.h"
 
 namespace ui {
 
@@ -30,6 +32,8 @@ namespace {
 constexpr int kWindowIcon = 128;
 // How long the start-up looks for the client's menu form.
 constexpr std::uint32_t kRunningClientWaitMs = 500;
+// The modem command shows dialog 144 without a countdown: the user closes it.
+constexpr int kModemCommandCountdown = 0;
 // The help file is the executable's name with this extension.
 constexpr const char* kHelpExtension = ".HLP";
 
@@ -53,8 +57,19 @@ MainWindow::MainWindow(MainWindowModel& model, MainWindowShell& shell) : BetList
     table.setAction(kIdAutoMode, [this] { onAutoToggle(); });
     table.setAction(kIdHelp, [this] { openHelp(); });
     table.setAction(kIdConnectClient, [this] { connectClient(); });
-    if (model.driver != nullptr)
-        table.setAction(kIdFetchRaceCards, [this] { raceCardFetchResult_ = RunFetchRaceCards(*model_.driver); });
+    table.setAction(kIdModemSettings, [this] {
+        driver::EditModemSettings(hwnd(), model_.settings, model_.profile, kModemCommandCountdown);
+    });
+    table.setAction(kIdWindowDump, [this] {
+        DumpClientWindows(model_.run.programClock.load());
+        listCommands().focusBetList();
+    });
+    if (model.driver != nullptr) {
+        table.setAction(kIdFetchRaceCards, [this] {
+            raceCardFetchResult_ = RunFetchRaceCards(*model_.driver);
+            reportClientOperation(kIdFetchRaceCards, *raceCardFetchResult_);
+        });
+    }
 }
 
 bool MainWindow::onInitDialog() {
@@ -106,9 +121,7 @@ void MainWindow::chooseTodaysBetFile() {
 // Declined: the window closes once the start-up is through, without the
 // exit confirmation.
 void MainWindow::showCautionUnlessSkipped() {
-    if (model_.settings.skipCyuui == 1 || shell_.acceptCaution(hwnd())) return;
-    model_.run.closeWithoutAsking = 1;
-    plat::postMessage(hwnd(), plat::WM_CLOSE, 0, 0);
+    if (model_.settings.skipCyuui != 1) shell_.showCaution(hwnd());
 }
 
 void MainWindow::lockWidthAndListGap() {
@@ -149,14 +162,16 @@ void MainWindow::loadTermsOfRunningClient() {
 // Posted, so that the client starts once the window is up.
 void MainWindow::startClientInBettingHours() {
     const int hour = plat::localTime(model_.run.programClock.load()).hour;
-    if (hour >= kFirstClientStartHour && hour <= kLastClientStartHour) postCommand(hwnd(), kIdConnectClient);
+    if (driver::InBettingHours(hour)) postCommand(hwnd(), kIdConnectClient);
 }
 
 void MainWindow::onAutoToggle() {
     base::RunControl& run = model_.run;
-    if (model_.terms.termsChecked != 0 && model_.connector != nullptr &&
-        model_.connector->connectClient(base::kConnectTermsOnly) == -1)
-        return;
+    if (model_.terms.termsChecked != 0 && model_.connector != nullptr) {
+        const int connected = model_.connector->connectClient(base::kConnectTermsOnly);
+        reportClientOperation(kIdAutoMode, connected);
+        if (connected == -1) return;
+    }
     const bool on = run.autoMode.load() == 0;
     run.autoMode = on ? 1 : 0;
     commands().find(kIdAutoMode)->setCaption(on ? kManualCaption : kAutoCaption);
@@ -177,6 +192,7 @@ void MainWindow::onAutoToggle() {
     }
 }
 
+// The tick: AutoMode, with the run completion and the program clock.
 void MainWindow::onTimer() {
     AutoMode autoMode{model_.run, model_.settings, model_.terms, model_.betFile, model_.voteLog.nextLogPath,
                       hwnd(), *this};
@@ -190,6 +206,12 @@ void MainWindow::onCloseRequest() {
         switch (shell_.confirmExit(hwnd())) {
         case ExitChoice::Stay: return;
         case ExitChoice::CloseAndQuitClient:
+            // The BetRunner thread has the client while a run lasts: the
+            // window stays, and the client is left to the run.
+            if (runInProgress()) {
+                beepWhileRunning();
+                return;
+            }
             if (model_.driver != nullptr) driver::CloseClient(*model_.driver);
             break;
         case ExitChoice::Close: break;
@@ -250,8 +272,14 @@ void MainWindow::onBet() {
 void MainWindow::connectClient() {
     if (model_.connector == nullptr) return;
     plat::WaitCursor wait;
-    model_.connector->connectClient(base::kConnectTermsOnly);
+    reportClientOperation(kIdConnectClient, model_.connector->connectClient(base::kConnectTermsOnly));
 }
+
+void MainWindow::reportClientOperation(int command, int result) {
+    if (model_.clientOperated) model_.clientOperated(command, result);
+}
+
+void MainWindow::beepWhileRunning() { plat::messageBeep(plat::MB_ICONASTERISK); }
 
 void MainWindow::openHelp() { plat::winHelp(hwnd(), helpFilePath(), plat::HELP_FINDER); }
 
@@ -293,37 +321,11 @@ BetCommand MainWindow::betCommand() {
     return {hwnd(), commands(), *this, *model_.betRun, model_.betList.table, model_.run.autoMode};
 }
 
-void MainWindow::reparseRequest(bool skipTermsCheck) { listCommands().onReparseRequest(skipTermsCheck); }
+bool MainWindow::reparseRequest(bool skipTermsCheck) { return listCommands().onReparseRequest(skipTermsCheck); }
 
 void MainWindow::clearCommand() { listCommands().clear(); }
 
 void MainWindow::focusBetList() { listCommands().focusBetList(); }
-
-void MainWindow::finishRun() {
-    if (model_.betRun == nullptr) return;
-    BetCommand bet = betCommand();
-    FinishRun(bet);
-}
-
-int MainWindow::refreshVotingTerms() {
-    if (model_.driver == nullptr || !model_.refreshesVotingTerms) return 0;
-    return driver::RefreshVotingTerms(*model_.driver, model_.run);
-}
-
-void MainWindow::loadBetFile(const std::string& path) { betdata::LoadBetFile(betData(), path); }
-
-void MainWindow::fetchPayouts() {
-    if (model_.driver == nullptr) return;
-    clientdata::PayoutTables tables;
-    clientdata::PayoutContext payouts{model_.terms,    tables, model_.betFile, model_.settings.pat95Dir,
-                                      model_.settings.haraimodoshiInfoGetTime, voteLogHost(),
-                                      model_.notifier};
-    FetchAndReconcilePayouts(*model_.driver, payouts);
-}
-
-void MainWindow::closeClient() {
-    if (model_.driver != nullptr) driver::CloseClient(*model_.driver);
-}
 
 void MainWindow::loadNewVoteLog() {
     clientdata::VoteLogState& voteLog = model_.voteLog;
@@ -332,6 +334,34 @@ void MainWindow::loadNewVoteLog() {
                                        voteLogHost()};
     if (clientdata::LoadVoteLog(context, voteLog.nextLogPath, model_.run.programClock.load()) > 0)
         betData().showStatus();
+}
+
+void MainWindow::recordRefusedBets(const std::vector<base::RefusedBet>& refused) {
+    betdata::WriteRefusedEntry(model_.betFile, model_.run.programClock.load(), refused);
+    betdata::RefusedTally& tally = model_.betList.refused;
+    for (const base::RefusedBet& bet : refused) {
+        ++tally.count;
+        tally.totalYen += bet.bet.amount * base::kYenPerUnit;
+    }
+    betData().showStatus();
+}
+
+void MainWindow::finishRun() {
+    if (model_.betRun == nullptr) return;
+    BetCommand bet = betCommand();
+    FinishRun(bet);
+}
+
+// Without a client to restart, the terms in force stand.
+int MainWindow::refreshVotingTerms() {
+    if (model_.driver == nullptr || !model_.refreshesVotingTerms) return 0;
+    return driver::RefreshVotingTerms(*model_.driver, model_.run);
+}
+
+void MainWindow::loadBetFile(const std::string& path) { betdata::LoadBetFile(betData(), path); }
+
+void MainWindow::closeClient() {
+    if (model_.driver != nullptr) driver::CloseClient(*model_.driver);
 }
 
 }  // namespace ui

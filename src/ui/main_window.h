@@ -7,17 +7,13 @@
 
 #include <optional>
 
+#include "platform/window_frame.h"
 #include "ui/auto_mode.h"
 #include "ui/bet_command.h"
 #include "ui/bet_list_window.h"
-#include "platform/window_frame.h"
 #include "ui/main_window_shell.h"
 
 namespace ui {
-
-// The client is started at start-up within these hours of the program clock.
-constexpr int kFirstClientStartHour = 9;
-constexpr int kLastClientStartHour = 16;
 
 class MainWindow : public BetListWindow, private BetCommandHost, private AutoModeHost {
 public:
@@ -61,14 +57,16 @@ private:
     void onBet();
     void connectClient();
     void openHelp();
+    void beepWhileRunning();
+    void reportClientOperation(int command, int result);
 
     // BetCommandHost
-    void reparseRequest(bool skipTermsCheck) override;
+    bool reparseRequest(bool skipTermsCheck) override;
     void clearCommand() override;
     void focusBetList() override;
     void autoToggle() override { onAutoToggle(); }
-    // (and AutoModeHost)
-    void loadNewVoteLog() override;
+    void loadNewVoteLog() override;  // AutoModeHost's as well
+    void recordRefusedBets(const std::vector<base::RefusedBet>& refused) override;
     BetCommand betCommand();
 
     // AutoModeHost
@@ -77,7 +75,7 @@ private:
     int refreshVotingTerms() override;
     void loadBetFile(const std::string& path) override;
     void showBetStatus() override { betData().showStatus(); }
-    void fetchPayouts() override;
+    void fetchPayouts() override { shell_.fetchPayouts(); }
     void closeClient() override;
 
     MainWindowShell& shell_;

@@ -14,13 +14,12 @@ namespace app_test {
 namespace {
 
 using testsupport::FieldText;
+using testsupport::FocusedId;
 using testsupport::Press;
 using testsupport::Retype;
 using testsupport::u8;
 
 namespace keys = base::keys;
-
-int FocusedId() { return plat::getDlgCtrlId(plat::getFocus()); }
 
 class EnvironmentDialogTest : public testsupport::DialogDesktopTest {
 protected:

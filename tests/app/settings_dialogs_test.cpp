@@ -15,14 +15,13 @@ namespace app_test {
 namespace {
 
 using testsupport::FieldText;
+using testsupport::FocusedId;
 using testsupport::IsChecked;
 using testsupport::Press;
 using testsupport::Retype;
 using testsupport::u8;
 
 namespace keys = base::keys;
-
-int FocusedId() { return plat::getDlgCtrlId(plat::getFocus()); }
 
 class SettingsDialogsTest : public testsupport::DialogDesktopTest {
 protected:

@@ -87,6 +87,21 @@ TEST_F(BetListWindowTest, APasteIsImportedAndLogged) {
     EXPECT_EQ(u8("\r\nPASTE BET DATA 98/12/05 10:00:00\r\n"), u8(logText().substr(logText().rfind("\r\nPASTE"))));
 }
 
+// A paste asks for a re-parse twice (the import and the paste's end); the
+// second request comes while the first re-parse shows its box.  The box is
+// shown once and every bet is in the list once.
+TEST_F(BetListWindowTest, APasteThatDrawsABoxShowsItOnceAndKeepsEveryBetOnce) {
+    start();
+    pasteIntoList("東京 1R 単勝 3 100\r\n?\r\n東京 2R 単勝 4 100\r\n阪神 3R 単勝 5 100\r\n");
+    EXPECT_EQ(boxesShown(), std::vector<std::string>{"競馬場コードまたは投票種別が不正です！"});
+    EXPECT_EQ(u8("001: 東京  1R 単勝    03      100\r\n"
+                 "002: 東京  2R 単勝    04      100\r\n"
+                 "003: 阪神  3R 単勝    05      100\r\n"),
+              u8(listText()));
+    EXPECT_EQ(3, betList_.listCount.load());
+    EXPECT_EQ(300, betList_.listTotal.load());
+}
+
 TEST_F(BetListWindowTest, CtrlVIsAPasteAndAutoModeDropsPastes) {
     start();
     asUser([&] {

@@ -54,6 +54,7 @@ void ClientTest::install(const std::vector<std::string>& faults) {
     simhome::ClientInstallOptions options;
     options.dayText = centre_test::kSmallDay;
     options.faults = faults;
+    options.behaviour = behaviour;
     exe = desk.installClient(options, client.path());
     ASSERT_FALSE(exe.empty());
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "betclient/centre/centre.h"
+#include "betclient/client_timing.h"
 #include "hand.h"
 #include "frontends/simhome/ornel_desktop.h"
 #include "support/support.h"
@@ -37,6 +38,7 @@ protected:
     ClientTest();
     ~ClientTest() override;
 
+    // The ideal client unless a test asks for the strict one (behaviour).
     void install(const std::vector<std::string>& faults = {});
     // Runs fn as the operating program until it returns.
     void act(const std::function<void()>& fn, std::int64_t maxMs = 600'000);
@@ -76,6 +78,7 @@ protected:
     simhome::OrnelDesktop desk;
     sim::Desktop& desktop;
     std::string exe;
+    betclient::ClientBehaviour behaviour{.ideal = true};
 };
 
 }  // namespace clienttest

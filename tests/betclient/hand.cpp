@@ -45,7 +45,8 @@ Hwnd searchTops(const char* className, const char* caption, int x, int y, const 
 }
 
 Hwnd topOf(Hwnd w) {
-    while (getParent(w) != 0) w = getParent(w);
+    // Through child windows only: a pop-up's getParent is its owner.
+    while ((getStyle(w) & WS_CHILD) && getParent(w) != 0) w = getParent(w);
     return w;
 }
 
@@ -71,7 +72,7 @@ Hwnd waitTop(const char* className, const char* caption, std::uint32_t timeoutMs
     for (std::uint32_t waited = 0;; waited += kStep) {
         if (Hwnd w = findWindow(className, caption)) return w;
         if (waited >= timeoutMs) return 0;
-        sleep(kStep);
+        plat::sleep(kStep);
     }
 }
 
@@ -79,7 +80,7 @@ bool waitGone(const char* className, const char* caption, std::uint32_t timeoutM
     for (std::uint32_t waited = 0;; waited += kStep) {
         if (findWindow(className, caption) == 0) return true;
         if (waited >= timeoutMs) return false;
-        sleep(kStep);
+        plat::sleep(kStep);
     }
 }
 
@@ -126,18 +127,18 @@ Hwnd waitByCaption(const char* className, const char* caption, int x, int y, con
     for (std::uint32_t waited = 0;; waited += kStep) {
         if (Hwnd w = findByCaption(className, caption, x, y, prefix)) return w;
         if (waited >= timeoutMs) return 0;
-        sleep(kStep);
+        plat::sleep(kStep);
     }
 }
 
 void clickAt(Hwnd window, Point client) {
     const Lparam at = makeLparam(client.x, client.y);
     postMessage(window, WM_MOUSEMOVE, 0, at);
-    sleep(kStep);
+    plat::sleep(kStep);
     postMessage(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    sleep(kStep);
+    plat::sleep(kStep);
     postMessage(window, WM_LBUTTONUP, 0, at);
-    sleep(kStep);
+    plat::sleep(kStep);
 }
 
 Point clientPoint(Hwnd top, Hwnd window, Point inTop) {
@@ -157,7 +158,7 @@ bool click(const char* className, const char* caption, int x, int y, const std::
 
 void type(Hwnd window, const std::string& bytes) {
     for (const char c : bytes) postMessage(window, WM_CHAR, static_cast<unsigned char>(c), 0);
-    sleep(kStep);
+    plat::sleep(kStep);
 }
 
 bool typeAt(const char* className, const char* caption, int x, int y, const std::string& bytes) {
@@ -171,7 +172,7 @@ void pressKey(Hwnd window, Wparam key, int times) {
     for (int i = 0; i < times; ++i) {
         postMessage(window, WM_KEYDOWN, key, 0);
         postMessage(window, WM_KEYUP, key, 0);
-        sleep(kStep);
+        plat::sleep(kStep);
     }
 }
 
@@ -179,7 +180,7 @@ bool check(const char* className, const char* caption, int x, int y, const std::
     const Hwnd option = findByCaption(className, caption, x, y, prefix);
     if (option == 0) return false;
     if (isWindowEnabled(option)) sendMessage(option, BM_SETCHECK, BST_CHECKED, 0);
-    sleep(2 * kStep);
+    plat::sleep(2 * kStep);
     return true;
 }
 
@@ -209,7 +210,7 @@ bool waitHidden(Hwnd window, std::uint32_t timeoutMs) {
     for (std::uint32_t waited = 0;; waited += kStep) {
         if (!(getStyle(window) & WS_VISIBLE)) return true;
         if (waited >= timeoutMs) return false;
-        sleep(kStep);
+        plat::sleep(kStep);
     }
 }
 

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-
+#include "platform/sjis.h"
 #include "run_ornel.h"
 #include "support/client_files.h"
 #include "support/support.h"
@@ -72,6 +72,36 @@ TEST_F(BetImportCommands, ImportChecksHeadersAndBetsAgainstTheClientsTerms) {
     EXPECT_EQ(u8("8138 回日が違っています。\\r読込を続けますか？\n"), u8(asked.err));
 }
 
+// Text that draws boxes comes out of import and load as a paste into the
+// list leaves it and as parse prints it: each box once, then the list as the
+// re-parse rendered it.
+TEST_F(BetImportCommands, TextThatDrawsBoxesComesOutAsParsePrintsIt) {
+    const auto lone = runOrnel({"import", "--utf8", "-"}, "?\n");
+    EXPECT_EQ("", lone.out);
+    EXPECT_EQ(sjis::toUtf8("8005 競馬場コードまたは投票種別が不正です！\n"), lone.err);
+
+    writeBytes(dir.file("Pat95.exe"), "");
+    testsupport::writeTextFile(dir.file("Uy-a.Jra"), {testsupport::termsLine(testsupport::TermsValues{}).str()});
+    const std::string clientDir = withoutSlash(dir.path());
+    const std::string text = "東京 1R 単勝 3 100\r\n?\r\n阪神 2R 単勝 4 100\r\n東京 2R 単勝 4 100\r\n";
+    const std::vector<std::string> terms = {"--client-dir", clientDir, "--now", "2024-06-15 10:00"};
+    auto command = [&](std::vector<std::string> args) {
+        args.insert(args.end(), terms.begin(), terms.end());
+        return args;
+    };
+    const auto parsed = runOrnel(command({"parse", "-"}), text);
+    EXPECT_EQ(u8("001: 東京  1R 単勝    03      100\r\n002: 東京  2R 単勝    04      100\r\n"), u8(parsed.out));
+    EXPECT_EQ(u8("8005 競馬場コードまたは投票種別が不正です！\n8002 未開催競馬場？\n"), u8(parsed.err));
+
+    const auto imported = runOrnel(command({"import", "-"}), text);
+    EXPECT_EQ(u8(parsed.out), u8(imported.out));
+    EXPECT_EQ(u8(parsed.err), u8(imported.err));
+    writeBytes(dir.file("bets.txt"), text);
+    const auto loaded = runOrnel(command({"load", "--bet-dir", clientDir, dir.file("bets.txt")}));
+    EXPECT_EQ(u8(parsed.out), u8(loaded.out));
+    EXPECT_EQ(u8(parsed.err), u8(loaded.err));
+}
+
 TEST_F(BetImportCommands, ImportTakesTheFhwarsOptionsOfTheProfileWithoutWritingIt) {
     const std::string profile = "[Define]\r\nFHWARS TAN=1\r\nFHWARS Tan Kingaku=500\r\nFHWARS REN=0\r\n";
     writeBytes(dir.file("ORNEL.INI"), profile);
@@ -108,8 +138,8 @@ TEST_F(BetImportCommands, LoadTakesTheDaysFileLogsItAndRenamesIt) {
     EXPECT_FALSE(exists(dir.file("extra.txt")));
 }
 
-// With --utf8 FILE is read as UTF-8 (a Shift-JIS copy is loaded in its
-// place, FILE stays as it is).
+// With --utf8, or a byte-order mark, FILE is read as UTF-8 (a Shift-JIS
+// copy is loaded in its place, FILE stays as it is).
 TEST_F(BetImportCommands, LoadReadsAUtf8FileAsUtf8) {
     const std::string betDir = dir.file("bets");
     ASSERT_TRUE(std::filesystem::create_directories(betDir));
@@ -119,6 +149,11 @@ TEST_F(BetImportCommands, LoadReadsAUtf8FileAsUtf8) {
     EXPECT_EQ(run.out, "001: \xE6\x9D\xB1\xE4\xBA\xAC 11R \xE9\xA6\xAC\xE9\x80\xA3 03-05     1000\r\n");
     EXPECT_EQ(run.err, "");
     EXPECT_TRUE(exists(dir.file("bets.txt")));
+
+    testsupport::writeBytes(dir.file("marked.txt"), "\xEF\xBB\xBF" + u8("中山 1R 単勝 7 500\n"));
+    const auto marked = runOrnel({"load", "--bet-dir", betDir, "--now", "2024-06-15 10:05", dir.file("marked.txt")});
+    EXPECT_EQ(marked.err, "");
+    EXPECT_EQ(u8(marked.out), u8("001: 中山  1R 単勝    07      500\r\n"));
 }
 
 // Import and load keep the list's limits and say what did not fit.

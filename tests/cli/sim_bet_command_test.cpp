@@ -20,21 +20,21 @@ using testsupport::writeBytes;
 
 namespace {
 
-constexpr const char* kDay =
+constexpr const char* kSimDay =
     "date 2024-06-15\n"
     "account user=11112222 password=0123 limit=100000 balance=100000\n"
     "meeting 東京 kai=3 nichime=2\n"
     "race 1 sale=15 start=15:00 horses=777777777777\n"
     "race 2 sale=15 start=15:30 horses=777777777777\n";
 
-constexpr const char* kBets = "東京 1R 馬連 3-5 1000\n6-7 300\n東京 2R 単勝 1,2 200\n";
+constexpr const char* kSimBets = "東京 1R 馬連 3-5 1000\n6-7 300\n東京 2R 単勝 1,2 200\n";
 
 class SimBetCommand : public ::testing::Test {
 protected:
     SimBetCommand() {
         std::filesystem::create_directories(file("client"));
-        writeBytes(file("client/day.txt"), kDay);
-        writeBytes(home.path() + "bets.txt", kBets);
+        writeBytes(file("client/day.txt"), kSimDay);
+        writeBytes(home.path() + "bets.txt", kSimBets);
     }
     cli_test::Run bet(std::vector<std::string> extra) {
         std::vector<std::string> args = {"sim", "bet", "--home", home.path() + "home", "--now", "2024-06-15 10:00"};
@@ -109,6 +109,20 @@ TEST_F(SimBetCommand, AnErrorAnswerFailsWithTheDriversMessageAndKeepsTheList) {
         << u8(run.out);
     EXPECT_NE(run.out.find("\nlist\n001: 東京  1R 馬連 03-05     1000\r\n"), std::string::npos) << u8(run.out);
     EXPECT_EQ(run.out.substr(run.out.size() - 7), "ledger\n") << "nothing accepted";
+}
+
+// The client's forms come so late that the connections fail: the typed
+// bet is neither placed nor taken out of the list, and the run is no
+// success.
+TEST_F(SimBetCommand, ATypedListIsKeptWhenTheClientIsTooSlow) {
+    writeBytes(home.path() + "bets.txt", "東京 2R 単勝 1 100\n");
+    ASSERT_EQ(runOrnel({"sim", "connect", "--home", home.path() + "home", "--now", "2024-06-15 09:30"}).status, 0);
+    auto args = std::vector<std::string>{"sim", "bet", "--home", home.path() + "home", "--now", "2024-06-15 09:30",
+                                         "--fault", "slow-open=15000", home.path() + "bets.txt"};
+    const auto run = runOrnel(args);
+    EXPECT_NE(run.out.substr(0, 9), "result 1\n") << u8(run.out);
+    EXPECT_NE(run.out.find("2R 単勝    01      100\r\nledger\n"), std::string::npos) << u8(run.out);
+    EXPECT_EQ(run.out.substr(run.out.size() - 7), "ledger\n") << "nothing placed";
 }
 
 // A UTF-8 file with a byte-order mark keeps its first bet; text after a NUL

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-
 #include "betclient/centre/centre.h"
 #include "betclient/centre/generator.h"
 #include "platform/clock.h"
@@ -72,6 +71,21 @@ TEST_F(TermsCommand, ShowsTheCentresDayAndEchoesItsVoteLog) {
     EXPECT_EQ(log.rfind("\r\nLOAD LOG FILE 24/06/15 10:30:00\r\n投票可能", 0), 0u) << u8(log);
     EXPECT_NE(log.find("受付番号#0001\r\n"), std::string::npos);
     EXPECT_NE(log.find(" 1 0 "), std::string::npos);
+}
+
+// Directories named relative to where the command runs are found there.
+TEST_F(TermsCommand, RelativeDirectoriesAreNamedFromWhereTheCommandRuns) {
+    testsupport::TempDir work;
+    std::filesystem::create_directory(work.file("client"));
+    testsupport::writeBytes(work.file("client/Pat95.exe"), "");
+    const centre::Day day = centre::generateDay(2024, 6, 15);
+    ASSERT_TRUE(centre::Centre(day, work.file("client/")).writeTerms(930));
+
+    const auto run = runOrnel({"terms", "--client-dir", "client", "--now", "2024-06-15 10:30"}, "", "C", work.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find("\nslot 0 venue " + std::to_string(day.meetings[0].venue)), std::string::npos) << u8(run.out);
+    EXPECT_NE(run.out.find("\nnext-log " + work.file("client/Lg-00.JRA") + "\n"), std::string::npos) << u8(run.out);
 }
 
 TEST_F(TermsCommand, TotalsOfTheDaySurviveThroughCurrentInfoAfterFive) {

@@ -4,6 +4,7 @@
 // going, which it leaves alone — and the program closes itself at the exit
 // time, with or without asking Windows to power off.
 #include <filesystem>
+#include <set>
 
 #include "base/strings.h"
 #include "main_window_fixture.h"
@@ -85,8 +86,12 @@ TEST_F(AutoModeRun, ATimerBetFileDueDuringARunIsPlacedAfterItAndDoesNotStopIt) {
     std::int64_t firstRunEndMs = 0;
     std::int64_t timerFileGoneMs = 0;
     bool timerFileSeen = false;
+    // What the driver reads while the timer-bet file's run lasts.
+    std::set<int> timerRunSources;
     desktop.runUntil([&] {
         const std::int16_t state = program().runControl.runState.load();
+        if (timerFileGoneMs != 0 && state == base::kRunRunning)
+            timerRunSources.insert(program().runControl.runSource.load());
         stopped = stopped || state == base::kRunStopRequested;
         if (firstRunEndMs == 0 && state == base::kRunFinished) firstRunEndMs = desktop.virtualMs();
         const bool timerFileThere = exists("TC051001.BET");
@@ -107,6 +112,8 @@ TEST_F(AutoModeRun, ATimerBetFileDueDuringARunIsPlacedAfterItAndDoesNotStopIt) {
                                    "008: 阪神  1R 単勝    04      100\r\n"
                                    "009: 東京  3R 複勝    04      300\r\n"));
     EXPECT_TRUE(exists("TC051001.Sav"));
+    EXPECT_EQ(timerRunSources, std::set<int>{base::kRunSourceTimerBet}) << "a timer-bet run throughout";
+    EXPECT_EQ(program().runControl.runSource.load(), base::kRunSourceUser) << "until it was completed";
     EXPECT_TRUE(boxIds().empty()) << "no failed run, no question";
 }
 

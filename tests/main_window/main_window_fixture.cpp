@@ -43,9 +43,11 @@ MainWindowTest::MainWindowTest(std::int64_t start)
 
 MainWindowTest::~MainWindowTest() { desktop.runFor(0); }
 
-void MainWindowTest::installClient(const std::vector<std::string>& defineLines) {
+void MainWindowTest::installClient(const std::vector<std::string>& defineLines,
+                                   const std::vector<std::string>& patDefineLines) {
     simhome::ClientInstallOptions options;
     options.dayText = kDay;
+    options.behaviour.ideal = testsupport::IdealClientAsked();
     const std::string exe = desk.installClient(options);
     ASSERT_FALSE(exe.empty());
     bool written = false;
@@ -59,13 +61,16 @@ void MainWindowTest::installClient(const std::vector<std::string>& defineLines) 
     std::vector<std::string> lines = {"Pat95 Dir=" + exe, "Bet File Dir=" + home.file("bets/"), "Pat Id=11112222",
                                       "Pat Pass Word=0123"};
     lines.insert(lines.end(), defineLines.begin(), defineLines.end());
-    writeProfile(lines);
+    writeProfile(lines, patDefineLines);
 }
 
-void MainWindowTest::writeProfile(const std::vector<std::string>& defineLines) {
+void MainWindowTest::writeProfile(const std::vector<std::string>& defineLines,
+                                  const std::vector<std::string>& patDefineLines) {
     std::filesystem::create_directories(home.file("WINDOWS"));
     std::string text = "[Define]\r\n";
     for (const std::string& line : defineLines) text += line + "\r\n";
+    text += "[Pat Define]\r\n";
+    for (const std::string& line : patDefineLines) text += line + "\r\n";
     testsupport::writeBytes(home.file(kProfile), text);
 }
 

@@ -17,6 +17,9 @@
 
 namespace mainwindow_test {
 
+// Three bets on two venues, as the tests type them into the list.
+inline constexpr const char* kText = "東京 1R 馬連 3-5 1000\r\n阪神 2R 単勝 7,9 500\r\n東京 3R 枠連 2-2 2000\r\n";
+
 constexpr std::int64_t k0859 = 912815940;         // 1998-12-05 08:59 JST
 constexpr std::int64_t k1000 = 912819600;         // 1998-12-05 10:00 JST
 constexpr std::int64_t k1659 = 912844740;         // 1998-12-05 16:59 JST
@@ -29,10 +32,12 @@ protected:
 
     // Installs the client and writes a profile that names it and the
     // account, the bet-file directory DIR/bets and the given lines of
-    // section "Define" ("Key=Value").
-    void installClient(const std::vector<std::string>& defineLines = {});
-    // A profile of the given "Define" lines only (no client).
-    void writeProfile(const std::vector<std::string>& defineLines);
+    // section "Define" ("Key=Value"), and of "Pat Define".
+    void installClient(const std::vector<std::string>& defineLines = {},
+                       const std::vector<std::string>& patDefineLines = {});
+    // A profile of the given lines only (no client).
+    void writeProfile(const std::vector<std::string>& defineLines,
+                      const std::vector<std::string>& patDefineLines = {});
     std::string profileText() const;
 
     // Starts the program; asserts that its start-up came to an end.

@@ -3,6 +3,16 @@
 // menu.
 #include "main_window_fixture.h"
 
+#include <algorithm>
+
+#include "app/auto_exit_dialog.h"
+#include "app/environment_dialog.h"
+#include "app/options_dialog.h"
+#include "app/payout_commands.h"
+#include "app/version_dialog.h"
+#include "base/strings.h"
+#include "clientdata/timer_bet_dialog.h"
+#include "driver/modem_dialog.h"
 #include "platform/menu.h"
 #include "support/message_sequence.h"
 #include "ui/main_commands.h"
@@ -82,6 +92,55 @@ TEST_F(MenusAndCommands, TheSystemsOwnEntriesKeepTheirDefaultHandling) {
     start();
     ASSERT_TRUE(run().chooseFromSystemMenu(static_cast<int>(plat::SC_MINIMIZE)));
     EXPECT_TRUE(plat::isIconic(main()));
+}
+
+// Every command that opens a dialog does so from the system menu and from
+// the context menu alike (the payout report only has the context menu).
+struct DialogCommand {
+    int id;
+    const char* caption;
+    bool inSystemMenu;
+};
+
+class CommandsFromBothMenus : public MenusAndCommands, public ::testing::WithParamInterface<DialogCommand> {};
+
+TEST_P(CommandsFromBothMenus, OpenTheirDialog) {
+    writeProfile({});
+    start();
+    ASSERT_TRUE(run().enterIntoList("東京 1R 単勝 7 500\r\n"));  // something for the timer-bet file
+    const DialogCommand& c = GetParam();
+    // Closed with ｷｬﾝｾﾙ, or OK where that is the only button.
+    user.onDialog(c.caption, [](sim::Desktop&, const sim::ModalInfo& info) {
+        const bool cancel = std::any_of(info.buttons.begin(), info.buttons.end(),
+                                        [](const auto& b) { return b.first == plat::IDCANCEL; });
+        sim::pressButton(info.window, cancel ? plat::IDCANCEL : plat::IDOK);
+    });
+    if (c.inSystemMenu) {
+        ASSERT_TRUE(run().chooseFromSystemMenu(c.id));
+    }
+    ASSERT_TRUE(run().chooseFromContextMenu(c.id));
+    std::size_t shown = 0;
+    for (const auto& seen : user.seenFrom(simhome::kOrnelProgram)) shown += seen.info.caption == c.caption;
+    EXPECT_EQ(shown, c.inSystemMenu ? 2u : 1u);
+    EXPECT_FALSE(run().ended());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CommandsFromBothMenus,
+    ::testing::Values(DialogCommand{ui::kIdEnvironment, app::kEnvironmentCaption, true},
+                      DialogCommand{ui::kIdOptions, app::kOptionsCaption, true},
+                      DialogCommand{ui::kIdAutoExit, app::kAutoExitCaption, true},
+                      DialogCommand{ui::kIdAbout, app::kVersionCaption, true},
+                      DialogCommand{ui::kIdModemSettings, driver::kModemDialogCaption, true},
+                      DialogCommand{ui::kIdPayoutFetch, app::kPayoutDialogCaption, true},
+                      DialogCommand{ui::kIdTimerBetFile, clientdata::kTimerBetDialogCaption, true}));
+
+TEST_F(MenusAndCommands, ConnectingFromEitherMenuRunsTheClientStart) {
+    writeProfile({});
+    start();
+    ASSERT_TRUE(run().chooseFromSystemMenu(ui::kIdConnectClient));
+    ASSERT_TRUE(run().chooseFromContextMenu(ui::kIdConnectClient));
+    EXPECT_EQ(boxIds(), (std::vector<plat::Uint>{base::kMsgSettingsIncomplete, base::kMsgSettingsIncomplete}));
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // back, and the client started from 9:00 to 16:59 only.
 #include "main_window_fixture.h"
 
+#include "app/startup_caution.h"
 #include "base/strings.h"
+#include "driver/modem_dialog.h"
 #include "support/message_sequence.h"
 #include "ui/main_commands.h"
 
@@ -45,6 +47,30 @@ TEST_F(MainWindowTest, TheRunningTotalsComeBackFromCurrentInfo) {
     EXPECT_EQ(program().terms.todayPurchase, 6000);
     EXPECT_EQ(program().terms.lastReceiptNo, 2);
     EXPECT_EQ(program().terms.betsRemaining, 298);
+}
+
+// The steps that show something, in their order: the caution (step 12),
+// the modem dialog counting down by itself (step 15), and only once the
+// start-up is through the posted ＰＡＴの起動 (step 17).
+TEST_F(MainWindowTest, TheCautionThenTheModemCountdownThenTheClientStart) {
+    writeProfile({}, {"Modem Dialog Auto Close Sec=3"});
+    user.onDialog(driver::kModemDialogCaption, [](sim::Desktop&, const sim::ModalInfo&) {});  // left alone
+    start();
+    std::vector<std::string> shown;
+    for (const auto& seen : user.seenFrom(simhome::kOrnelProgram))
+        if (!seen.info.isMessageBox && seen.info.caption != "Ornel") shown.push_back(seen.info.caption);
+    EXPECT_EQ(shown, (std::vector<std::string>{app::kCautionCaption, driver::kModemDialogCaption}));
+
+    std::int64_t modemClosed = -1, connectAt = -1;
+    for (const sim::TraceEvent& e : desktop.trace()) {
+        if (e.kind == sim::TraceEvent::Kind::BoxAnswer && e.caption == driver::kModemDialogCaption) modemClosed = e.timeMs;
+        if (e.kind == sim::TraceEvent::Kind::Message && e.hwnd == main() && e.message == plat::WM_COMMAND &&
+            e.wParam == plat::makeWparam(ui::kIdConnectClient, 0))
+            connectAt = e.timeMs;
+    }
+    EXPECT_EQ(modemClosed, 3000) << "the countdown closed the dialog";
+    EXPECT_EQ(connectAt, 3000);
+    EXPECT_NE(profileText().find("Modem Dialog Auto Close Sec=3"), std::string::npos) << "the seconds stay";
 }
 
 }  // namespace

@@ -82,6 +82,20 @@ TEST(DesktopFiles, TheSystemDriveIsTheDesktopsDirectory) {
     EXPECT_FALSE(otherDrive);
 }
 
+// A relative path is taken in the program's own directory, never in the
+// directory the host process happens to run in.
+TEST(DesktopFiles, RelativePathsAreTakenInTheProgramsDirectory) {
+    TempDir dir;
+    mkdir(dir.file("bin").c_str(), 0777);
+    sim::Desktop desktop(at(dir));
+    desktop.startProgram("ornel", dir.file("bin/ORNEL.EXE"), [&] {
+        plat::TextFile file;
+        if (file.open("BT981205.LOG", plat::TextFile::Mode::Write)) file.write("x\n");
+    });
+    desktop.run();
+    EXPECT_EQ(readBytes(dir.file("bin/BT981205.LOG")), "x\r\n");
+}
+
 TEST(DesktopFiles, FilesWrittenOnTheDesktopCarryVirtualTime) {
     TempDir dir;
     writeBytes(dir.file("old.BET"), "x");

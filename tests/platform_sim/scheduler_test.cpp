@@ -174,6 +174,30 @@ TEST_F(RealTimeTest, InjectedActionWakesTheSchedulerAndStopEndsIt) {
     EXPECT_LE(desktop.virtualMs(), wallMsSince(created) + 1);
 }
 
+class FastRealTimeTest : protected WallMark, public SimTest {
+protected:
+    static constexpr int kSpeed = 100;
+    FastRealTimeTest() : SimTest(true, kSpeed) {}
+};
+
+TEST_F(FastRealTimeTest, TheVirtualClockRunsSpeedTimesTheWallClock) {
+    std::int64_t wokeAt = 0;
+    desktop.startProgram("app", "", [&] {
+        plat::sleep(2000);  // 20 ms of wall time at speed 100
+        wokeAt = desktop.virtualMs();
+        desktop.stop();
+    });
+    auto start = std::chrono::steady_clock::now();
+    desktop.runRealTime();
+    const long long wall = wallMsSince(start);
+    EXPECT_GE(wokeAt, 2000);
+    EXPECT_GE(wall, 19);
+    EXPECT_LT(wall, 1000);
+    // The clock never runs ahead of speed times the wall time since the
+    // desktop was made.
+    EXPECT_LE(desktop.virtualMs(), (wallMsSince(created) + 1) * kSpeed);
+}
+
 TEST_F(SimTest, BlockingCallsOnTheHarnessThreadStopWithAMessage) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_DEATH(plat::sleep(10), "sleep blocks and was called on the harness thread");

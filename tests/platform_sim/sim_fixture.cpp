@@ -7,16 +7,17 @@ namespace simtest {
 
 namespace {
 
-sim::Desktop::Options optionsFor(bool realTime) {
+sim::Desktop::Options optionsFor(bool realTime, int speed) {
     sim::Desktop::Options o;
     o.startTime = kStartTime;
     o.realTime = realTime;
+    o.speed = speed;
     return o;
 }
 
 }  // namespace
 
-SimTest::SimTest(bool realTime) : desktop(optionsFor(realTime)) {
+SimTest::SimTest(bool realTime, int speed) : desktop(optionsFor(realTime, speed)) {
     plat::registerClass("Logged", [this](plat::Hwnd h, plat::Uint m, plat::Wparam w, plat::Lparam l) {
         if (std::find(logged.begin(), logged.end(), m) != logged.end()) {
             char line[96];

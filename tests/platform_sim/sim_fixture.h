@@ -19,7 +19,8 @@ constexpr std::int64_t kStartTime = 1714521600;
 
 class SimTest : public ::testing::Test {
 protected:
-    explicit SimTest(bool realTime = false);
+    // speed: for real-time desktops, virtual ms per wall ms.
+    explicit SimTest(bool realTime = false, int speed = 1);
 
     // A window of a class whose procedure logs every message it gets.
     plat::Hwnd makeWindow(const std::string& caption, plat::Dword style, plat::Rect rect,

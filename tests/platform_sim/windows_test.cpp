@@ -44,6 +44,13 @@ TEST_F(SimTest, RelationsFollowZOrderAndCreationOrder) {
     EXPECT_EQ(getWindow(getDesktopWindow(), GW_CHILD), owned);
     EXPECT_EQ(getWindow(owned, GW_HWNDNEXT), first);
     EXPECT_EQ(getWindow(first, GW_HWNDNEXT), second);
+
+    // As Windows answers: the owner of a pop-up, nothing for an owned
+    // overlapped window.
+    EXPECT_EQ(getParent(owned), first);
+    Hwnd ownedOverlapped = makeWindow("overlapped", 0, {0, 0, 50, 50}, 0, first);
+    EXPECT_EQ(getParent(ownedOverlapped), 0u);
+    EXPECT_EQ(getWindow(ownedOverlapped, GW_OWNER), first);
 }
 
 TEST_F(SimTest, FindWindowMatchesEitherArgumentAndHiddenWindows) {
@@ -223,4 +230,33 @@ TEST_F(SimTest, EnableAndShowReportThePreviousStateAndNotify) {
     EXPECT_FALSE(showWindow(w, SW_SHOW));
     EXPECT_TRUE(showWindow(w, SW_HIDE));
     EXPECT_EQ(log, (std::vector<std::string>{"0:w:000A:0", "0:w:000A:1", "0:w:0018:1", "0:w:0018:0"}));
+}
+
+// Each thread keeps its own focus on Windows: a program that takes the focus
+// for one of its windows does not wait for the program that had it, even
+// while that program is busy; the other window hears of it when its thread
+// next takes its messages.
+TEST_F(SimTest, TakingTheFocusFromAnotherProgramDoesNotWaitForIt) {
+    logged = {WM_KILLFOCUS};
+    Hwnd list = 0;
+    desktop.startProgram("ornel", "", [&] {
+        list = makeWindow("list", WS_VISIBLE, {0, 0, 100, 100});
+        setFocus(list);
+        plat::sleep(5000);  // operating the other program, without looking at messages
+        Msg msg;
+        while (peekMessage(msg, true)) dispatchMessage(msg);
+    });
+    std::int64_t focusTakenAt = -1;
+    Hwnd field = 0;
+    desktop.startProgram("client", "", [&] {
+        plat::sleep(1000);
+        field = makeWindow("field", WS_VISIBLE, {0, 0, 100, 100});
+        setFocus(field);
+        focusTakenAt = desktop.virtualMs();
+        plat::sleep(10000);
+    });
+    EXPECT_TRUE(desktop.run());
+    EXPECT_EQ(focusTakenAt, 1000);
+    EXPECT_EQ(log, (std::vector<std::string>{"5000:list:0008:" + std::to_string(field)}))
+        << "the list heard of it when its thread looked at its messages";
 }

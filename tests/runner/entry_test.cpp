@@ -19,10 +19,6 @@ std::vector<std::string> keypadPresses(const std::vector<std::string>& pressed) 
     return keys;
 }
 
-long pressesOf(const std::vector<std::string>& pressed, const std::string& caption) {
-    return std::count(pressed.begin(), pressed.end(), caption);
-}
-
 TEST_F(EntryTest, TheKeypadIsPressedOnlyForANewAmountAndClearedOnlyAfterTheReset) {
     install();
     const std::string bets = canonical({{"東京", 1, "単勝", {1}, 1000},

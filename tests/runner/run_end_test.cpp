@@ -13,25 +13,21 @@ namespace runnertest {
 namespace {
 
 // Six bets in three groups of two.
-const std::vector<Row> kSix = {{"東京", 1, "単勝", {1}, 100},   {"東京", 2, "複勝", {2}, 200},
+const std::vector<Row> kSixBets = {{"東京", 1, "単勝", {1}, 100},   {"東京", 2, "複勝", {2}, 200},
                                {"阪神", 3, "馬連", {3, 4}, 300}, {"阪神", 4, "枠連", {5, 6}, 400},
                                {"東京", 5, "単勝", {7}, 500},   {"東京", 6, "複勝", {8}, 600}};
 
-std::vector<Row> rows(std::size_t from, std::size_t to) { return {kSix.begin() + from, kSix.begin() + to}; }
+std::vector<Row> rows(std::size_t from, std::size_t to) { return {kSixBets.begin() + from, kSixBets.begin() + to}; }
 
 // The lines from..to-1 of the canonical text of all six, as they stand in
 // the list (their numbers unchanged).
 std::string linesOf(std::size_t from, std::size_t to) {
-    const std::string all = canonical(kSix);
+    const std::string all = canonical(kSixBets);
     std::size_t begin = 0;
     for (std::size_t i = 0; i < from; ++i) begin = all.find("\r\n", begin) + 2;
     std::size_t end = begin;
     for (std::size_t i = from; i < to; ++i) end = all.find("\r\n", end) + 2;
     return all.substr(begin, end - begin);
-}
-
-long pressesOf(const std::vector<std::string>& pressed, const std::string& caption) {
-    return std::count(pressed.begin(), pressed.end(), caption);
 }
 
 class StopTest : public RunnerTest, public ::testing::WithParamInterface<int> {};
@@ -43,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(LinesRead, StopTest, ::testing::Values(3, 4));
 TEST_P(StopTest, StopInTheSecondGroupKeepsThatGroupAndWhatFollows) {
     install();
     settings.betDivideUnit = 2;
-    setList(canonical(kSix));
+    setList(canonical(kSixBets));
     stopAfterLines = GetParam();
     ASSERT_TRUE(runBets());
     EXPECT_EQ(runState.load(), base::kRunFailed);
@@ -58,12 +54,12 @@ using RunEndTest = RunnerTest;
 
 TEST_F(RunEndTest, StopBeforeAnyGroupWasSubmittedLeavesTheListAlone) {
     install();
-    setList(canonical(kSix));
+    setList(canonical(kSixBets));
     stopAfterLines = 1;
     ASSERT_TRUE(runBets());
     EXPECT_EQ(runState.load(), base::kRunFailed);
     EXPECT_EQ(ledgerText(), "");
-    EXPECT_EQ(listText(), canonical(kSix));
+    EXPECT_EQ(listText(), canonical(kSixBets));
 }
 
 // After the first vote the client breaks down: the next transfer ends in
@@ -76,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, MidRunFailureTest, ::testing::Values("transfer-
 TEST_P(MidRunFailureTest, TheListKeepsExactlyTheUnsubmittedBets) {
     install();
     settings.betDivideUnit = 2;
-    setList(canonical(kSix));
+    setList(canonical(kSixBets));
     asOrnel([] { plat::setClipboardText("the user's own text"); });
     startBets();
     ASSERT_TRUE(desktop.runUntil([] { return plat::findWindow("ThunderRTForm", "投票結果") != 0; }, 3'600'000));
@@ -166,6 +162,9 @@ TEST_F(OutsideHoursTest, NothingIsSentAndTheRunFailsWithItsLines) {
     EXPECT_EQ(messages(), (std::vector<int>{base::kMsgTermsUnchecked, base::kMsgOutsideHours}));
     EXPECT_EQ(ledgerText(), "");
     EXPECT_EQ(listText(), bets);
+    const auto presses = pressed();
+    EXPECT_EQ(pressesOf(presses, "Ｏ　Ｋ"), 0) << "nothing of the group was entered";
+    EXPECT_EQ(pressesOf(presses, "投  票"), 0);
 }
 
 }  // namespace

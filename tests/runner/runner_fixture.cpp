@@ -102,6 +102,7 @@ void RunnerTest::install(const std::vector<std::string>& faults) {
     simhome::ClientInstallOptions options;
     options.dayText = kRunnerDay;
     options.faults = faults;
+    options.behaviour.ideal = testsupport::IdealClientAsked();
     exe = desk.installClient(options, client.path());
     ASSERT_FALSE(exe.empty());
     bool written = false;
@@ -122,6 +123,21 @@ void RunnerTest::install(const std::vector<std::string>& faults) {
 
 void RunnerTest::setFaults(const std::vector<std::string>& lines) {
     desktop.call("installer", [&] { ASSERT_TRUE(betclient::writeFaults(client.path(), lines)); });
+}
+
+void RunnerTest::answerClientBoxes() {
+    desktop.call("user", [] {
+        for (const char* caption : {"ﾒｯｾｰｼﾞ", "ｴﾗｰﾒｯｾｰｼﾞ"}) {
+            for (plat::Hwnd box; (box = plat::findWindow("#32770", caption)) != 0;) {
+                const plat::Hwnd ok = plat::getDlgItem(box, plat::IDOK);
+                if (ok == 0) break;
+                plat::postMessage(ok, plat::WM_LBUTTONDOWN, plat::MK_LBUTTON, 0);
+                plat::postMessage(ok, plat::WM_LBUTTONUP, 0, 0);
+                plat::sleep(500);
+                if (plat::findWindow("#32770", caption) == box) break;
+            }
+        }
+    });
 }
 
 void RunnerTest::asOrnel(const std::function<void()>& fn) { ASSERT_TRUE(desktop.call(kOrnel, fn, 60'000)); }
@@ -151,6 +167,10 @@ bool RunnerTest::runEnded(std::int64_t maxMs) {
 std::string RunnerTest::ledgerText() {
     std::string dayError;
     return cli::LedgerAsBetList(centre::Centre::open(client.path(), kYear, kMonth, kDay, dayError).value().ledger());
+}
+
+long RunnerTest::pressesOf(const std::vector<std::string>& pressed, const std::string& caption) {
+    return std::count(pressed.begin(), pressed.end(), caption);
 }
 
 std::vector<std::string> RunnerTest::pressed(std::size_t fromTrace) const {

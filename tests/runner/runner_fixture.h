@@ -53,6 +53,16 @@ protected:
         startBets();
         return runEnded();
     }
+    // Another run on the same running client: RunState back to idle (as
+    // FinishRun leaves it), the line count from 0, no STOP unless asked.
+    bool runAgain(int stopAfter = 0) {
+        runState.store(base::kRunIdle);
+        linesRead = 0;
+        stopAfterLines = stopAfter;
+        return runBets();
+    }
+    // The user presses OK on every box the client has up.
+    void answerClientBoxes();
     // Counts the lines the run reads and presses STOP after stopAfterLines.
     void watchLineReads();
     // Runs fn as Ornel (a thread of its program).
@@ -62,6 +72,8 @@ protected:
     std::string ledgerText();
     // Captions of the client's controls Ornel pressed (button down), in order.
     std::vector<std::string> pressed(std::size_t fromTrace = 0) const;
+    // How often a caption is among them.
+    static long pressesOf(const std::vector<std::string>& pressed, const std::string& caption);
     // Ids of Ornel's messages shown (8141, 8142, ...).
     std::vector<int> messages() const { return notifier.boxIds(); }
 

@@ -79,4 +79,6 @@ bool IsChecked(plat::Hwnd dialog, int id) {
 
 bool IsEnabled(plat::Hwnd dialog, int id) { return plat::isWindowEnabled(plat::getDlgItem(dialog, id)); }
 
+int FocusedId() { return plat::getDlgCtrlId(plat::getFocus()); }
+
 }  // namespace testsupport

@@ -56,5 +56,7 @@ void Press(plat::Hwnd dialog, int id);
 std::string FieldText(plat::Hwnd dialog, int id);
 bool IsChecked(plat::Hwnd dialog, int id);
 bool IsEnabled(plat::Hwnd dialog, int id);
+// The control id of the control that has the input focus.
+int FocusedId();
 
 }  // namespace testsupport

@@ -33,4 +33,9 @@ void useJapanTime();
 // Shift-JIS text shown as UTF-8 in failure messages.
 std::string u8(const std::string& cp932);
 
+// Test programs that install the replacement client run against the strict
+// client, or against the ideal one when the environment says
+// ORNEL_TEST_CLIENT=ideal (CTest runs them both ways).
+bool IdealClientAsked();
+
 }  // namespace testsupport

@@ -51,4 +51,9 @@ void setMtime(const std::string& path, std::int64_t secondsSinceEpoch) {
 
 std::string u8(const std::string& cp932) { return sjis::toUtf8(cp932); }
 
+bool IdealClientAsked() {
+    const char* client = std::getenv("ORNEL_TEST_CLIENT");
+    return client != nullptr && std::string(client) == "ideal";
+}
+
 }  // namespace testsupport

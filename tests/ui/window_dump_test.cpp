@@ -145,13 +145,14 @@ TEST_F(WindowDumpTest, ALineHoldsEveryColumnInItsFormat) {
                   static_cast<unsigned>(w.panel));
     const std::string file = dumpFile();
     EXPECT_NE(std::string::npos, file.find(expected)) << u8(file);
-    // A window without caption: two quotes and a blank; the owner twice.
+    // A window without caption: two quotes and a blank; the owner twice,
+    // and as the form is a pop-up, GetParent answers its owner too.
     char panel[64];
     std::snprintf(panel, sizeof panel, "  %04X \"Static\" \"\" (", static_cast<unsigned>(w.panel));
     EXPECT_NE(std::string::npos, file.find(panel));
     char form[64];
-    std::snprintf(form, sizeof form, " %04X %04X 0000 %04X ", static_cast<unsigned>(w.main),
-                  static_cast<unsigned>(w.main), static_cast<unsigned>(w.panel));
+    std::snprintf(form, sizeof form, " %04X %04X %04X %04X ", static_cast<unsigned>(w.main),
+                  static_cast<unsigned>(w.main), static_cast<unsigned>(w.main), static_cast<unsigned>(w.panel));
     EXPECT_NE(std::string::npos, file.find(form));
 }
 

@@ -22,6 +22,7 @@ struct ModalDetails {
     bool isOpenFile = false;
     bool isMenu = false;
     std::vector<std::pair<int, std::string>> menuItems;
+    std::vector<bool> menuGreyed;
     std::string filter;
     std::string defaultExtension;
     std::string fileName;
@@ -38,6 +39,11 @@ std::string windowProgramName(plat::Hwnd window);
 // Registers "Edit", "Button", "ComboBox", "Static" and "#32770" with their
 // procedures; the desktop calls it when it is created.
 void registerStandardClasses();
+
+// Tracks the window's system menu at its top-left corner, below its caption
+// (as Alt+Space or F10 opens it); a chosen entry is posted to the window as
+// WM_SYSCOMMAND.  Returns on the window's thread once the menu is closed.
+void trackSystemMenu(plat::Hwnd window);
 
 // The clipboard of the desktop (text only).
 std::string& clipboardText();

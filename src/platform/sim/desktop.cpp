@@ -46,7 +46,7 @@ void destroyWindowsOf(Desktop::Impl& d, const SimThread* thread) {
 Desktop::Impl::Impl(Desktop& owner, Options opts)
     : self(owner),
       options(std::move(opts)),
-      scheduler(options.realTime),
+      scheduler(options.realTime, options.speed),
       windows(options.screenWidth, options.screenHeight, &scheduler.harness()) {
     scheduler.setHooks(
         [this](const SimThread& t) -> std::optional<EventKey> {
@@ -112,6 +112,11 @@ void Desktop::registerProgram(const std::string& name, const std::string& filePa
 
 bool Desktop::programRunning(ProgramId id) const { return impl_->scheduler.programAlive(id); }
 
+std::string Desktop::programOf(plat::Hwnd window) const {
+    Window* w = impl_->windows.find(window);
+    return w ? impl_->programOf(*w) : std::string();
+}
+
 bool Desktop::run(std::int64_t maxMs) {
     Scheduler& s = impl_->scheduler;
     return s.drive(nullptr, deadlineAfter(s.now(), maxMs), {.returnWhenIdle = true}) == Scheduler::End::Idle;
@@ -163,18 +168,35 @@ User* Desktop::user() const { return impl_->user; }
 
 namespace sim {
 
+namespace {
+
+// Waiting for messages with none to take: no posted message, no send, no
+// timer due.
+bool threadIdle(Desktop::Impl& d, const SimThread& t) {
+    if (t.state != ThreadState::WaitingMessage || !t.posted.empty() || !t.incoming.empty() || t.quitPending)
+        return false;
+    const Timer* timer = d.timers.earliest(t);
+    return !(timer && timer->due.time <= d.scheduler.now());
+}
+
+}  // namespace
+
 bool Desktop::programIdle(const std::string& program) const {
     Impl& d = *impl_;
     bool any = false;
     for (SimThread* t : d.scheduler.threads()) {
         if (t->isHarness || t->state == ThreadState::Finished || d.programOf(*t) != program) continue;
         any = true;
-        if (t->state != ThreadState::WaitingMessage || !t->posted.empty() || !t->incoming.empty() || t->quitPending)
-            return false;
-        const Timer* timer = d.timers.earliest(*t);
-        if (timer && timer->due.time <= d.scheduler.now()) return false;
+        if (!threadIdle(d, *t)) return false;
     }
     return any;
+}
+
+bool Desktop::windowThreadIdle(plat::Hwnd window) const {
+    Impl& d = *impl_;
+    const Window* w = d.windows.find(window);
+    return w != nullptr && w->alive && w->thread != nullptr && w->thread->state != ThreadState::Finished &&
+           threadIdle(d, *w->thread);
 }
 
 std::vector<plat::Hwnd> Desktop::modalWindows(const std::string& program) const {

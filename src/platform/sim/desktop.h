@@ -71,6 +71,7 @@ struct ModalInfo {
     bool isMenu = false;         // a tracked pop-up menu (class "#32768")
     // Pop-up menus: the entries, id and text (separators as 0 and "").
     std::vector<std::pair<int, std::string>> menuItems;
+    std::vector<bool> menuGreyed;  // per entry: shown grey, cannot be chosen
     std::string filter;          // open-file dialog: filter, default extension, initial name
     std::string defaultExtension;
     std::string fileName;
@@ -97,6 +98,7 @@ public:
         std::string directory;        // holds the Windows directory, drive root and registry
         std::int64_t startTime = 0;   // seconds since 1970 (UTC) at virtual time 0
         bool realTime = false;
+        int speed = 1;                // real-time mode: virtual ms per wall ms (1 = the wall clock)
         int screenWidth = 1024;
         int screenHeight = 768;
         // The system refuses requests to power off (as Windows does for a
@@ -122,6 +124,8 @@ public:
     void registerProgram(const std::string& name, const std::string& filePattern,
                          std::function<void(const std::string& exePath)> main);
     bool programRunning(ProgramId id) const;
+    // The name of the program whose thread made a window ("" for none).
+    std::string programOf(plat::Hwnd window) const;
 
     // ---- running (harness thread only) ----
     // Runs until no simulated thread can run and no event is pending, or
@@ -155,6 +159,9 @@ public:
     // to do (no posted message, no send, no timer due): what it does next
     // depends on time or input.  A thread may wait inside a modal loop.
     bool programIdle(const std::string& program) const;
+    // The same for the one thread that owns the window (its program's other
+    // threads may be busy).
+    bool windowThreadIdle(plat::Hwnd window) const;
     // The program's modal windows whose loops run (dialogs run as the main
     // window included), oldest first.
     std::vector<plat::Hwnd> modalWindows(const std::string& program) const;

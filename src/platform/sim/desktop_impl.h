@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,7 @@ struct Desktop::Impl {
     std::string clipboard;
     LhaLibrary lha;
     plat::Hwnd focus = 0;
+    std::set<plat::Wparam> keysDown;  // as the keyboard messages were taken off the queues
     plat::Hwnd foreground = 0;
     std::vector<std::string> messageWatched;  // programs whose top-level windows are spied on
 

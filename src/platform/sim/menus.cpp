@@ -112,7 +112,45 @@ plat::Rect popupRect(const Menu& menu, int x, int y) {
     return {x, y, x + width + 2 * kSideMargin, y + height};
 }
 
+// Shows the menu at the screen point as a modal "#32768" window until the
+// user chooses or dismisses it; the id chosen, 0 when none (or one the menu
+// does not offer, or greys).
+int trackMenu(const Menu& menu, int x, int y) {
+    if (!plat::classProc(kMenuClass)) plat::registerClass(kMenuClass, menuWindowProc);
+    ModalDetails details;
+    details.isMenu = true;
+    for (const MenuItem& item : menu.items) {
+        details.menuItems.emplace_back(static_cast<int>(item.id), item.text);
+        details.menuGreyed.push_back((item.flags & plat::MF_GRAYED) != 0);
+    }
+    // No owner: a menu does not disable the window it belongs to.
+    plat::CreateParams params;
+    params.className = kMenuClass;
+    params.style = plat::WS_POPUP | plat::WS_VISIBLE;
+    params.rect = popupRect(menu, x, y);
+    const plat::Hwnd window = plat::createWindow(params);
+    if (window == 0) return 0;
+    setModalDetails(window, details);
+    const int chosen = plat::runModalLoop(window);
+    plat::destroyWindow(window);
+    for (std::size_t i = 0; i < details.menuItems.size(); ++i) {
+        if (chosen > 0 && details.menuItems[i].first == chosen && !details.menuGreyed[i]) return chosen;
+    }
+    return 0;
+}
+
 }  // namespace
+
+void trackSystemMenu(plat::Hwnd window) {
+    const plat::Hmenu handle = plat::getSystemMenu(window);
+    Desktop::Impl* d = desktop();
+    const Menu* menu = d ? d->menus.find(handle) : nullptr;
+    plat::Rect rect;
+    plat::Point client;  // the top of the client area: just under the caption
+    if (!menu || !plat::getWindowRect(window, rect) || !plat::clientToScreen(window, client)) return;
+    const int chosen = trackMenu(*menu, rect.left, client.y);
+    if (chosen != 0) plat::postMessage(window, plat::WM_SYSCOMMAND, static_cast<plat::Wparam>(chosen), 0);
+}
 
 }  // namespace sim
 
@@ -194,27 +232,8 @@ bool trackPopupMenu(Hmenu menu, Uint /*flags*/, int x, int y, Hwnd owner) {
     sim::Desktop::Impl* d = sim::desktop();
     const sim::Menu* m = d ? d->menus.find(menu) : nullptr;
     if (!m || !isWindow(owner)) return false;
-    if (!classProc(sim::kMenuClass)) registerClass(sim::kMenuClass, sim::menuWindowProc);
-
-    sim::ModalDetails details;
-    details.isMenu = true;
-    for (const sim::MenuItem& item : m->items) details.menuItems.emplace_back(static_cast<int>(item.id), item.text);
-    // No owner: a menu does not disable the window it belongs to.
-    CreateParams params;
-    params.className = sim::kMenuClass;
-    params.style = WS_POPUP | WS_VISIBLE;
-    params.rect = sim::popupRect(*m, x, y);
-    const Hwnd window = createWindow(params);
-    if (window == 0) return false;
-    sim::setModalDetails(window, details);
-    const int chosen = runModalLoop(window);
-    destroyWindow(window);
-
-    const auto entries = details.menuItems;
-    const bool offered = chosen > 0 && std::any_of(entries.begin(), entries.end(),
-                                                   [chosen](const auto& e) { return e.first == chosen; });
-    if (!offered) return false;
-    return postMessage(owner, WM_COMMAND, makeWparam(chosen, 0), 0);
+    const int chosen = sim::trackMenu(*m, x, y);
+    return chosen != 0 && postMessage(owner, WM_COMMAND, makeWparam(chosen, 0), 0);
 }
 
 }  // namespace plat

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "platform/sim/message_queue.h"
+#include "platform/sim/user_input.h"
 
 namespace sim {
 
@@ -29,6 +30,12 @@ plat::Lresult sendAcrossThreads(Desktop::Impl& d, SimThread& caller, SimThread& 
         }
     }
     return request->result;
+}
+
+// The keyboard's state follows the key messages as they are taken.
+void noteKeyState(Desktop::Impl& d, const plat::Msg& msg) {
+    if (msg.message == plat::WM_KEYDOWN) d.keysDown.insert(msg.wParam);
+    if (msg.message == plat::WM_KEYUP) d.keysDown.erase(msg.wParam);
 }
 
 }  // namespace
@@ -60,7 +67,10 @@ Retrieved retrieveMessage(Desktop::Impl& d, SimThread& thread, plat::Msg& msg, c
         if (how.stop && how.stop()) return Retrieved::Stopped;
         if (!thread.posted.empty()) {
             msg = thread.posted.front();
-            if (how.remove) thread.posted.pop_front();
+            if (how.remove) {
+                thread.posted.pop_front();
+                noteKeyState(d, msg);
+            }
             return Retrieved::Message;
         }
         if (thread.quitPending) {
@@ -193,6 +203,9 @@ Lresult defWindowProc(Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
                 case SC_MINIMIZE: showWindow(window, SW_MINIMIZE); break;
                 case SC_RESTORE: showWindow(window, SW_RESTORE); break;
                 case SC_CLOSE: sendMessage(window, WM_CLOSE, 0, 0); break;
+                case sim::SC_KEYMENU:
+                    if (getStyle(window) & WS_SYSMENU) sim::trackSystemMenu(window);
+                    break;
                 default: break;
             }
             return 0;

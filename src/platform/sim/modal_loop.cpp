@@ -1,4 +1,5 @@
 // The nested message loop of a modal window (message boxes, dialogs).
+#include "platform/sim/dialogs/dialog_keys.h"
 #include "platform/sim/message_queue.h"
 #include "platform/sim/text_match.h"
 
@@ -43,6 +44,7 @@ ModalInfo describe(Desktop::Impl& d, Window& w) {
         info.isOpenFile = m.isOpenFile;
         info.isMenu = m.isMenu;
         info.menuItems = m.menuItems;
+        info.menuGreyed = m.menuGreyed;
         info.filter = m.filter;
         info.defaultExtension = m.defaultExtension;
         info.fileName = m.fileName;
@@ -64,8 +66,12 @@ void traceBox(Desktop::Impl& d, TraceEvent::Kind kind, const ModalInfo& info, st
     d.self.record(std::move(e));
 }
 
-// Pumps the thread's messages until the window's loop ends; the result.
+// Pumps the thread's messages until the window's loop ends, with the
+// dialog's keyboard handling first; the result.
 int pumpUntilEnded(Desktop::Impl& d, SimThread& thread, Window& w) {
+    // Dialogs and message boxes; other modal windows (a tracked menu) handle
+    // their keys themselves.
+    const bool isDialog = equalsIgnoreCase(w.className, "#32770");
     Retrieval how;
     how.stop = [&] { return !w.alive || w.modal.ended; };
     for (;;) {
@@ -77,6 +83,8 @@ int pumpUntilEnded(Desktop::Impl& d, SimThread& thread, Window& w) {
             plat::postQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
             return plat::IDCANCEL;
         }
+        if (isDialog && isDialogMessage(w.hwnd, msg)) continue;
+        translateMessage(msg);
         plat::dispatchMessage(msg);
     }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/sim/backend.h"
 #include "platform/sim/text_match.h"
 #include "platform/sjis.h"
 
@@ -52,6 +53,17 @@ bool sameCharacter(std::string_view a, std::string_view b) {
     return a.size() == 1 && b.size() == 1 ? sjis::upper(a) == sjis::upper(b) : a == b;
 }
 
+// A relative path names a file in the calling program's current directory,
+// which is its executable's directory (as a program started from the shell
+// finds it); "" (the host's current directory) for the harness and for
+// programs started without an executable.
+std::string programCurrentDirectory() {
+    const std::string exe = currentProgramExePath();
+    const std::size_t slash = exe.find_last_of('/');
+    if (exe.empty() || exe.front() != '/' || slash == std::string::npos) return {};
+    return exe.substr(0, slash + 1);
+}
+
 }  // namespace
 
 bool hostPath(const std::string& path, std::string& host) {
@@ -71,6 +83,7 @@ bool hostPath(const std::string& path, std::string& host) {
             out[i] = '/';
         }
     }
+    if (root.empty() && out.front() != '/') root = programCurrentDirectory();
     host = root + out;
     return true;
 }

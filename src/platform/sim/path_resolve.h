@@ -14,8 +14,10 @@ namespace sim {
 // The host path for a program's path: every '\' that is not the trail byte
 // of a double-byte character becomes '/', and the system drive "C:" names the
 // drive root (the desktop's directory), so a path on drive C: stays valid
-// when that directory is moved or copied.  False (and nothing stored) for an
-// empty path, one of plat::maxPath bytes or more, or another drive.
+// when that directory is moved or copied.  A relative path is taken in the
+// calling program's directory (never the host's current directory, unless
+// the caller has no executable).  False (and nothing stored) for an empty
+// path, one of plat::maxPath bytes or more, or another drive.
 bool hostPath(const std::string& path, std::string& host);
 
 // Resolves a host path component by component: where the exact name does not

@@ -19,8 +19,8 @@ void fatal(const char* what) {
     std::abort();
 }
 
-Scheduler::Scheduler(bool realTime)
-    : realTime_(realTime), wallStart_(std::chrono::steady_clock::now()) {
+Scheduler::Scheduler(bool realTime, int speed)
+    : realTime_(realTime), speed_(std::max(speed, 1)), wallStart_(std::chrono::steady_clock::now()) {
     harness_.id = kHarnessThreadId;
     harness_.isHarness = true;
     harness_.state = ThreadState::Running;
@@ -102,7 +102,11 @@ bool Scheduler::block(SimThread& self, ThreadState waitState) {
         std::unique_lock lock(mu_);
         self.state = waitState;
         running_ = nullptr;
+        // Woken after the lock is released, so the harness does not wake
+        // only to wait for the lock (the predicates are checked under it).
+        lock.unlock();
         harnessWake_.notify_all();
+        lock.lock();
         self.turn.wait(lock, [&] { return running_ == &self; });
     }
     if (self.cancelled) return unwind();
@@ -135,7 +139,9 @@ void Scheduler::giveTurn(SimThread& thread) {
     std::unique_lock lock(mu_);
     thread.state = ThreadState::Running;
     running_ = &thread;
+    lock.unlock();
     thread.turn.notify_one();
+    lock.lock();
     harnessWake_.wait(lock, [&] { return running_ == nullptr; });
 }
 
@@ -240,9 +246,9 @@ void Scheduler::runInjected() {
 }
 
 void Scheduler::syncWallClock() {
-    auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+    auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(
                        std::chrono::steady_clock::now() - wallStart_)
-                       .count();
+                       .count() * speed_ / 1000;
     if (elapsed > now()) virtual_.store(elapsed, std::memory_order_relaxed);
 }
 
@@ -252,7 +258,12 @@ void Scheduler::waitWall(std::optional<std::int64_t> untilMs) {
     if (!untilMs) {
         harnessWake_.wait(lock, woken);
     } else {
-        harnessWake_.wait_until(lock, wallStart_ + std::chrono::milliseconds(*untilMs), woken);
+        // The wall moment the virtual clock reaches untilMs, rounded up (a
+        // wait of over a year is cut short: the loop simply waits again).
+        constexpr std::int64_t kLongestWaitMs = 365LL * 24 * 3'600'000;
+        const std::int64_t until = std::min(*untilMs, now() + kLongestWaitMs);
+        const std::int64_t wallUs = (until * 1000 + speed_ - 1) / speed_;
+        harnessWake_.wait_until(lock, wallStart_ + std::chrono::microseconds(wallUs), woken);
     }
 }
 

@@ -10,7 +10,8 @@
 // next event: a sleep's end, a due timer of a thread waiting for messages, or
 // a scheduled action.  In real-time mode the clock follows the wall clock and
 // the scheduler waits on a condition variable until the next event or an
-// injected action.
+// injected action; at a speed above 1 the virtual clock runs that many times
+// faster than the wall clock.
 #pragma once
 
 #include <atomic>
@@ -44,7 +45,8 @@ public:
     // Called on a thread that is ending, while it still holds the turn.
     using EndHook = std::function<void(SimThread&)>;
 
-    explicit Scheduler(bool realTime);
+    // speed: virtual milliseconds per wall millisecond in real-time mode.
+    explicit Scheduler(bool realTime, int speed = 1);
     ~Scheduler();
     Scheduler(const Scheduler&) = delete;
     Scheduler& operator=(const Scheduler&) = delete;
@@ -116,6 +118,7 @@ private:
     void waitWall(std::optional<std::int64_t> untilMs);
 
     const bool realTime_;
+    const int speed_;
     const std::chrono::steady_clock::time_point wallStart_;
     std::atomic<std::int64_t> virtual_{0};
     std::uint64_t seq_ = 0;

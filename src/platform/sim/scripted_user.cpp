@@ -1,7 +1,7 @@
 // The scripted user: answers modal windows by rule, after a delay, the way a
 // person would (typing into fields, clicking buttons), and records each one.
 //
-// Rules for message boxes, the latest registered first: by help id, then by
+// Rules, the latest registered first.  Message boxes: by help id, then by
 // text; otherwise Yes/No boxes get the default question answer and OK and
 // OK/Cancel boxes get OK.  A rule naming a button the box does not have is
 // passed over.  Dialogs get the action registered for their caption prefix;
@@ -123,11 +123,11 @@ void ScriptedUser::onModal(Desktop& desktop, const ModalInfo& info) {
     Seen seen{info, 0, desktop.virtualMs()};
     const plat::Hwnd window = info.window;
 
-    if (!info.isMessageBox) {
-        for (const auto& [prefix, action] : dialogActions_) {
-            if (info.caption.compare(0, prefix.size(), prefix) != 0) continue;
+    if (!info.isMessageBox && !info.isMenu && !info.isOpenFile) {
+        for (auto rule = dialogActions_.rbegin(); rule != dialogActions_.rend(); ++rule) {
+            if (info.caption.compare(0, rule->first.size(), rule->first) != 0) continue;
             seen_.push_back(seen);
-            desktop.act(delayMs_, [action, &desktop, info] { action(desktop, info); });
+            desktop.act(delayMs_, [action = rule->second, &desktop, info] { action(desktop, info); });
             return;
         }
     }

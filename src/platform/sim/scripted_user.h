@@ -28,7 +28,8 @@ public:
     // Answer for boxes whose text contains `text` (Shift-JIS bytes).
     void answerText(const std::string& text, int answer);
     // A custom action for modal windows whose caption starts with `prefix`
-    // (dialogs); it runs on a thread of the "user" program.
+    // (dialogs); it runs on a thread of the "user" program.  A later action
+    // for the same prefix replaces the earlier one.
     void onDialog(const std::string& captionPrefix, DialogAction action);
     // Virtual delay between a box appearing and the answer (default 0).
     void setDelay(std::int64_t ms);

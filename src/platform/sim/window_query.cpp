@@ -64,7 +64,10 @@ Hwnd getDesktopWindow() {
 
 Hwnd getParent(Hwnd window) {
     sim::Window* w = live(window);
-    return w && !w->topLevel && live(w->parent) ? w->parent : 0;
+    if (!w) return 0;
+    if (!w->topLevel) return live(w->parent) ? w->parent : 0;
+    // As Windows answers: a pop-up's owner; nothing for other top-level windows.
+    return (w->style & WS_POPUP) && live(w->owner) ? w->owner : 0;
 }
 
 Hwnd getDlgItem(Hwnd parent, int id) {

@@ -2,10 +2,13 @@
 // group boxes.
 //
 // A click is a WM_LBUTTONDOWN followed by a WM_LBUTTONUP over the button, as
-// a person makes it or a program posts it; a disabled button and a group box
-// take no mouse input.  A click toggles an automatic check box, checks an
+// a person makes it or a program posts it, or the space bar going down and up
+// while the button has the focus; a disabled button and a group box take no
+// such input.  A click toggles an automatic check box, checks an
 // automatic option button (unchecking the automatic option buttons of its
 // group) and tells the parent with BN_CLICKED.
+#include <utility>
+
 #include "platform/sim/controls/control_procs.h"
 #include "platform/sim/controls/control_support.h"
 
@@ -70,11 +73,19 @@ void click(Hwnd window, ButtonState& state) {
 // posted to it are handled as any others, as on Windows.
 bool takesMouse(Hwnd window) { return buttonType(window) != BS_GROUPBOX; }
 
+Lresult dialogCode(Hwnd window) {
+    switch (buttonType(window)) {
+    case BS_DEFPUSHBUTTON: return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+    case BS_PUSHBUTTON: return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    case BS_GROUPBOX: return DLGC_STATIC;
+    default: return isOptionButton(buttonType(window)) ? DLGC_BUTTON | DLGC_RADIOBUTTON : DLGC_BUTTON;
+    }
+}
+
 Lresult buttonMessage(ButtonState& state, Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     switch (message) {
     case WM_CREATE: return 0;
-    case WM_GETDLGCODE:
-        return isOptionButton(buttonType(window)) ? DLGC_BUTTON | DLGC_RADIOBUTTON : DLGC_BUTTON;
+    case WM_GETDLGCODE: return dialogCode(window);
     case BM_GETCHECK: return isCheckable(buttonType(window)) ? static_cast<Lresult>(state.check) : 0;
     case BM_SETCHECK:
         if (isCheckable(buttonType(window))) state.check = wParam;
@@ -94,6 +105,12 @@ Lresult buttonMessage(ButtonState& state, Hwnd window, Uint message, Wparam wPar
         if (wasPressed && takesMouse(window) && pointOnWindow(window, lParam)) click(window, state);
         return 0;
     }
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE && takesMouse(window)) state.pressed = true;
+        return 0;
+    case WM_KEYUP:
+        if (wParam == VK_SPACE && std::exchange(state.pressed, false) && takesMouse(window)) click(window, state);
+        return 0;
     case WM_MOUSEMOVE: return 0;
     default: return defWindowProc(window, message, wParam, lParam);
     }

@@ -56,6 +56,7 @@ Lresult setText(Hwnd window, ComboState& state, const char* text) {
 Lresult comboBoxMessage(ComboState& state, Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     switch (message) {
     case WM_CREATE: select(window, state, -1); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETTEXT: return setText(window, state, reinterpret_cast<const char*>(lParam));
     case CB_ADDSTRING:
         state.items.emplace_back(lParam != 0 ? reinterpret_cast<const char*>(lParam) : "");

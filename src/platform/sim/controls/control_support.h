@@ -6,19 +6,13 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/sim/user_input.h"
 #include "platform/window.h"
 
 namespace sim::controls {
 
-// Messages, codes and keys the controls use that the program itself never
-// sends, so they are not part of the platform API.
-constexpr plat::Uint WM_GETDLGCODE = 0x0087;
-constexpr plat::Lresult DLGC_BUTTON = 0x2000;
-constexpr plat::Lresult DLGC_RADIOBUTTON = 0x0040;
-constexpr plat::Uint CB_GETDROPPEDSTATE = 0x0157;
-constexpr plat::Wparam VK_END = 0x23;
-constexpr plat::Wparam VK_HOME = 0x24;
-constexpr plat::Wparam VK_DELETE = 0x2E;
+// Messages, keys and dialog codes the program never sends are not part of
+// the platform API; the controls take them from user_input.h.
 
 // The states of the windows of one control class on one desktop, by handle.
 // A state is made on the window's first message and dropped on its

@@ -275,11 +275,21 @@ void setSelection(EditState& state, Wparam wParam, Lparam lParam) {
                 end < 0 ? text.size() : static_cast<std::size_t>(end));
 }
 
+// In a dialog an edit takes characters and the arrow keys; a multi-line edit
+// that keeps Enter takes Enter too.  Tab, Escape and a plain Enter are the
+// dialog's.
+Lresult dialogCode(const EditState& state, Hwnd window, Wparam key) {
+    Lresult code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+    if (key == VK_RETURN && state.text.multiline() && hasStyle(window, ES_WANTRETURN)) code |= DLGC_WANTMESSAGE;
+    return code;
+}
+
 Lresult editMessage(EditState& state, Hwnd window, Uint message, Wparam wParam, Lparam lParam) {
     initialise(window, state);
     EditText& text = state.text;
     switch (message) {
     case WM_CREATE: return 0;
+    case WM_GETDLGCODE: return dialogCode(state, window, wParam);
     case WM_SETTEXT:
         text.setText(lParam != 0 ? reinterpret_cast<const char*>(lParam) : "");
         state.heldLeadByte = -1;

@@ -16,7 +16,9 @@ constexpr int kInitialSize = 200;
 }  // namespace
 
 plat::Hwnd topLevelWindow(plat::Hwnd window) {
-    while (window != 0 && plat::getParent(window) != 0) window = plat::getParent(window);
+    // Up through child windows only: a pop-up's getParent is its owner.
+    while (window != 0 && (plat::getStyle(window) & plat::WS_CHILD) && plat::getParent(window) != 0)
+        window = plat::getParent(window);
     return window;
 }
 
