@@ -79,4 +79,14 @@ void writeOut(const std::string& bytes) {
     std::fflush(stdout);
 }
 
+std::string escapeLineBreaks(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else out += c;
+    }
+    return out;
+}
+
 }  // namespace cli

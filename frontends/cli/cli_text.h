@@ -24,6 +24,9 @@ bool startsWithByteOrderMark(const std::string& bytes);
 // starts with the UTF-8 byte-order mark, which is left out) is converted.
 std::string betTextFromInput(const std::string& bytes, bool utf8);
 
+// A box's text as printed: CR and LF written as "\r" and "\n".
+std::string escapeLineBreaks(const std::string& text);
+
 // Shift-JIS text as it is written out: unchanged, or converted to UTF-8.
 std::string outputText(const std::string& cp932, bool utf8);
 

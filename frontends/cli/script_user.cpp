@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "frontends/cli/cli_text.h"
 #include "frontends/cli/headless_desktop.h"
 #include "platform/window.h"
 

@@ -11,10 +11,6 @@
 namespace runnertest {
 namespace {
 
-long pressesOf(const std::vector<std::string>& pressed, const std::string& caption) {
-    return std::count(pressed.begin(), pressed.end(), caption);
-}
-
 // The first group holds a 枠連 whose bracket 3 announces 同枠取消 (東京 11R,
 // horse 6 scratched), which forces the group's vote even with the default
 // settings.
