@@ -22,6 +22,4 @@ fi
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORNEL_SANITIZE=$sanitize
 cmake --build "$build" -j "$(nproc)"
-# windows-e2e: the Windows end-to-end run, kept out until it is reliable on a
-# busy machine (ctest -L windows-e2e runs it).
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)" -LE windows-e2e
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

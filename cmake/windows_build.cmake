@@ -37,8 +37,8 @@ set(wine_run ${CMAKE_SOURCE_DIR}/tests/windows/wine_run.sh)
 set(wine_prefix ${CMAKE_BINARY_DIR}/wineprefix)
 add_test(NAME windows.start COMMAND ${wine_run} start ${wine_prefix})
 add_test(NAME windows.stop COMMAND ${wine_run} stop ${wine_prefix})
-set_tests_properties(windows.start PROPERTIES FIXTURES_SETUP wine LABELS "windows;windows-e2e" TIMEOUT 120)
-set_tests_properties(windows.stop PROPERTIES FIXTURES_CLEANUP wine LABELS "windows;windows-e2e")
+set_tests_properties(windows.start PROPERTIES FIXTURES_SETUP wine LABELS windows TIMEOUT 120)
+set_tests_properties(windows.stop PROPERTIES FIXTURES_CLEANUP wine LABELS windows)
 file(GLOB windows_areas LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/windows/*)
 set(windows_programs conformance)
 foreach(area_dir IN LISTS windows_areas)
@@ -48,16 +48,7 @@ foreach(area_dir IN LISTS windows_areas)
   endif()
 endforeach()
 foreach(area IN LISTS windows_programs)
-  # The end-to-end run is not yet reliable on a busy machine (a driver
-  # time-out now and then ends a run with message 8141, nothing placed):
-  # its own label keeps it out of ./test.sh until that is mended;
-  # `ctest -L windows-e2e` runs it.
-  if(area STREQUAL "bet_e2e")
-    set(labels windows-e2e)
-  else()
-    set(labels windows)
-  endif()
   add_test(NAME windows.${area} COMMAND ${wine_run} run ${wine_prefix} ${windows_dir}/bin/wintest_${area}.exe)
   set_tests_properties(windows.${area} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_desktop
-                       LABELS "${labels}" TIMEOUT 170)
+                       LABELS windows TIMEOUT 170)
 endforeach()
