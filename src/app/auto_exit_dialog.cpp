@@ -9,11 +9,6 @@ namespace {
 
 using namespace base::dlg;
 
-constexpr int kModeUnit = 10000;  // the mode sits above hour * 100 + minute
-constexpr int kModeOn = 0;
-constexpr int kModeOnWithShutdown = 1;
-constexpr int kModeOff = 2;
-
 constexpr int kHourMax = 23;
 constexpr int kMinuteMax = 59;
 
@@ -37,21 +32,6 @@ private:
 
 }  // namespace
 
-AutoExitFields UnpackAutoExit(int packed) {
-    AutoExitFields fields;
-    fields.hour = packed % kModeUnit / 100;
-    fields.minute = packed % 100;
-    const int mode = packed / kModeUnit;
-    fields.use = mode == kModeOn || mode == kModeOnWithShutdown;
-    fields.shutdown = mode == kModeOnWithShutdown;
-    return fields;
-}
-
-int PackAutoExit(const AutoExitFields& fields) {
-    const int mode = !fields.use ? kModeOff : fields.shutdown ? kModeOnWithShutdown : kModeOn;
-    return mode * kModeUnit + fields.hour * 100 + fields.minute;
-}
-
 plat::DialogTemplate AutoExitTemplate() {
     plat::DialogTemplate t = DialogFrame(kAutoExitCaption, 230, 100);
     t.items = {
@@ -72,9 +52,9 @@ plat::DialogTemplate AutoExitTemplate() {
 }
 
 bool EditAutoExit(plat::Hwnd owner, base::Settings& settings, base::ProfileStore& profile) {
-    AutoExitDialog dialog(UnpackAutoExit(settings.autoExitTime));
+    AutoExitDialog dialog(base::UnpackAutoExit(settings.autoExitTime));
     if (dialog.doModal(owner) != plat::IDOK) return false;
-    settings.autoExitTime = PackAutoExit(dialog.fields());
+    settings.autoExitTime = base::PackAutoExit(dialog.fields());
     base::WriteAutoExitSetting(profile, settings);
     return true;
 }

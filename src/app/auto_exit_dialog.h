@@ -2,6 +2,7 @@
 // closes the program and the client, and whether Windows is shut down too.
 #pragma once
 
+#include "base/auto_exit_time.h"
 #include "base/profile_store.h"
 #include "base/settings.h"
 #include "platform/dialog.h"
@@ -15,20 +16,9 @@ constexpr int kIdAutoExitMinute = 1067;
 constexpr int kIdAutoExitUse = 1068;
 constexpr int kIdAutoExitShutdown = 1069;
 
-// "Auto Exit Time" as the dialog shows it.  The packed value is
-// hour * 100 + minute plus a mode: 0 on, 10000 on and shut Windows down,
-// 20000 off.
-struct AutoExitFields {
-    int hour = 0;
-    int minute = 0;
-    int use = 0;       // check box 1068
-    int shutdown = 0;  // check box 1069
-};
-
-// Any mode but 0 and 1 opens with both boxes off.
-AutoExitFields UnpackAutoExit(int packed);
-// "use" off gives the off mode whatever "shutdown" says.
-int PackAutoExit(const AutoExitFields& fields);
+// "Auto Exit Time" as the dialog shows it: base::AutoExitFields, whose
+// use and shutdown are the check boxes 1068 and 1069.
+using base::AutoExitFields;
 
 plat::DialogTemplate AutoExitTemplate();
 

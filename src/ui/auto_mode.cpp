@@ -1,5 +1,6 @@
 #include "ui/auto_mode.h"
 
+#include "base/auto_exit_time.h"
 #include "base/next_bet_file.h"
 #include "clientdata/payout_fetch_time.h"
 #include "clientdata/timer_bet_file.h"
@@ -15,12 +16,6 @@
 namespace ui {
 
 namespace {
-
-// "Auto Exit Time": hour * 100 + minute, plus 10000 to power the machine
-// off as well, or 20000 (and more) when there is no auto exit.
-constexpr unsigned kAutoExitOffFlag = 20000;
-constexpr unsigned kAutoExitPowerOffFlag = 10000;
-constexpr unsigned kAutoExitMinuteModulo = 10000;
 
 bool runIdle(const AutoMode& a) { return a.run.runState.load() == base::kRunIdle; }
 
@@ -86,7 +81,7 @@ void walkMinutes(AutoMode& a) {
     while (LocalMinute(a.run.autoState.timerBetCursor) < target) {
         a.run.autoState.timerBetCursor += kMinuteSeconds;
         const int minute = LocalMinute(a.run.autoState.timerBetCursor);
-        if (payout.autoFetch && payout.hour * 100 + payout.minute == minute) a.host.fetchPayouts();
+        if (payout.autoFetch && HourMinute(payout.hour, payout.minute) == minute) a.host.fetchPayouts();
         std::string path;
         if (timerBetFile(a, path)) {
             pickUp(a, path, base::kRunSourceTimerBet);
@@ -98,11 +93,11 @@ void walkMinutes(AutoMode& a) {
 // Closes the client and the program at the set time; true when the
 // program is ending through a quit message (no further tick may run).
 bool autoExit(AutoMode& a) {
-    const unsigned v = static_cast<unsigned>(a.settings.autoExitTime);
-    if (v / kAutoExitOffFlag != 0) return false;
-    if (LocalMinute(a.run.programClock.load()) < static_cast<int>(v % kAutoExitMinuteModulo)) return false;
+    const base::AutoExitFields exit = base::UnpackAutoExit(a.settings.autoExitTime);
+    if (!exit.use) return false;
+    if (LocalMinute(a.run.programClock.load()) < HourMinute(exit.hour, exit.minute)) return false;
     a.host.closeClient();
-    if (v / kAutoExitPowerOffFlag == 1) {
+    if (exit.shutdown) {
         // The program ends whether or not the system takes the request.
         plat::exitWindows(plat::EWX_POWEROFF);
         plat::postQuitMessage(0);

@@ -8,9 +8,11 @@
 
 namespace ui {
 
+inline int HourMinute(int hour, int minute) { return hour * 100 + minute; }
+
 inline int LocalMinute(std::int64_t seconds) {
     const plat::LocalTime t = plat::localTime(seconds);
-    return t.hour * 100 + t.minute;
+    return HourMinute(t.hour, t.minute);
 }
 
 constexpr std::int64_t kMinuteSeconds = 60;

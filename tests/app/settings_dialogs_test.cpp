@@ -39,28 +39,29 @@ protected:
 TEST(AutoExitPacking, ModesOpenAsTheirBoxesAndOkPacksThemBack) {
     struct Case {
         int packed;
-        app::AutoExitFields fields;
+        base::AutoExitFields fields;
     };
     const Case cases[] = {
         {21700, {17, 0, 0, 0}},   // the default: off
         {1730, {17, 30, 1, 0}},   // on
         {11730, {17, 30, 1, 1}},  // on, and Windows shut down
         {31730, {17, 30, 0, 0}},  // an unknown mode opens as off
+        {-1730, {0, 0, 0, 0}},    // and so does a negative value
         {0, {0, 0, 1, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.packed);
-        const app::AutoExitFields f = app::UnpackAutoExit(c.packed);
+        const base::AutoExitFields f = base::UnpackAutoExit(c.packed);
         EXPECT_EQ(c.fields.hour, f.hour);
         EXPECT_EQ(c.fields.minute, f.minute);
         EXPECT_EQ(c.fields.use, f.use);
         EXPECT_EQ(c.fields.shutdown, f.shutdown);
     }
-    EXPECT_EQ(12330, app::PackAutoExit({23, 30, 1, 1}));
-    EXPECT_EQ(2330, app::PackAutoExit({23, 30, 1, 0}));
+    EXPECT_EQ(12330, base::PackAutoExit({23, 30, 1, 1}));
+    EXPECT_EQ(2330, base::PackAutoExit({23, 30, 1, 0}));
     // "use" off: the shutdown box does not count.
-    EXPECT_EQ(22330, app::PackAutoExit({23, 30, 0, 1}));
-    EXPECT_EQ(20005, app::PackAutoExit({0, 5, 0, 0}));
+    EXPECT_EQ(22330, base::PackAutoExit({23, 30, 0, 1}));
+    EXPECT_EQ(20005, base::PackAutoExit({0, 5, 0, 0}));
 }
 
 TEST_F(SettingsDialogsTest, AutoExitOpensFromTheStoredValueAndOkStoresTheNewOne) {
