@@ -54,7 +54,11 @@ extern const Command kReportCommand = {
     "\n"
     "  --bet-dir DIR     the bet-file directory with the bet log (required)\n"
     "  --client-dir DIR2 the betting client's directory (required)\n"
-    "  --ini FILE        the settings profile (written as the program writes it)\n"
+    "  --ini FILE        the settings profile (written as the program writes it);\n"
+    "                    its \"Current Info\" tells which vote logs the bet log\n"
+    "                    already holds: without it the start-up copies the\n"
+    "                    client's newest vote log into the bet log again, as a\n"
+    "                    first start does\n"
     "  --now TIME        the program clock, \"YYYY-MM-DD HH:MM\" (default: now)\n"
     "  --utf8            UTF-8 output whatever the locale\n"
     "  --sjis            Shift-JIS output whatever the locale\n",
