@@ -117,7 +117,7 @@ namespace cli {
 
 extern const Command kRunCommand = {
     "run",
-    "[--home DIR] [--now \"YYYY-MM-DD HH:MM\"] [--speed N] [--seed S] [--fault NAME]...",
+    "[--home DIR] [--now \"YYYY-MM-DD HH:MM\"] [--speed N] [--seed S] [--scale X] [--fault NAME]... [--ideal]",
     "Starts Ornel in the terminal: its main window on the simulated desktop in\n"
     "real time, beside the replacement betting client, which is installed in a\n"
     "demo home (made on first use with a generated day for the date of --now).\n"
@@ -128,9 +128,12 @@ extern const Command kRunCommand = {
     "  --now TIME     the clock starts at \"YYYY-MM-DD HH:MM\" (default: now)\n"
     "  --speed N      the clock runs N times the wall clock (1 to 600)\n"
     "  --seed S       the seed of a new home's generated day\n"
-    "  --scale X      the client's forms drawn X times their design size (0.5 to 3)\n"
+    "  --scale X      the client's forms drawn X times their design size (0.5 to\n"
+    "                 1.6)\n"
     "  --fault NAME   a fault of the client for this run (repeatable; ornel sim\n"
     "                 --faults lists them)\n"
+    "  --ideal        the ideal client, which does everything at once, instead of\n"
+    "                 the strict one, which takes its time as a real client does\n"
     "\n"
     "Keys: Tab and Shift+Tab move between controls, Enter presses the focused\n"
     "button (in the bet list it checks the list), Space presses a button, F2\n"
