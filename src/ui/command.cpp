@@ -7,7 +7,7 @@ namespace ui {
 
 bool Command::run(bool runInProgress) const {
     if (!action_) return false;
-    if (runInProgress && spec_.refusedDuringRun) {
+    if (runInProgress && definition_.refusedDuringRun) {
         plat::messageBeep(plat::MB_ICONASTERISK);
         return true;
     }
@@ -25,8 +25,8 @@ void Command::setCaption(const std::string& caption) const {
     if (button_ != 0) plat::setWindowText(button_, caption);
 }
 
-Command& CommandTable::add(const CommandSpec& spec) {
-    return commands_.insert_or_assign(spec.id, Command(spec)).first->second;
+Command& CommandTable::add(const CommandDefinition& definition) {
+    return commands_.insert_or_assign(definition.id, Command(definition)).first->second;
 }
 
 Command* CommandTable::find(int id) {
@@ -53,7 +53,7 @@ bool CommandTable::run(int id, bool runInProgress) const {
 
 void CommandTable::bindButtons(plat::Hwnd dialog) {
     for (auto& [id, command] : commands_)
-        if (command.spec().hasButton) command.bindButton(plat::getDlgItem(dialog, id));
+        if (command.definition().hasButton) command.bindButton(plat::getDlgItem(dialog, id));
 }
 
 }  // namespace ui

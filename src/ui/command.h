@@ -19,7 +19,7 @@
 
 namespace ui {
 
-struct CommandSpec {
+struct CommandDefinition {
     int id = 0;
     const char* systemMenuText = nullptr;   // not in the system menu when null
     const char* contextMenuText = nullptr;  // not in the context menu when null
@@ -29,10 +29,10 @@ struct CommandSpec {
 
 class Command {
 public:
-    explicit Command(const CommandSpec& spec) : spec_(spec) {}
+    explicit Command(const CommandDefinition& definition) : definition_(definition) {}
 
-    int id() const { return spec_.id; }
-    const CommandSpec& spec() const { return spec_; }
+    int id() const { return definition_.id; }
+    const CommandDefinition& definition() const { return definition_; }
     bool bound() const { return static_cast<bool>(action_); }
     void setAction(std::function<void()> action) { action_ = std::move(action); }
 
@@ -48,14 +48,14 @@ public:
     void setCaption(const std::string& caption) const;
 
 private:
-    CommandSpec spec_;
+    CommandDefinition definition_;
     std::function<void()> action_;
     plat::Hwnd button_ = 0;
 };
 
 class CommandTable {
 public:
-    Command& add(const CommandSpec& spec);
+    Command& add(const CommandDefinition& definition);
     Command* find(int id);
     const Command* find(int id) const;
     // Gives a command its action; false when the table holds no such id.

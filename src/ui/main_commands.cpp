@@ -9,7 +9,7 @@ namespace {
 // What each command is called in the two menus, and which have buttons.  A
 // command refused during a run works on the betting client or on the
 // BetList while the BetRunner thread uses them.
-const CommandSpec kCommandSpecs[] = {
+const CommandDefinition kCommandDefinitions[] = {
     {.id = kIdBet, .systemMenuText = "投票(&T)", .contextMenuText = "投票.........................................(&T)", .hasButton = true},
     {.id = kIdLoad, .hasButton = true, .refusedDuringRun = true},
     {.id = kIdClear, .hasButton = true, .refusedDuringRun = true},
@@ -74,7 +74,7 @@ const std::vector<int> kContextMenuLayout = {
 };
 
 void AddMainCommands(CommandTable& table) {
-    for (const CommandSpec& spec : kCommandSpecs) table.add(spec);
+    for (const CommandDefinition& definition : kCommandDefinitions) table.add(definition);
 }
 
 }  // namespace ui

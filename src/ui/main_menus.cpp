@@ -15,7 +15,7 @@ plat::MenuItemTemplate entry(const CommandTable& commands, int id) {
         return item;
     }
     item.id = static_cast<plat::Uint>(id);
-    item.text = command->spec().contextMenuText;
+    item.text = command->definition().contextMenuText;
     return item;
 }
 
@@ -29,7 +29,7 @@ void AppendSystemMenuEntries(plat::Hwnd window, const CommandTable& commands) {
         if (id == kSeparator || command == nullptr) {
             plat::appendMenu(menu, plat::MF_SEPARATOR, 0, "");
         } else {
-            plat::appendMenu(menu, plat::MF_STRING, static_cast<plat::Uint>(id), command->spec().systemMenuText);
+            plat::appendMenu(menu, plat::MF_STRING, static_cast<plat::Uint>(id), command->definition().systemMenuText);
         }
     }
 }
