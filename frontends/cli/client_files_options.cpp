@@ -6,7 +6,8 @@
 
 namespace cli {
 
-bool ReadClientFilesOptions(const Args& args, bool betDirRequired, ClientFilesOptions& o, std::string& error) {
+bool ReadClientFilesOptions(const Args& args, const ClientFilesArgs& takes, ClientFilesOptions& o,
+                            std::string& error) {
     OptionReader options(args);
     while (options.next()) {
         const std::string& a = options.current();
@@ -16,24 +17,27 @@ bool ReadClientFilesOptions(const Args& args, bool betDirRequired, ClientFilesOp
             if (!options.value(o.clientDir, error)) return false;
         } else if (a == "--ini") {
             if (!options.value(o.ini, error)) return false;
-        } else if (a == "--bet-dir") {
+        } else if (takes.betDir && a == "--bet-dir") {
             if (!options.value(o.betDir, error)) return false;
         } else if (a == "--now") {
             if (!options.localTimeValue(o.now, error)) return false;
             o.hasNow = true;
-        } else {
+        } else if (!takes.file || options.currentIsOption() || !o.file.empty()) {
             error = options.notTaken();
             return false;
+        } else {
+            o.file = a;
         }
     }
     if (o.clientDir.empty()) {
         error = missingOption("--client-dir DIR");
-    } else if (betDirRequired && o.betDir.empty()) {
+    } else if (takes.betDirRequired && o.betDir.empty()) {
         error = missingOption("--bet-dir DIR");
+    } else if (takes.file && o.file.empty()) {
+        error = "missing FILE";
     }
     // Named from here: the program takes relative paths in its own directory.
-    o.clientDir = fromWorkingDirectory(o.clientDir);
-    o.betDir = fromWorkingDirectory(o.betDir);
+    for (std::string* path : {&o.clientDir, &o.betDir, &o.file}) *path = fromWorkingDirectory(*path);
     return error.empty() && o.encoding.complete(error);
 }
 

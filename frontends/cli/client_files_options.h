@@ -1,6 +1,6 @@
 // The options of the commands that run the program on a betting client's
-// files without the client (`ornel terms`, `ornel report`), and the program
-// set-up they ask for.
+// files without the client (`ornel terms`, `ornel report`, `ornel
+// racecard`), and the program set-up they ask for.
 #pragma once
 
 #include <cstdint>
@@ -19,11 +19,20 @@ struct ClientFilesOptions {
     bool hasNow = false;
     std::int64_t now = 0;   // --now: the program clock
     TerminalEncoding encoding;
+    std::string file;       // FILE, where the command takes one (required then)
 };
 
-// Reads the options; --bet-dir is required when betDirRequired.  False with
-// a one-line reason (a usage error).
-bool ReadClientFilesOptions(const Args& args, bool betDirRequired, ClientFilesOptions& options,
+// Which of the options a command takes besides --client-dir, --ini, --now
+// and the encodings.
+struct ClientFilesArgs {
+    bool betDir = true;            // --bet-dir
+    bool betDirRequired = false;
+    bool file = false;             // FILE
+};
+
+// Reads the options; paths are named from the working directory.  False
+// with a one-line reason (a usage error).
+bool ReadClientFilesOptions(const Args& args, const ClientFilesArgs& takes, ClientFilesOptions& options,
                             std::string& error);
 
 // The --ini profile, which the program writes: named from the working

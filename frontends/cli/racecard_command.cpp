@@ -9,7 +9,7 @@
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
 #include "frontends/cli/host_paths.h"
-#include "frontends/cli/option_reader.h"
+#include "frontends/cli/client_files_options.h"
 #include "frontends/cli/start_time_lines.h"
 #include "frontends/cli/terminal_encoding.h"
 #include "platform/clock.h"
@@ -22,44 +22,10 @@ namespace {
 
 constexpr const char* kName = "racecard";
 
-struct RaceCardOptions {
-    std::string clientDir;
-    std::string ini;
-    bool hasNow = false;
-    std::int64_t now = 0;
-    TerminalEncoding encoding;
-    std::string file;
-};
-
-bool parseOptions(const Args& args, RaceCardOptions& o, std::string& error) {
-    OptionReader options(args);
-    while (options.next()) {
-        const std::string& a = options.current();
-        if (o.encoding.take(a)) {
-            continue;
-        } else if (a == "--client-dir") {
-            if (!options.value(o.clientDir, error)) return false;
-        } else if (a == "--ini") {
-            if (!options.value(o.ini, error)) return false;
-        } else if (a == "--now") {
-            if (!options.localTimeValue(o.now, error)) return false;
-            o.hasNow = true;
-        } else if (options.currentIsOption() || !o.file.empty()) {
-            error = options.notTaken();
-            return false;
-        } else {
-            o.file = a;
-        }
-    }
-    if (o.clientDir.empty()) error = missingOption("--client-dir DIR");
-    else if (o.file.empty()) error = "missing FILE";
-    return error.empty() && o.encoding.complete(error);
-}
-
 int runRaceCard(const Args& args) {
-    RaceCardOptions o;
+    ClientFilesOptions o;
     std::string error;
-    if (!parseOptions(args, o, error)) return usageError(kName, error);
+    if (!ReadClientFilesOptions(args, {.betDir = false, .file = true}, o, error)) return usageError(kName, error);
     for (const std::string& path : {o.ini, o.file}) {
         std::string unused;
         if (!path.empty() && !readInput(path, unused, error)) return commandError(kName, error);
@@ -69,10 +35,10 @@ int runRaceCard(const Args& args) {
     if (!host->ready()) return commandError(kName, "cannot make a temporary directory");
     BatchSetup setup;
     setup.ini = o.ini.empty() ? "" : absolutePath(o.ini);
-    setup.clientDir = absolutePath(o.clientDir);
+    setup.clientDir = o.clientDir;
     setup.betDirectory = BetDirectory::Throwaway;
     const std::unique_ptr<ProgramSession> run = host->program(BatchProgramOptions(setup, *host));
-    host->setOpenFileAnswer(absolutePath(o.file));
+    host->setOpenFileAnswer(o.file);
     bool finished = StartBatchProgram(*run) && run->chooseFromSystemMenu(ui::kIdReadStartTimes);
 
     const std::string statusBox = run->controlText(ui::kIdStatusBox);

@@ -23,7 +23,7 @@ constexpr const char* kName = "report";
 int runReport(const Args& args) {
     ClientFilesOptions o;
     std::string error;
-    if (!ReadClientFilesOptions(args, true, o, error)) return usageError(kName, error);
+    if (!ReadClientFilesOptions(args, {.betDirRequired = true}, o, error)) return usageError(kName, error);
     if (!ResolveWrittenProfile(o, error)) return commandError(kName, error);
 
     const std::unique_ptr<BatchHost> host = BatchHost::make(o.hasNow ? o.now : plat::now());

@@ -39,7 +39,7 @@ std::string meetingLines(const base::VotingTerms& terms) {
 int runTerms(const Args& args) {
     ClientFilesOptions o;
     std::string error;
-    if (!ReadClientFilesOptions(args, false, o, error)) return usageError(kName, error);
+    if (!ReadClientFilesOptions(args, {}, o, error)) return usageError(kName, error);
     if (!ResolveWrittenProfile(o, error)) return commandError(kName, error);
 
     const std::unique_ptr<BatchHost> host = BatchHost::make(o.hasNow ? o.now : plat::now());
