@@ -52,8 +52,11 @@ bool parseOptions(const Args& args, PayoutOptions& o, std::string& error) {
 
 // --report: the run reconciles with "取得後払戻情報ファイルを生成する" on, as
 // if the dialog had it checked (the profile is not changed).
-app::ProgramOptions programOptions(bool report) {
+app::ProgramOptions programOptions(bool report, std::optional<int>& fetched) {
     app::ProgramOptions options;
+    options.clientOperated = [&fetched](int command, int result) {
+        if (command == ui::kIdPayoutFetch) fetched = result;
+    };
     if (report) {
         options.adjustSettings = [](base::Settings& settings) {
             clientdata::PayoutFetchTime time = clientdata::UnpackPayoutFetchTime(settings.haraimodoshiInfoGetTime);
@@ -73,7 +76,10 @@ int runSimPayout(const Args& args) {
     home.user().onDialog(app::kPayoutDialogCaption, [](sim::Desktop&, const sim::ModalInfo& dialog) {
         sim::pressButton(dialog.window, app::kIdFetchNow);
     });
-    simhome::ProgramRun run(home.desk(), programOptions(o.report));
+    // What the dialog's fetch returned (0 done, 1 a fetch was already
+    // running, -1 failed); none when it did not run.
+    std::optional<int> fetched;
+    simhome::ProgramRun run(home.desk(), programOptions(o.report, fetched));
     // The start-up connects the client within the reception hours; after
     // them ＰＡＴの起動 does it the same way.
     bool ended = run.start(kRunLimitMs) &&
@@ -86,10 +92,10 @@ int runSimPayout(const Args& args) {
     const std::int64_t virtualMs = home.desktop().virtualMs() - chosenAt;
     ended = ended && run.close() && run.ended();
     if (!ended) return operationFailed(kName, didNotEnd("the payout fetch", kRunLimitMs, program.settings));
-    if (!program.lastPayoutFetch) return operationFailed(kName, "the payout fetch did not start");
+    if (!fetched) return operationFailed(kName, "the payout fetch did not start");
 
     const bool utf8 = o.encoding.utf8Output();
-    const int result = *program.lastPayoutFetch;
+    const int result = *fetched;
     std::printf("result %d\n", result);
     std::fflush(stdout);
     printBoxes(stdout, ornelBoxes(home.user()), utf8);

@@ -3,6 +3,7 @@
 // fetches the day's race cards, then the program reads them — and the start
 // times the program then holds.
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "frontends/cli/cli_text.h"
@@ -50,13 +51,19 @@ int runSimRaceCards(const Args& args) {
 
     simhome::SimHome home;
     if (!home.open(o.home, error)) return commandError(kName, error);
-    simhome::ProgramRun run(home.desk());
+    // What 出馬表の取得 came to (0 done, 1 a fetch was already running, -1
+    // failed); none when the command did not run.
+    std::optional<int> fetched;
+    app::ProgramOptions options;
+    options.clientOperated = [&fetched](int command, int result) {
+        if (command == ui::kIdFetchRaceCards) fetched = result;
+    };
+    simhome::ProgramRun run(home.desk(), options);
     bool ended = run.start(kRunLimitMs);
     const std::int64_t chosenAt = home.desktop().virtualMs();
     ended = ended && run.chooseFromSystemMenu(ui::kIdFetchRaceCards);
     const std::int64_t virtualMs = home.desktop().virtualMs() - chosenAt;
-    const ui::MainWindow* window = run.program().window();
-    const int result = window != nullptr ? window->raceCardFetchResult().value_or(-1) : -1;
+    const int result = fetched.value_or(-1);
     const std::string startTimes = startTimeLines(run.program().terms);
     ended = ended && run.close() && run.ended();
     if (!ended) return operationFailed(kName, didNotEnd("the run", kRunLimitMs, run.program().settings));

@@ -14,7 +14,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "base/message_box_notifier.h"
@@ -90,9 +89,6 @@ public:
     // The payouts of the last reconciliation (empty before the first).
     clientdata::PayoutTables payoutTables;
     driver::DialingPrefixState dialingPrefix;
-    // What the payout fetch of the payout dialog last returned (0 done, 1 a
-    // fetch was already running, -1 failed); none before the first.
-    std::optional<int> lastPayoutFetch;
 
 private:
     void openProfile();

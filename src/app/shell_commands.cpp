@@ -28,9 +28,7 @@ void BindShellCommands(ui::MainWindow& window, Application& p) {
             clientdata::PayoutContext payouts = p.payoutContext(*w);
             const std::optional<int> fetched =
                 PayoutFetchCommand(w->hwnd(), p.settings, p.profile(), p.driver, payouts, p.runControl.runState);
-            if (!fetched) return;
-            p.lastPayoutFetch = fetched;
-            if (p.options().clientOperated) p.options().clientOperated(ui::kIdPayoutFetch, *fetched);
+            if (fetched && p.options().clientOperated) p.options().clientOperated(ui::kIdPayoutFetch, *fetched);
         });
     }
     table.setAction(ui::kIdPayoutReport, [w, &p] {

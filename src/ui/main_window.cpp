@@ -65,10 +65,8 @@ MainWindow::MainWindow(MainWindowModel& model, MainWindowShell& shell) : BetList
         listCommands().focusBetList();
     });
     if (model.driver != nullptr) {
-        table.setAction(kIdFetchRaceCards, [this] {
-            raceCardFetchResult_ = RunFetchRaceCards(*model_.driver);
-            reportClientOperation(kIdFetchRaceCards, *raceCardFetchResult_);
-        });
+        table.setAction(kIdFetchRaceCards,
+                        [this] { reportClientOperation(kIdFetchRaceCards, RunFetchRaceCards(*model_.driver)); });
     }
 }
 

@@ -5,7 +5,6 @@
 // AutoMode.
 #pragma once
 
-#include <optional>
 
 #include "platform/window_frame.h"
 #include "ui/auto_mode.h"
@@ -27,10 +26,6 @@ public:
     // and the gap between the window's bottom and the BetList's.
     int widthLock() const { return widthLock_; }
     int listBottomGap() const { return listBottomGap_; }
-
-    // What the last 出馬表の取得 came to (0 done, 1 a fetch was already
-    // running, -1 failed); none before the command first ran.
-    std::optional<int> raceCardFetchResult() const { return raceCardFetchResult_; }
 
 protected:
     bool onInitDialog() override;
@@ -81,7 +76,6 @@ private:
     MainWindowShell& shell_;
     int widthLock_ = 0;
     int listBottomGap_ = 0;
-    std::optional<int> raceCardFetchResult_;
 };
 
 }  // namespace ui

@@ -81,7 +81,7 @@ TEST_F(ClientDataCommands, TheClientsRaceCardsAreFetchedAndReadFromEitherMenu) {
     const auto fetched = startTimesFromBothMenus(ui::kIdFetchRaceCards);
     EXPECT_EQ(fetched.first, kClientStartTimes);
     EXPECT_EQ(fetched.second, kClientStartTimes);
-    EXPECT_EQ(program().window()->raceCardFetchResult(), 0);
+    EXPECT_EQ(clientResultsOf(ui::kIdFetchRaceCards), (std::vector<int>{0, 0}));
 
     const auto read = startTimesFromBothMenus(ui::kIdReadRaceCards);
     EXPECT_EQ(read.first, kClientStartTimes);
@@ -139,7 +139,7 @@ TEST_F(ClientDataCommands, DuringARunTheCommandsThatOperateTheClientOnlyBeep) {
     const std::vector<plat::Uint> after = beeps();
     EXPECT_EQ(std::vector<plat::Uint>(after.begin() + static_cast<long>(beepsBefore), after.end()),
               (std::vector<plat::Uint>{plat::MB_ICONASTERISK, plat::MB_ICONASTERISK}));
-    EXPECT_FALSE(program().window()->raceCardFetchResult().has_value());
+    EXPECT_TRUE(clientResultsOf(ui::kIdFetchRaceCards).empty()) << "出馬表の取得 did not run";
     EXPECT_FALSE(openFileDialogShown());
     EXPECT_EQ(startTimes(), "5-1:1234 ");
     ASSERT_EQ(timerBetFiles().size(), 1u);

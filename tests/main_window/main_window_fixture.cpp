@@ -77,8 +77,17 @@ void MainWindowTest::writeProfile(const std::vector<std::string>& defineLines,
 std::string MainWindowTest::profileText() const { return testsupport::readBytes(home.file(kProfile)); }
 
 void MainWindowTest::start() {
-    run_ = std::make_unique<simhome::ProgramRun>(desk);
+    app::ProgramOptions options;
+    options.clientOperated = [this](int command, int result) { clientOperations_.emplace_back(command, result); };
+    run_ = std::make_unique<simhome::ProgramRun>(desk, options);
     ASSERT_TRUE(run_->start()) << "the start-up did not come to an end";
+}
+
+std::vector<int> MainWindowTest::clientResultsOf(int command) const {
+    std::vector<int> results;
+    for (const auto& [id, result] : clientOperations_)
+        if (id == command) results.push_back(result);
+    return results;
 }
 
 std::vector<plat::Uint> MainWindowTest::boxIds() const {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "frontends/simhome/ornel_desktop.h"
@@ -43,6 +44,8 @@ protected:
     // Starts the program; asserts that its start-up came to an end.
     void start();
     simhome::ProgramRun& run() { return *run_; }
+    // The results of each time the command operated the client, in order.
+    std::vector<int> clientResultsOf(int command) const;
     app::Application& program() { return run_->program(); }
     plat::Hwnd main() const { return run_->mainWindow(); }
 
@@ -59,6 +62,7 @@ protected:
     sim::Desktop& desktop;
     sim::ScriptedUser& user;
     std::unique_ptr<simhome::ProgramRun> run_;
+    std::vector<std::pair<int, int>> clientOperations_;
 };
 
 }  // namespace mainwindow_test
