@@ -10,8 +10,6 @@
 #include "frontends/cli/batch_program.h"
 #include "frontends/cli/cli_text.h"
 #include "frontends/cli/commands.h"
-#include "betdata/load_command.h"
-#include "frontends/cli/list_fit.h"
 #include "platform/sjis.h"
 #include "ui/main_window_layout.h"
 
@@ -20,16 +18,6 @@ namespace cli {
 namespace {
 
 constexpr const char* kName = "load";
-
-// Reading a bet file stops at this byte, as text mode on Windows does.
-constexpr char kEndOfText = 0x1A;
-
-// The text of a bet file as loading stages it for the list.
-std::string stagedText(const std::string& path) {
-    std::string bytes, error;
-    if (!readInput(path, bytes, error)) return {};
-    return withCrLf(bytes.substr(0, bytes.find(kEndOfText)));
-}
 
 // A UTF-8 FILE (--utf8, or one that starts with the byte-order mark) is
 // loaded as a Shift-JIS copy in the host's throwaway directory, under the
@@ -44,16 +32,6 @@ bool shiftJisCopy(const std::string& file, bool utf8, const BatchHost& host, std
     if (writeFile(copy, betTextFromInput(text, true))) return true;
     error = "cannot write " + copy;
     return false;
-}
-
-// The file 読込 will load: the day's expected bet file when one is waiting,
-// else the one chosen in the open-file dialog.
-std::string fileToLoad(ProgramSession& run, const std::string& chosen) {
-    std::string expected;
-    run.asUser([&] {
-        if (ui::MainWindow* window = run.program().window()) expected = betdata::ExpectedBetFileToLoad(window->betData());
-    });
-    return expected.empty() ? chosen : expected;
 }
 
 int runLoad(const Args& args) {
@@ -77,8 +55,6 @@ int runLoad(const Args& args) {
             copyFailed = true;
             return false;
         }
-        if (const std::string path = fileToLoad(run, chosen); !path.empty())
-            reportDroppedInput(kName, stagedText(path), run);
         host.setOpenFileAnswer(chosen);
         run.click(ui::kIdLoad);
         // Without FILE and nothing waiting, nothing is printed.

@@ -1,5 +1,7 @@
 #include "betdata/bet_file_load.h"
 
+#include <vector>
+
 #include "betdata/bet_log.h"
 #include "betdata/edit_transfer.h"
 #include "betdata/import_staged_text.h"
@@ -27,16 +29,15 @@ private:
     plat::Hwnd edit_;
 };
 
-// Copies the file into the log entry and returns its text as the staging
+// Reads the file's lines as the log takes them and its text as the staging
 // edit takes it (each line's LF as CR LF).  False when the file cannot be
 // opened.
-bool readIntoLog(const std::string& path, BetLogEntry& log, std::int64_t clock, std::string& staged) {
+bool readBetFile(const std::string& path, std::vector<std::string>& lines, std::string& staged) {
     plat::TextFile file;
     if (!file.open(path, plat::TextFile::Mode::Read)) return false;
-    log.writeHeader(BetLogEntry::Kind::Load, clock);
     std::string line;
     while (file.getLine(line, kFileLineBuffer)) {
-        log.write(line);
+        lines.push_back(line);
         if (const std::size_t lf = line.find('\n'); lf != std::string::npos) line.replace(lf, 1, "\r\n");
         staged += line;
     }
@@ -52,19 +53,26 @@ void settle(BetDataContext& c, const std::string& path) {
 }  // namespace
 
 bool LoadBetFile(BetDataContext& c, const std::string& path) {
-    if (c.unmovableFiles.contains(path)) return false;
+    if (c.unmovableFiles.contains(path) || c.state.tooLongFiles.contains(path)) return false;
     const std::int64_t clock = c.clock.load();
     {
         RedrawPause pause(c.windows.betList);
         BetLogEntry log;
         if (!log.open(c.betFile, clock)) return false;
         ClearEdit(c.windows.staging);
+        std::vector<std::string> lines;
         std::string staged;
-        const bool read = readIntoLog(path, log, clock, staged);
-        log.close();
-        if (!read) return false;
+        if (!readBetFile(path, lines, staged)) return false;
         AppendToEdit(c.windows.staging, staged);
-
+        if (EditText(c.windows.staging).size() < staged.size()) {
+            ClearEdit(c.windows.staging);
+            c.state.tooLongFiles.remember(path);
+            c.notifier.text(kTextBetFileTooLong, kNotMovedBox);
+            return false;
+        }
+        log.writeHeader(BetLogEntry::Kind::Load, clock);
+        for (const std::string& line : lines) log.write(line);
+        log.close();
         c.state.importCancelled = false;
         ImportStagedText(c);
         // A cancelled import leaves the file in place, to be offered again.

@@ -26,6 +26,8 @@ struct BetListState : base::ListCounters {
     RefusedTally refused;
     // Loaded bet files that could be neither renamed nor removed.
     UnmovableBetFiles unmovableFiles;
+    // Bet files too long for the staging edit: none of their bets was taken.
+    UnmovableBetFiles tooLongFiles;
 };
 
 }  // namespace betdata

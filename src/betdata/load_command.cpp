@@ -25,7 +25,9 @@ std::string ExpectedBetFileToLoad(const BetDataContext& c) {
     bool pending = false;
     for (const char* extension : kPendingExtensions)
         pending = pending || sjis::find(upper, extension, 0, true) != std::string::npos;
-    if (!pending || !base::FileHasData(path) || c.unmovableFiles.contains(path)) return {};
+    if (!pending || !base::FileHasData(path) || c.unmovableFiles.contains(path) ||
+        c.state.tooLongFiles.contains(path))
+        return {};
     return path;
 }
 
@@ -55,6 +57,8 @@ void RunLoadCommand(BetDataContext& c, BetListCommands& commands) {
     if (!plat::openFileDialog(c.windows.main, request)) return;
     if (c.unmovableFiles.contains(request.chosenPath)) {
         c.notifier.text(kTextBetFileNotMoved, plat::MB_OK | plat::MB_ICONEXCLAMATION);
+    } else if (c.state.tooLongFiles.contains(request.chosenPath)) {
+        c.notifier.text(kTextBetFileTooLong, plat::MB_OK | plat::MB_ICONEXCLAMATION);
     } else {
         LoadBetFile(c, request.chosenPath);
     }

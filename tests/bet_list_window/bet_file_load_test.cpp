@@ -167,6 +167,30 @@ TEST_F(BetListWindowTest, AFileThatCannotBeMovedKeepsItsBetsAndIsNeverLoadedTwic
     EXPECT_EQ(2u, modalsShown().size());  // no second message
 }
 
+// A file longer than the staging edit holds would lose its last lines (and
+// could have a line cut in its amount); none of it is taken and it stays.
+TEST_F(BetListWindowTest, AFileTooLongForTheStagingEditIsNotTaken) {
+    std::string big = kBetFile;
+    while (big.size() < static_cast<std::size_t>(ui::kListTextLimit)) big += "------------------------------\r\n";
+    big += "12R 単勝  7  500\r\n";
+    const std::string path = betDir() + "98120501.BET";
+    writeBytes(path, big);
+    start();
+    press(ui::kIdLoad);
+    EXPECT_EQ("", listText());
+    EXPECT_EQ(big, readBytes(path));
+    EXPECT_EQ("", logText());
+    ASSERT_EQ(1u, boxesShown().size());
+    EXPECT_EQ(u8(betdata::kTextBetFileTooLong), u8(boxesShown()[0]));
+    // Never offered again while unchanged: a direct load takes nothing and says nothing.
+    bool loaded = true;
+    ASSERT_TRUE(desktop_.call(simhome::kOrnelProgram, [&] { loaded = betdata::LoadBetFile(window_->betData(), path); }));
+    desktop_.run();
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ("", listText());
+    EXPECT_EQ(1u, boxesShown().size());
+}
+
 TEST(SettleLoadedBetFile, RenameFallsBackToRemovalAndBack) {
     testsupport::TempDir dir;
     // A ".Sav" that cannot be replaced (a directory of that name): removed instead.
