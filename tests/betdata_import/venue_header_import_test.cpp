@@ -176,6 +176,25 @@ TEST(VenueHeaderImport, BeforeTheTermsAreKnownTheDayIsTakenWhole) {
     EXPECT_EQ(base::kBetsPerDay, full.count) << "a day holds 300 bets";
 }
 
+// The written lines are read again by the list's grammar, where a number
+// below 100 is a horse (or nothing) and a minus sign only a marker: a stake
+// under 100 yen or a negative number would come back as another bet.
+TEST(VenueHeaderImport, OnlyBetsThatReadBackAsWrittenAreWritten) {
+    RecordingImportHost host;
+    importtest::setTermsDate(host.mutableTerms(), 1998, 12, 5);
+    betdata::ImportVenueHeaderText(stagedLines("東京 98年12月 5日 5回 2日\r\n"
+                                               " 9R 単勝  7  10\r\n"
+                                               " 9R 単勝  8  -500\r\n"
+                                               " 9R 単勝  -3  500\r\n"
+                                               " 9R 馬連  3-5  50\r\n"
+                                               " 9R 馬連  3-19  500\r\n"
+                                               " 9R 単勝  9  100\r\n"),
+                                   host);
+    EXPECT_EQ(u8("001: 東京  9R 単勝    09      100\r\n"), u8(host.betList));
+    EXPECT_EQ(1, host.count);
+    EXPECT_EQ(100, host.total);
+}
+
 TEST(VenueHeaderImport, ALineLongerThanItsBufferIsCut) {
     RecordingImportHost host;
     importtest::setTermsDate(host.mutableTerms(), 1998, 12, 5);

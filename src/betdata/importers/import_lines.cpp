@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "base/bet_kind.h"
+#include "base/bet_line.h"
+#include "base/voting_terms.h"
 #include "betdata/importers/import_scan.h"
 
 namespace betdata {
@@ -13,6 +15,18 @@ namespace {
 constexpr const char* kSingleLine = "%03d: %s %2dR %s    %02d %8d\r\n";
 constexpr const char* kPairLine = "%03d: %s %2dR %s %02d-%02d %8d\r\n";
 constexpr std::size_t kLineBytes = 160;  // every field at its widest fits
+constexpr int kLowestNumber = 1;
+constexpr int kHighestNumber = base::kMaxHorses;
+
+// The list's grammar reads a written line again, and there a number below
+// 100 is a horse (1..18) or nothing and a minus sign only a marker: a line
+// with a stake under 100 yen, or with a number outside 1..18, would come
+// back as another bet (a horse more, a stake of 100 yen, -3 as horse 3).
+// Such lines are not written.
+bool readsBackAsWritten(int amountYen, int first, int second) {
+    auto isNumber = [](int n) { return n >= kLowestNumber && n <= kHighestNumber; };
+    return amountYen >= base::kYenPerUnit && isNumber(first) && isNumber(second);
+}
 
 }  // namespace
 
@@ -30,7 +44,7 @@ bool ImportLineWriter::roomForLine() const {
 
 std::string ImportLineWriter::single(const std::string& venueName, int race, char kind,
                                      int horse, int amountYen) {
-    if (!roomForLine()) return {};
+    if (!readsBackAsWritten(amountYen, horse, horse) || !roomForLine()) return {};
     const int number = host_.listCount() + 1;
     host_.setListCount(number);
     char line[kLineBytes];
@@ -41,7 +55,7 @@ std::string ImportLineWriter::single(const std::string& venueName, int race, cha
 
 std::string ImportLineWriter::pair(const std::string& venueName, int race, char kind, int first,
                                    int second, int amountYen) {
-    if (!roomForLine()) return {};
+    if (!readsBackAsWritten(amountYen, first, second) || !roomForLine()) return {};
     const int number = host_.listCount() + 1;
     host_.setListCount(number);
     char line[kLineBytes];

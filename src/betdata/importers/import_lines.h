@@ -17,8 +17,10 @@ public:
 
     // One line for a single-horse bet (単勝, 複勝) or a pair bet (枠連, 馬連),
     // numbered with the raised list count; the amount is in yen.  Returns ""
-    // (and counts nothing) once the list count has reached the bets still
-    // purchasable today, or a day's bets while the terms are not in force.
+    // (and counts nothing) for a bet the list would read back as another
+    // (a stake under 100 yen, a number outside 1..18), and once the list
+    // count has reached the bets still purchasable today, or a day's bets
+    // while the terms are not in force.
     std::string single(const std::string& venueName, int race, char kind, int horse,
                        int amountYen);
     std::string pair(const std::string& venueName, int race, char kind, int first, int second,
