@@ -7,10 +7,6 @@
 
 namespace base {
 
-// Lines are read into buffers of this size while parsing; longer lines are
-// cut to size - 1 bytes.
-constexpr std::size_t kLineBufferBytes = 128;
-
 class BetListText {
 public:
     virtual ~BetListText() = default;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "base/strings.h"
 #include "base/bet_kind.h"
@@ -23,6 +24,8 @@ constexpr int kFirstAmount = 100;  // 100 or more (or 0) is an amount in yen; 19
 // Digit runs are read up to this value; anything larger is certainly an
 // amount above the field's limit, so it need not be exact.
 constexpr int kDigitRunCap = 1'000'000'000;
+// The longest line a list holds (the list edit's own limit is far below).
+constexpr std::size_t kLongestLine = 0xFFFF;
 
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 bool isLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -46,29 +49,28 @@ const RaceTerms* raceTerms(const VotingTerms& terms, int slot, int race) {
 bool validSlot(int slot) { return slot >= 0 && slot < base::kMeetingSlots; }
 bool validRace(int race) { return race >= 1 && race <= base::kRacesPerDay; }
 
-// Horses, brackets and the three markers of a line's number part.
+// Horses, brackets and the three markers of a line's number part.  One
+// buffer serves every line of a parse, so a long line allocates once.
 class NumberBuffer {
 public:
     static constexpr int kDash = -1;
     static constexpr int kComma = -2;
     static constexpr int kAll = -3;  // 'A': every horse or bracket
 
-    void push(int item) {
-        if (size_ < items_.size()) items_[size_++] = item;
-    }
-    std::size_t size() const { return size_; }
+    void clear() { items_.clear(); }
+    void push(int item) { items_.push_back(item); }
+    std::size_t size() const { return items_.size(); }
     int operator[](std::size_t i) const { return items_[i]; }
     static bool isNumber(int item) { return item > 0; }
     bool hasDash() const {
-        for (std::size_t i = 0; i < size_; ++i)
-            if (items_[i] == kDash) return true;
+        for (int item : items_)
+            if (item == kDash) return true;
         return false;
     }
-    bool startsWithMarker() const { return size_ > 0 && !isNumber(items_[0]); }
+    bool startsWithMarker() const { return !items_.empty() && !isNumber(items_[0]); }
 
 private:
-    std::array<int, base::kLineBufferBytes> items_{};
-    std::size_t size_ = 0;
+    std::vector<int> items_;
 };
 
 // The parse state that carries over from one line to the next.
@@ -81,9 +83,11 @@ struct ParseState {
 
 class LineParser {
 public:
-    LineParser(BetListContext& ctx, ParseState& state) : ctx_(ctx), s_(state) {}
+    LineParser(BetListContext& ctx, ParseState& state, NumberBuffer& numbers)
+        : ctx_(ctx), s_(state), numbers_(numbers) {}
 
     void parse(std::string_view line) {
+        numbers_.clear();
         std::size_t numberPart = examineTokens(line);
         if (numberPart == std::string_view::npos) return;
         if (!validSlot(s_.slot) || !validRace(s_.race)) return;
@@ -261,7 +265,7 @@ private:
 
     BetListContext& ctx_;
     ParseState& s_;
-    NumberBuffer numbers_;
+    NumberBuffer& numbers_;
     int amount_ = 1;
 };
 
@@ -317,11 +321,14 @@ bool ParseBetList(BetListContext& ctx, bool skipTermsCheck, PostStep postStep) {
     BetTable& table = ctx.state.table;
     table.clear();
     ParseState state;
+    NumberBuffer numbers;
     const int lines = ctx.list.lineCount();
-    char buffer[base::kLineBufferBytes];
+    // Lines are read whole: one cut short could lose its amount, or have
+    // it read as a horse number ("1000" cut to "10").
+    std::vector<char> buffer(kLongestLine + 1);
     for (int i = 0; i < lines; ++i) {
-        std::size_t length = ctx.list.readLine(i, buffer, sizeof buffer);
-        LineParser(ctx, state).parse(std::string_view(buffer, length));
+        std::size_t length = ctx.list.readLine(i, buffer.data(), buffer.size());
+        LineParser(ctx, state, numbers).parse(std::string_view(buffer.data(), length));
         if (table.full()) break;
     }
     if (postStep) postStep(table);

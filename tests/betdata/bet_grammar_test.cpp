@@ -147,10 +147,18 @@ TEST_F(Grammar, LineNumbersAreSkipped) {
     EXPECT_EQ(bets("007: 東京 1R 単勝 3 500"), "5/1/T/3-0/5");
 }
 
-TEST_F(Grammar, LongLinesAreCutAt127Bytes) {
+// A line cut short would lose its amount, or have it read as a horse
+// ("1000" cut to "10"): lines are read whole, however long.
+TEST_F(Grammar, LongLinesAreReadWhole) {
     std::string line = "東京 1R 3" + std::string(118, ' ');  // 127 bytes
-    EXPECT_EQ(bets(line + " 500"), "5/1/T/3-0/1");
-    EXPECT_EQ(bets(line.substr(0, 120) + " 500"), "5/1/T/3-0/5");
+    EXPECT_EQ(bets(line + " 500"), "5/1/T/3-0/5");
+    EXPECT_EQ(bets(line.substr(0, 125) + " 1000"), "5/1/T/3-0/10");
+    std::string many = "東京 1R 馬連 1-2";
+    for (int i = 0; i < 199; ++i) many += ",2";
+    w.parse(many + " 300");  // 1-2 two hundred times, for 300 yen each
+    EXPECT_EQ(w.table().count, 200);
+    EXPECT_EQ(describe(w.table()).substr(0, 13), "5/1/U/1-2/3 5");
+    EXPECT_EQ(w.bet(199).amount, 3);
 }
 
 TEST_F(Grammar, VenuesNotHeldShow8002AndRefuseTheirLines) {

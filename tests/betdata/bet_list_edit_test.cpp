@@ -55,7 +55,7 @@ TEST_F(BetListEdit, LinesAreReadThroughTheSizeWordAndCut) {
         setWindowText(edit, std::string(200, '7') + "\r\n\r\nabc");
         base::EditBetList list(edit);
         EXPECT_EQ(list.lineCount(), 3);
-        char buffer[base::kLineBufferBytes];
+        char buffer[128];
         std::memset(buffer, 'x', sizeof buffer);
         EXPECT_EQ(list.readLine(0, buffer, sizeof buffer), 127u);
         EXPECT_EQ(std::string(buffer), std::string(127, '7'));
