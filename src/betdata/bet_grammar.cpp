@@ -1,6 +1,5 @@
 #include "betdata/bet_grammar.h"
 
-#include <array>
 #include <string_view>
 #include <vector>
 
