@@ -114,10 +114,7 @@ TEST_F(BetListWindowTest, AFileCancelledAfterSomeBetsIsNotOfferedAgain) {
     EXPECT_EQ(u8(betdata::kTextBetFilePartlyTaken), u8(boxes[1]));
 
     press(ui::kIdClear);
-    bool loaded = true;
-    ASSERT_TRUE(desktop_.call(simhome::kOrnelProgram, [&] { loaded = betdata::LoadBetFile(window_->betData(), path); }));
-    desktop_.run();
-    EXPECT_FALSE(loaded);
+    EXPECT_FALSE(loadBetFileDirectly(path));
     EXPECT_EQ("", listText());
     EXPECT_EQ(2u, boxesShown().size());
 }
@@ -183,10 +180,7 @@ TEST_F(BetListWindowTest, AFileThatCannotBeMovedKeepsItsBetsAndIsNeverLoadedTwic
     press(ui::kIdLoad);
     ASSERT_EQ(2u, modalsShown().size());
     EXPECT_TRUE(modalsShown()[1].isOpenFile);
-    bool loaded = true;
-    ASSERT_TRUE(desktop_.call(simhome::kOrnelProgram, [&] { loaded = betdata::LoadBetFile(window_->betData(), path); }));
-    desktop_.run();
-    EXPECT_FALSE(loaded);
+    EXPECT_FALSE(loadBetFileDirectly(path));
     EXPECT_EQ("", listText());
     EXPECT_EQ(2u, modalsShown().size());  // no second message
 }
@@ -207,10 +201,7 @@ TEST_F(BetListWindowTest, AFileTooLongForTheStagingEditIsNotTaken) {
     ASSERT_EQ(1u, boxesShown().size());
     EXPECT_EQ(u8(betdata::kTextBetFileTooLong), u8(boxesShown()[0]));
     // Never offered again while unchanged: a direct load takes nothing and says nothing.
-    bool loaded = true;
-    ASSERT_TRUE(desktop_.call(simhome::kOrnelProgram, [&] { loaded = betdata::LoadBetFile(window_->betData(), path); }));
-    desktop_.run();
-    EXPECT_FALSE(loaded);
+    EXPECT_FALSE(loadBetFileDirectly(path));
     EXPECT_EQ("", listText());
     EXPECT_EQ(1u, boxesShown().size());
 }

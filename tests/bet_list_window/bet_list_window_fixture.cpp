@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "betdata/bet_file_load.h"
 #include "platform/window.h"
 #include "ui/main_window_layout.h"
 #include "support/support.h"
@@ -91,6 +92,16 @@ std::vector<std::string> BetListWindowTest::boxesShown() const {
     for (const auto& info : modalsShown())
         if (info.isMessageBox) texts.push_back(info.text);
     return texts;
+}
+
+bool BetListWindowTest::loadBetFileDirectly(const std::string& path) {
+    bool loaded = false;
+    if (!desktop_.call(simhome::kOrnelProgram, [&] { loaded = betdata::LoadBetFile(window_->betData(), path); })) {
+        ADD_FAILURE() << "the program's thread did not run LoadBetFile";
+        return false;
+    }
+    desktop_.run();
+    return loaded;
 }
 
 }  // namespace listwindow_test

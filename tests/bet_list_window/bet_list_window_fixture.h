@@ -57,6 +57,9 @@ protected:
     std::vector<sim::ModalInfo> modalsShown() const;
     // The texts of the message boxes among them.
     std::vector<std::string> boxesShown() const;
+    // LoadBetFile called on the program's thread, as AutoMode calls it; its
+    // result (a test failure when the desktop did not run it).
+    bool loadBetFileDirectly(const std::string& path);
 
     testsupport::TempDir dir_;
     simhome::OrnelDesktop desk_;
