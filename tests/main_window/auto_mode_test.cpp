@@ -56,6 +56,20 @@ protected:
         desktop.runUntil([] { return false; }, (plat::fromLocalTime(t) - k1000) * 1000 - desktop.virtualMs());
     }
     std::string listText() { return run().controlText(ui::kIdBetList); }
+    // When the client wrote its payout files ("HHMMSS" each).
+    std::vector<std::string> payoutFileTimes() const {
+        std::vector<std::string> times;
+        for (const auto& entry : std::filesystem::directory_iterator(desk.clientDir())) {
+            if (entry.path().filename().string().rfind("Th-", 0) != 0) continue;
+            plat::FileInfo info;
+            for (const plat::FileInfo& f : plat::findFiles(entry.path().string())) info = f;
+            const plat::LocalTime t = plat::localTime(info.lastWrite);
+            char hhmmss[8];
+            std::snprintf(hhmmss, sizeof hhmmss, "%02d%02d%02d", t.hour, t.minute, t.second);
+            times.push_back(hhmmss);
+        }
+        return times;
+    }
     int powerOffs() const {
         int n = 0;
         for (const sim::TraceEvent& e : desktop.trace()) n += e.kind == sim::TraceEvent::Kind::PowerOff;
@@ -115,6 +129,72 @@ TEST_F(AutoModeRun, ATimerBetFileDueDuringARunIsPlacedAfterItAndDoesNotStopIt) {
     EXPECT_EQ(timerRunSources, std::set<int>{base::kRunSourceTimerBet}) << "a timer-bet run throughout";
     EXPECT_EQ(program().runControl.runSource.load(), base::kRunSourceUser) << "until it was completed";
     EXPECT_TRUE(boxIds().empty()) << "no failed run, no question";
+}
+
+// A day in AUTO mode from 10:00 to the exit at 17:00: bet files dropped
+// two at once and one by one, timer-bet files (.BET and .TGP, one due while
+// another run lasts, one due with a bet file), the payout fetch at its
+// minute.  Every bet is placed exactly once, no run is asked to stop, every
+// file ends as .Sav, and the program closes at its exit time.
+TEST_F(AutoModeRun, ADayOfFilesIsPlacedOnceEachAndTheProgramClosesAtItsExitTime) {
+    startAuto({"Auto Exit Time=1700", "Haraimodoshi Info Get Time=11630"});
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"98120501.BET", "東京 1R 単勝 1 100\r\n"}, {"98120502.BET", "東京 1R 単勝 2 100\r\n"},
+        {"98120503.BET", "東京 2R 単勝 3 100\r\n"}, {"TC051130.BET", "東京 2R 単勝 4 100\r\n"},
+        {"TC051200.TGP", "東京 3R 単勝 5 100\r\n"}, {"TC051201.BET", "東京 3R 単勝 6 100\r\n"},
+        {"98120504.BET", "阪神 1R 単勝 7 100\r\n"}, {"TC051300.BET", "阪神 1R 単勝 8 100\r\n"},
+    };
+    bool stopped = false;
+    auto runTillWatching = [&](int hhmm) {
+        plat::LocalTime t = plat::localTime(k1000);
+        t.hour = hhmm / 100;
+        t.minute = hhmm % 100;
+        desktop.runUntil([&] {
+            stopped = stopped || program().runControl.runState.load() == base::kRunStopRequested;
+            return false;
+        }, (plat::fromLocalTime(t) - k1000) * 1000 - desktop.virtualMs());
+    };
+    runTillWatching(1005);
+    dropFile(files[0].first, files[0].second);
+    dropFile(files[1].first, files[1].second);
+    runTillWatching(1100);
+    dropFile(files[2].first, files[2].second);
+    for (int i = 3; i < 6; ++i) dropFile(files[i].first, files[i].second);
+    runTillWatching(1259);
+    dropFile(files[6].first, files[6].second);
+    dropFile(files[7].first, files[7].second);
+    runTillWatching(1629);
+    EXPECT_TRUE(payoutFileTimes().empty());
+    runTillWatching(1659);
+    const std::vector<std::string> fetched = payoutFileTimes();
+    EXPECT_FALSE(fetched.empty());
+    for (const std::string& time : fetched) EXPECT_EQ(time.substr(0, 4), "1630") << "fetched at its minute";
+    EXPECT_FALSE(run().ended());
+    runTillWatching(1702);
+
+    std::multiset<std::string> placed;
+    const std::string ledger = ledgerText();
+    for (std::size_t at = 0; at < ledger.size();) {
+        const std::size_t end = ledger.find("\r\n", at);
+        placed.insert(ledger.substr(at + 5, end - at - 5));  // without "NNN: "
+        at = end + 2;
+    }
+    std::multiset<std::string> expected;
+    for (int horse = 1; horse <= 8; ++horse) {
+        const char* race = horse <= 2 ? "東京  1R" : horse <= 4 ? "東京  2R" : horse <= 6 ? "東京  3R" : "阪神  1R";
+        char line[64];
+        std::snprintf(line, sizeof line, "%s 単勝    %02d      100", race, horse);
+        expected.insert(line);
+    }
+    EXPECT_EQ(placed, expected) << u8(ledger);
+    EXPECT_FALSE(stopped) << "no run was asked to stop";
+    for (const auto& [name, text] : files) {
+        EXPECT_FALSE(exists(name)) << name;
+        EXPECT_TRUE(exists(name.substr(0, name.size() - 4) + ".Sav")) << name;
+    }
+    EXPECT_TRUE(run().ended()) << "closed at the exit time";
+    EXPECT_TRUE(desk.clientForms().empty());
+    EXPECT_TRUE(boxIds().empty());
 }
 
 TEST_F(AutoModeRun, AtTheExitTimeTheClientAndTheProgramCloseWithoutAsking) {
