@@ -197,6 +197,23 @@ TEST_F(AutoModeRun, ADayOfFilesIsPlacedOnceEachAndTheProgramClosesAtItsExitTime)
     EXPECT_TRUE(boxIds().empty());
 }
 
+// A load cancelled at a header's question keeps the lines imported before
+// it and leaves the file to be offered again: placing those lines at once
+// would place them a second time when the file comes round again.
+TEST_F(AutoModeRun, ALoadCancelledAtAQuestionStartsNoRunAndPlacesNothingTwice) {
+    startAuto();
+    user.answerId(8138, plat::IDNO);
+    dropFile("98120501.BET",
+             "東京 98年12月 5日 5回 3日\r\n 1R 単勝 1 100\r\n"
+             "阪神 98年12月 5日 5回 9日\r\n 1R 単勝 2 100\r\n");
+    runTill(1003);
+    EXPECT_EQ(ledgerText(), "") << "nothing placed from a cancelled load";
+    EXPECT_TRUE(exists("98120501.BET")) << "the file stays to be offered again";
+    EXPECT_EQ(u8(listText()), u8("001: 東京  1R 単勝    01      100\r\n")) << "the lines imported stay for the user";
+    EXPECT_EQ(boxIds(), std::vector<plat::Uint>{8138}) << "asked once: the list is not empty";
+    EXPECT_EQ(program().runControl.runState.load(), base::kRunIdle);
+}
+
 TEST_F(AutoModeRun, AtTheExitTimeTheClientAndTheProgramCloseWithoutAsking) {
     startAuto({"Auto Exit Time=1005"});
     ASSERT_FALSE(desk.clientForms().empty());
