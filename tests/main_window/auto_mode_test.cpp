@@ -3,6 +3,7 @@
 // a timer-bet file is placed at its minute — after a run that is still
 // going, which it leaves alone — and the program closes itself at the exit
 // time, with or without asking Windows to power off.
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -213,6 +214,44 @@ TEST_F(AutoModeRun, ALoadCancelledAtAQuestionStartsNoRunAndPlacesNothingTwice) {
     EXPECT_EQ(boxIds(), std::vector<plat::Uint>{8138}) << "asked once: the list is not empty";
     EXPECT_EQ(program().runControl.runState.load(), base::kRunIdle);
 }
+
+// A run of AUTO mode that is stopped asks whether to go on by hand: Yes
+// switches to manual mode with the bets not placed in the list, No clears
+// them and the next file is picked up as usual.
+class StoppedAutoRun : public AutoModeRun, public ::testing::WithParamInterface<int> {};
+
+TEST_P(StoppedAutoRun, AsksWhetherToGoOnByHand) {
+    const bool byHand = GetParam() == plat::IDYES;
+    startAuto({"Bet Divide Unit=1"});
+    user.answerId(8158, GetParam());
+    dropFile("98120501.BET", kLongFile);
+    ASSERT_TRUE(desktop.runUntil([&] { return !ledgerText().empty(); }, 600'000));
+    const plat::Hwnd window = main();
+    ASSERT_TRUE(desktop.call("user", [window] { sim::pressButton(window, ui::kIdBet); }));
+    ASSERT_TRUE(desktop.runUntil([&] { return program().runControl.runState.load() == base::kRunIdle; }, 3'600'000));
+    ASSERT_TRUE(run().settle());
+    EXPECT_EQ(boxIds(), std::vector<plat::Uint>{8158});
+    const std::string placed = ledgerText();
+    const std::size_t placedCount = std::count(placed.begin(), placed.end(), '\n');
+    ASSERT_LT(placedCount, 8u) << "the run was stopped before its end";
+    EXPECT_EQ(program().runControl.autoMode.load(), byHand ? 0 : 1);
+    const std::string left = listText();
+    const std::size_t leftCount = std::count(left.begin(), left.end(), '\n');
+    EXPECT_EQ(leftCount, byHand ? 8 - placedCount : 0u);
+    if (byHand) {
+        EXPECT_EQ(left.rfind("001: ", 0), 0u) << "numbered afresh";
+    }
+    EXPECT_EQ(plat::isWindowEnabled(run().control(ui::kIdBetList)), true);
+    EXPECT_EQ(plat::isWindowEnabled(run().control(ui::kIdBet)), byHand);
+    EXPECT_EQ(plat::isWindowEnabled(run().control(ui::kIdLoad)), byHand);
+    EXPECT_EQ(run().controlText(ui::kIdAutoMode), byHand ? "AUTO" : "MANU");
+
+    dropFile("98120502.BET", kTimerFile);
+    runTill(1030);
+    EXPECT_EQ(exists("98120502.Sav"), !byHand) << "AUTO mode picks up the next file";
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, StoppedAutoRun, ::testing::Values(plat::IDYES, plat::IDNO));
 
 TEST_F(AutoModeRun, AtTheExitTimeTheClientAndTheProgramCloseWithoutAsking) {
     startAuto({"Auto Exit Time=1005"});
