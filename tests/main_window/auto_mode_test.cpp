@@ -2,9 +2,12 @@
 // dropped into the bet-file directory is placed once and the list cleared,
 // a timer-bet file is placed at its minute — after a run that is still
 // going, which it leaves alone — and the program closes itself at the exit
-// time, with or without asking Windows to power off.
+// time, with or without asking Windows to power off.  A stopped run asks
+// whether to go on by hand; a load cancelled at a question places nothing;
+// a whole day of files is placed once each.
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #include "base/strings.h"
@@ -49,12 +52,16 @@ protected:
         });
     }
     bool exists(const std::string& name) const { return std::filesystem::exists(home.file("bets/" + name)); }
-    // Runs until the local time "HH:MM" of the test day.
-    void runTill(int hhmm) {
+    // Runs until the local time "HH:MM" of the test day, calling watch (when
+    // given) at every step.
+    void runTill(int hhmm, const std::function<void()>& watch = {}) {
         plat::LocalTime t = plat::localTime(k1000);
         t.hour = hhmm / 100;
         t.minute = hhmm % 100;
-        desktop.runUntil([] { return false; }, (plat::fromLocalTime(t) - k1000) * 1000 - desktop.virtualMs());
+        desktop.runUntil([&] {
+            if (watch) watch();
+            return false;
+        }, (plat::fromLocalTime(t) - k1000) * 1000 - desktop.virtualMs());
     }
     std::string listText() { return run().controlText(ui::kIdBetList); }
     // When the client wrote its payout files ("HHMMSS" each).
@@ -147,13 +154,7 @@ TEST_F(AutoModeRun, ADayOfFilesIsPlacedOnceEachAndTheProgramClosesAtItsExitTime)
     };
     bool stopped = false;
     auto runTillWatching = [&](int hhmm) {
-        plat::LocalTime t = plat::localTime(k1000);
-        t.hour = hhmm / 100;
-        t.minute = hhmm % 100;
-        desktop.runUntil([&] {
-            stopped = stopped || program().runControl.runState.load() == base::kRunStopRequested;
-            return false;
-        }, (plat::fromLocalTime(t) - k1000) * 1000 - desktop.virtualMs());
+        runTill(hhmm, [&] { stopped = stopped || program().runControl.runState.load() == base::kRunStopRequested; });
     };
     runTillWatching(1005);
     dropFile(files[0].first, files[0].second);
