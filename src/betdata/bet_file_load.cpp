@@ -53,9 +53,7 @@ void settle(BetDataContext& c, const std::string& path) {
 }  // namespace
 
 bool LoadBetFile(BetDataContext& c, const std::string& path) {
-    if (c.unmovableFiles.contains(path) || c.state.tooLongFiles.contains(path) ||
-        c.state.partlyTakenFiles.contains(path))
-        return false;
+    if (c.unmovableFiles.contains(path) || c.state.tooLongFiles.contains(path)) return false;
     const std::int64_t clock = c.clock.load();
     {
         RedrawPause pause(c.windows.betList);
@@ -76,16 +74,9 @@ bool LoadBetFile(BetDataContext& c, const std::string& path) {
         for (const std::string& line : lines) log.write(line);
         log.close();
         c.state.importCancelled = false;
-        c.state.importWroteLines = false;
         ImportStagedText(c);
-        // A cancelled import leaves the file in place, to be offered again
-        // unless some of its bets were taken already.
-        if (!c.state.importCancelled) {
-            settle(c, path);
-        } else if (c.state.importWroteLines) {
-            c.state.partlyTakenFiles.remember(path);
-            c.notifier.text(kTextBetFilePartlyTaken, kNotMovedBox);
-        }
+        // A cancelled import leaves the file in place, to be offered again.
+        if (!c.state.importCancelled) settle(c, path);
     }
     SetCaretToStart(c.windows.betList);
     plat::postMessage(c.windows.main, kMsgReparseRequest, 0, 0);

@@ -12,8 +12,6 @@ namespace betdata {
 constexpr const char* kTextBetFileTooLong =
     "ベットファイルが大きすぎるか不正な文字を含むため、全体を読み込めません。\r"
     "このファイルは読み込みません。";
-constexpr const char* kTextBetFilePartlyTaken =
-    "途中で読込を中止したベットファイルは、読み込んだ分の二重投票を防ぐため、再度読み込みません。";
 
 // Loads one bet file; loading adds to the BetList, which is never emptied
 // first.  Nothing happens when the bet log or the file cannot be opened, or
@@ -22,10 +20,7 @@ constexpr const char* kTextBetFilePartlyTaken =
 // hold whole is not taken at all (its last lines would be lost, and a line
 // cut short could be read with another amount): the user is told once, the
 // file stays where it is and is not taken again while it is unchanged.
-// A file whose import the user cancelled after some of its bets were taken
-// stays where it is too, but is not taken again while unchanged (those bets
-// would be placed a second time); the user is told.  False when nothing was
-// loaded.
+// False when nothing was loaded.
 bool LoadBetFile(BetDataContext& context, const std::string& path);
 
 }  // namespace betdata

@@ -22,16 +22,12 @@ struct BetListState : base::ListCounters {
     int headerDay = 0;
     // Set when the user answered No to an import's date or meeting question.
     bool importCancelled = false;
-    // Set when an import wrote lines into the list (cleared before a load).
-    bool importWroteLines = false;
     // Bets refused by the centre (in AUTO mode they leave the list at once).
     RefusedTally refused;
     // Loaded bet files that could be neither renamed nor removed.
     UnmovableBetFiles unmovableFiles;
     // Bet files too long for the staging edit: none of their bets was taken.
     UnmovableBetFiles tooLongFiles;
-    // Bet files whose import was cancelled after some of their bets were taken.
-    UnmovableBetFiles partlyTakenFiles;
 };
 
 }  // namespace betdata

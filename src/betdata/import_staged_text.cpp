@@ -28,9 +28,7 @@ public:
     void setHeaderMonth(int month) override { c_.state.headerMonth = month; }
     void setHeaderDay(int day) override { c_.state.headerDay = day; }
     void appendLines(const std::string& lines) override {
-        if (lines.empty()) return;
         InsertAfterLastCompleteLine(c_.windows.betList, lines);
-        c_.state.importWroteLines = true;
     }
 
     bool confirmFhwarsOptions(FhwarsOptions& options) override {

@@ -26,7 +26,7 @@ std::string ExpectedBetFileToLoad(const BetDataContext& c) {
     for (const char* extension : kPendingExtensions)
         pending = pending || sjis::find(upper, extension, 0, true) != std::string::npos;
     if (!pending || !base::FileHasData(path) || c.unmovableFiles.contains(path) ||
-        c.state.tooLongFiles.contains(path) || c.state.partlyTakenFiles.contains(path))
+        c.state.tooLongFiles.contains(path))
         return {};
     return path;
 }
@@ -59,8 +59,6 @@ void RunLoadCommand(BetDataContext& c, BetListCommands& commands) {
         c.notifier.text(kTextBetFileNotMoved, plat::MB_OK | plat::MB_ICONEXCLAMATION);
     } else if (c.state.tooLongFiles.contains(request.chosenPath)) {
         c.notifier.text(kTextBetFileTooLong, plat::MB_OK | plat::MB_ICONEXCLAMATION);
-    } else if (c.state.partlyTakenFiles.contains(request.chosenPath)) {
-        c.notifier.text(kTextBetFilePartlyTaken, plat::MB_OK | plat::MB_ICONEXCLAMATION);
     } else {
         LoadBetFile(c, request.chosenPath);
     }

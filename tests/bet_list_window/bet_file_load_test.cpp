@@ -98,27 +98,6 @@ TEST_F(BetListWindowTest, ACancelledImportLeavesTheFileToBeOfferedAgain) {
     EXPECT_EQ(betDir() + "98120501.BET", betFile_.path);
 }
 
-// A file cancelled after some of its bets were taken stays where it is, but
-// is not offered again unchanged: those bets would be taken (and, in AUTO
-// mode, placed) a second time.
-TEST_F(BetListWindowTest, AFileCancelledAfterSomeBetsIsNotOfferedAgain) {
-    user_.answerId(8137, plat::IDNO);
-    const std::string path = betDir() + "98120501.BET";
-    writeBytes(path, kBetFile + "阪神 98年12月 6日 5回 2日\r\n 1R 単勝  7  500\r\n");
-    start();
-    press(ui::kIdLoad);
-    EXPECT_EQ(u8(kLoadedList), u8(listText()));
-    EXPECT_TRUE(exists(path));
-    const std::vector<std::string> boxes = boxesShown();
-    ASSERT_EQ(2u, boxes.size());  // the date question, then why the file stays
-    EXPECT_EQ(u8(betdata::kTextBetFilePartlyTaken), u8(boxes[1]));
-
-    press(ui::kIdClear);
-    EXPECT_FALSE(loadBetFileDirectly(path));
-    EXPECT_EQ("", listText());
-    EXPECT_EQ(2u, boxesShown().size());
-}
-
 TEST_F(BetListWindowTest, AFailedConnectStepLoadsNothing) {
     connector_.result = -1;
     writeBytes(betDir() + "98120501.BET", kBetFile);
