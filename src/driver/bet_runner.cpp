@@ -133,7 +133,15 @@ void Runner::run() {
         const VoteLogWatch logs(state.clientPath);
         switch (SubmitGroup(driver_, total)) {
         case SubmitResult::Failed: return end(true);
-        case SubmitResult::LeftToUser: markDone(group); break;
+        case SubmitResult::LeftToUser:
+            markDone(group);
+            // The vote form takes nothing more until the user has answered
+            // the confirmation: what follows stays in the list.
+            if (next_ < lineCount_) {
+                linesLeft_ = true;
+                return end(false);
+            }
+            break;
         case SubmitResult::Voted:
             if (!settle(group, logs.newRecords())) return end(true);
             break;

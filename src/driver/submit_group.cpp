@@ -54,7 +54,12 @@ SubmitResult SubmitGroup(PatDriver& driver, int totalYen) {
         !WaitConfirmFormReady(state, CurrentWaits(state).windowOpen))
         return failed(driver);
     if (state.flags.accInp.load() == 1 && !TypeTotal(state, totalYen)) return failed(driver);
-    if (state.flags.autoPat.load() != 1) return SubmitResult::LeftToUser;
+    if (state.flags.autoPat.load() != 1) {
+        // The entries are the user's to send now: a later failure must not
+        // close the client under the confirmation.
+        state.entriesPending = false;
+        return SubmitResult::LeftToUser;
+    }
     plat::sleep(Times(kBeforeVoteActionWaits, CurrentWaits(state).action));
     const bool forced = driver.settings.forceTouhyo == 1 || state.entry.sameBracketSeen == 1;
     state.progress->step = RunStep::Vote;

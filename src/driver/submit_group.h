@@ -28,7 +28,8 @@ enum class SubmitResult {
 // Submits the group: "投  票", the total (AccInp), then, when AutoPat is on,
 // 通常投票 or 強制投票 ("Force Touhyo", or a 同枠取消 in the group), the
 // transfer and the answer.  Outside the reception hours nothing is pressed
-// (8142).  An accepted vote clears entriesPending.
+// (8142).  An accepted vote, or a confirmation left to the user, clears
+// entriesPending.
 SubmitResult SubmitGroup(PatDriver& driver, int totalYen);
 
 // Whether a group may be entered now: with AutoPat on, only within the

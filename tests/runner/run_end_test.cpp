@@ -5,6 +5,8 @@
 
 #include "base/strings.h"
 #include "driver/submit_group.h"
+#include "driver/submit_group_controls.h"
+#include "driver/submit_group_transfer.h"
 #include "platform/dialog.h"
 #include "platform/window.h"
 #include "runner_fixture.h"
@@ -132,6 +134,29 @@ TEST_F(RunEndTest, WithoutAutoPatTheConfirmationIsLeftToTheUser) {
     EXPECT_EQ(ledgerText(), "");
     EXPECT_NE(plat::findWindow("ThunderRTForm", "投票金額確認"), 0u) << "the confirmation stays open";
     EXPECT_EQ(pressesOf(pressed(), "通常投票"), 0);
+}
+
+// The first group waits on the confirmation form for the user, and the
+// vote form takes nothing more until it is answered: the run ends there,
+// keeping the rest, and leaves the confirmation to the user (the client is
+// not closed under it).
+TEST_F(RunEndTest, WithoutAutoPatTheRunEndsAtTheFirstGroupAndKeepsTheRest) {
+    install();
+    settings.autoPat = 0;
+    settings.betDivideUnit = 2;
+    setList(canonical(rows(0, 4)));
+    ASSERT_TRUE(runBets());
+    EXPECT_EQ(runState.load(), base::kRunFailed) << "bets are left";
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(listText(), linesOf(2, 4));
+    ASSERT_NE(plat::findWindow("ThunderRTForm", "投票金額確認"), 0u) << "the confirmation stays open";
+
+    // The user sends the vote: the first group is placed, once.
+    asOrnel([&] {
+        ASSERT_EQ(driver::PressUntilTransfer(state, driver::kConfirmNormalVote, true), driver::PressOutcome::Transfer);
+        ASSERT_TRUE(driver::RunTransferAndAwaitAnswer(driver, 300));
+    });
+    EXPECT_EQ(ledgerText(), canonical(rows(0, 2)));
 }
 
 TEST_F(RunEndTest, AHungTransferIsGivenUpAfterItsBound) {
