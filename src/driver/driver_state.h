@@ -43,6 +43,8 @@ struct EntryMemory {
     int method = -1;
     int amountUnits = -1;   // amount in units of 100 yen
     int sameBracketSeen = 0;
+    // The vote form the selections above were made on.
+    plat::Hwnd form = 0;
     void reset() {
         venue.clear();
         race = kind = method = amountUnits = -1;

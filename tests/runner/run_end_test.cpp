@@ -5,6 +5,7 @@
 
 #include "base/strings.h"
 #include "driver/submit_group.h"
+#include "driver/window_search.h"
 #include "driver/submit_group_controls.h"
 #include "driver/submit_group_transfer.h"
 #include "platform/dialog.h"
@@ -157,6 +158,31 @@ TEST_F(RunEndTest, WithoutAutoPatTheRunEndsAtTheFirstGroupAndKeepsTheRest) {
         ASSERT_TRUE(driver::RunTransferAndAwaitAnswer(driver, 300));
     });
     EXPECT_EQ(ledgerText(), canonical(rows(0, 2)));
+}
+
+// The vote form the client opens again (here after the user closed it)
+// shows none of the selections made on the one before: they are made again,
+// so the second bet goes to its own racecourse and race.
+TEST_F(RunEndTest, AVoteFormOpenedAgainInAGroupGetsEverySelectionAgain) {
+    install();
+    settings.betDivideUnit = 3;
+    const std::string bets = canonical({{"阪神", 3, "単勝", {1}, 100}, {"阪神", 3, "単勝", {2}, 200}});
+    setList(bets);
+    startBets();
+    ASSERT_TRUE(desktop.call("user", [] {
+        for (;;) {
+            const plat::Hwnd vote = plat::findWindow("ThunderRTForm", "投票");
+            if (vote != 0 && driver::FindControlByCaptionAnywhere("ThunderRTForm", "投票", "件数　1件") != 0) {
+                plat::postMessage(vote, plat::WM_CLOSE, 0, 0);
+                return;
+            }
+            plat::sleep(1);
+        }
+    }, 3'600'000));
+    ASSERT_TRUE(runEnded());
+    EXPECT_EQ(ledgerText(), bets) << testsupport::u8(ledgerText());
+    EXPECT_EQ(runState.load(), base::kRunFinished);
+    EXPECT_EQ(listText(), "");
 }
 
 TEST_F(RunEndTest, AHungTransferIsGivenUpAfterItsBound) {
