@@ -132,7 +132,13 @@ void Runner::run() {
         }
         const VoteLogWatch logs(state.clientPath);
         switch (SubmitGroup(driver_, total)) {
-        case SubmitResult::Failed: return end(true);
+        case SubmitResult::Failed: {
+            // The vote may have gone through all the same, its answer
+            // missed: a log it wrote says which bets the centre took.
+            const std::vector<clientdata::VoteLogRecord> records = logs.newRecords();
+            if (!records.empty() && settle(group, records)) state.entriesPending = false;
+            return end(true);
+        }
         case SubmitResult::LeftToUser:
             markDone(group);
             // The vote form takes nothing more until the user has answered

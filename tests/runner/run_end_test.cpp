@@ -176,13 +176,40 @@ TEST_F(RunEndTest, AVoteFormOpenedAgainInAGroupGetsEverySelectionAgain) {
                 plat::postMessage(vote, plat::WM_CLOSE, 0, 0);
                 return;
             }
-            plat::sleep(1);
+            plat::sleep(20);
         }
     }, 3'600'000));
     ASSERT_TRUE(runEnded());
     EXPECT_EQ(ledgerText(), bets) << testsupport::u8(ledgerText());
     EXPECT_EQ(runState.load(), base::kRunFinished);
     EXPECT_EQ(listText(), "");
+}
+
+// The user answers the client's acceptance box before the run has seen it:
+// the run cannot tell how the vote went and fails, but the vote's log says
+// the centre took the bets, so their lines go and a later run does not
+// place them again.
+TEST_F(RunEndTest, AVoteWhoseAnswerWasMissedIsSettledByItsLog) {
+    install();
+    const std::string bets = canonical(rows(0, 2));
+    setList(bets);
+    startBets();
+    ASSERT_TRUE(desktop.call("user", [] {
+        for (;;) {
+            const plat::Hwnd box = plat::findWindow("#32770", "ﾒｯｾｰｼﾞ");
+            if (const plat::Hwnd ok = box != 0 ? plat::getDlgItem(box, plat::IDOK) : 0) {
+                plat::postMessage(ok, plat::WM_LBUTTONDOWN, plat::MK_LBUTTON, 0);
+                plat::postMessage(ok, plat::WM_LBUTTONUP, 0, 0);
+                return;
+            }
+            plat::sleep(20);
+        }
+    }, 3'600'000));
+    ASSERT_TRUE(runEnded());
+    EXPECT_EQ(ledgerText(), bets);
+    EXPECT_EQ(runState.load(), base::kRunFailed);
+    EXPECT_EQ(messages(), std::vector<int>{base::kMsgClientFailed});
+    EXPECT_EQ(listText(), "") << "placed once: nothing left to place again";
 }
 
 TEST_F(RunEndTest, AHungTransferIsGivenUpAfterItsBound) {
