@@ -65,7 +65,11 @@ SubmitResult SubmitGroup(PatDriver& driver, int totalYen) {
     state.progress->step = RunStep::Vote;
     switch (PressUntilTransfer(state, forced ? kConfirmForcedVote : kConfirmNormalVote, true)) {
     case PressOutcome::Transfer:
-        if (!RunTransferAndAwaitAnswer(driver, totalYen)) return SubmitResult::Failed;
+        switch (RunTransferAndAwaitAnswer(driver, totalYen)) {
+        case VoteAnswer::Failed: return SubmitResult::Failed;
+        case VoteAnswer::BoxOnly: return SubmitResult::Unconfirmed;
+        case VoteAnswer::Accepted: break;
+        }
         state.entriesPending = false;
         return SubmitResult::Voted;
     case PressOutcome::TotalWrong:

@@ -22,6 +22,8 @@ bool TypeTotal(const DriverState& driver, int yen);
 enum class SubmitResult {
     Failed,      // not sent, or its outcome unknown: the user has been told
     Voted,       // the client accepted the vote (its log tells each bet's status)
+    Unconfirmed, // answered by a box without a result: only a log of the vote
+                 // can tell that it went through (entriesPending stays set)
     LeftToUser,  // AutoPat off: the confirmation waits for the user
 };
 

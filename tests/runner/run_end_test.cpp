@@ -155,7 +155,7 @@ TEST_F(RunEndTest, WithoutAutoPatTheRunEndsAtTheFirstGroupAndKeepsTheRest) {
     // The user sends the vote: the first group is placed, once.
     asOrnel([&] {
         ASSERT_EQ(driver::PressUntilTransfer(state, driver::kConfirmNormalVote, true), driver::PressOutcome::Transfer);
-        ASSERT_TRUE(driver::RunTransferAndAwaitAnswer(driver, 300));
+        ASSERT_EQ(driver::RunTransferAndAwaitAnswer(driver, 300), driver::VoteAnswer::Accepted);
     });
     EXPECT_EQ(ledgerText(), canonical(rows(0, 2)));
 }
@@ -210,6 +210,37 @@ TEST_F(RunEndTest, AVoteWhoseAnswerWasMissedIsSettledByItsLog) {
     EXPECT_EQ(runState.load(), base::kRunFailed);
     EXPECT_EQ(messages(), std::vector<int>{base::kMsgClientFailed});
     EXPECT_EQ(listText(), "") << "placed once: nothing left to place again";
+}
+
+// The user stops the vote's transfer on the 通信 form: the client says so
+// in an information box, writes no vote log and shows no result, and the
+// bets stay entered.  That is no accepted vote: the run fails and keeps
+// every line.
+TEST_F(RunEndTest, AVoteWhoseTransferTheUserStoppedIsNotTakenForAccepted) {
+    install();
+    const std::string bets = canonical(rows(0, 2));
+    setList(bets);
+    startBets();
+    ASSERT_TRUE(desktop.call("user", [] {
+        // The vote's 通信 form (its text names the vote) once its ＯＫ has
+        // started the transfer.
+        for (bool vote = false;;) {
+            const plat::Hwnd ok = driver::FindControlByCaptionAnywhere("ThunderRTForm", "通信", "ＯＫ");
+            vote = vote || driver::FindControlByCaptionAnywhere("ThunderRTForm", "通信", "投票データ") != 0;
+            if (ok != 0 && vote && (plat::getStyle(ok) & plat::WS_VISIBLE) == 0) {
+                const plat::Hwnd stop = driver::FindControlByCaptionAnywhere("ThunderRTForm", "通信", "中止");
+                plat::postMessage(stop, plat::WM_LBUTTONDOWN, plat::MK_LBUTTON, 0);
+                plat::postMessage(stop, plat::WM_LBUTTONUP, 0, 0);
+                return;
+            }
+            plat::sleep(20);
+        }
+    }, 3'600'000));
+    ASSERT_TRUE(runEnded());
+    EXPECT_EQ(ledgerText(), "");
+    EXPECT_EQ(runState.load(), base::kRunFailed);
+    EXPECT_EQ(messages(), std::vector<int>{base::kMsgClientFailed});
+    EXPECT_EQ(listText(), bets);
 }
 
 TEST_F(RunEndTest, AHungTransferIsGivenUpAfterItsBound) {
