@@ -26,12 +26,11 @@ void endPickup(AutoMode& a) {
 }
 
 // Loads the file and starts its run, once the client holds today's terms.
+// A load that was cancelled starts no run: its file stays to be offered
+// again, and placing the lines it imported now would place them twice.
 void pickUp(AutoMode& a, const std::string& path, int source) {
     a.run.runSource.store(source);
-    if (a.host.refreshVotingTerms() == 0) {
-        a.host.loadBetFile(path);
-        a.host.bet();
-    }
+    if (a.host.refreshVotingTerms() == 0 && a.host.loadBetFile(path)) a.host.bet();
     endPickup(a);
 }
 

@@ -41,8 +41,10 @@ public:
     // was to be done), -1 when it refused.
     virtual int refreshVotingTerms() = 0;
     // LoadBetFile: the file appended to the bet log, imported into the
-    // BetList and renamed or removed.
-    virtual void loadBetFile(const std::string& path) = 0;
+    // BetList and renamed or removed.  True when the file was loaded whole;
+    // false when nothing was loaded or the user cancelled the import at one
+    // of its questions (the file then stays, to be offered again).
+    virtual bool loadBetFile(const std::string& path) = 0;
     // The client's next vote log loaded into the running totals when it has
     // data, and the status box redrawn when it counted.
     virtual void loadNewVoteLog() = 0;

@@ -356,7 +356,9 @@ int MainWindow::refreshVotingTerms() {
     return driver::RefreshVotingTerms(*model_.driver, model_.run);
 }
 
-void MainWindow::loadBetFile(const std::string& path) { betdata::LoadBetFile(betData(), path); }
+bool MainWindow::loadBetFile(const std::string& path) {
+    return betdata::LoadBetFile(betData(), path) && !model_.betList.importCancelled;
+}
 
 void MainWindow::closeClient() {
     if (model_.driver != nullptr) driver::CloseClient(*model_.driver);

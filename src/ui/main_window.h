@@ -68,7 +68,7 @@ private:
     void finishRun() override;
     void bet() override { onBet(); }
     int refreshVotingTerms() override;
-    void loadBetFile(const std::string& path) override;
+    bool loadBetFile(const std::string& path) override;
     void showBetStatus() override { betData().showStatus(); }
     void fetchPayouts() override { shell_.fetchPayouts(); }
     void closeClient() override;

@@ -68,10 +68,12 @@ int RecordingHost::refreshVotingTerms() {
     return refreshResult;
 }
 
-void RecordingHost::loadBetFile(const std::string& path) {
+bool RecordingHost::loadBetFile(const std::string& path) {
     record("load " + std::filesystem::path(path).filename().string());
     base::EditBetList(listOf(test_.main)).append(testsupport::readBytes(path).c_str());
+    if (cancelLoads) return false;
     std::filesystem::remove(path);
+    return true;
 }
 
 void RecordingHost::loadNewVoteLog() { record("votelog"); }

@@ -45,7 +45,7 @@ public:
     void finishRun() override;
     void bet() override;
     int refreshVotingTerms() override;
-    void loadBetFile(const std::string& path) override;
+    bool loadBetFile(const std::string& path) override;
     void loadNewVoteLog() override;
     void showBetStatus() override;
     void fetchPayouts() override;
@@ -57,6 +57,8 @@ public:
     std::int16_t runEnd = 1;
     // The amount limits refused: 投票 starts no run and the list stays.
     bool refuseRuns = false;
+    // Loads are cancelled at a question: the lines stay, the file too.
+    bool cancelLoads = false;
     // RefreshVotingTerms' result; with askFirst it first shows a box.
     int refreshResult = 0;
     bool askFirst = false;

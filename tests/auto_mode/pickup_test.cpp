@@ -45,6 +45,17 @@ TEST_F(AutoModeTest, APickedUpFileWhoseRunDoesNotStartBlocksFurtherFilesUntilThe
     EXPECT_EQ(run.runState.load(), base::kRunRunning);
 }
 
+TEST_F(AutoModeTest, ACancelledLoadStartsNoRunAndLeavesNoSource) {
+    writeBetFile("T3280921.BET");
+    host.cancelLoads = true;
+    start();
+    runTill("09:21:30");
+    EXPECT_EQ(at("load T3280921.BET"), Times{"09:21:00"});
+    EXPECT_TRUE(at("bet").empty());
+    EXPECT_EQ(run.runSource.load(), base::kRunSourceUser);
+    EXPECT_EQ(listText(), "東京 1R 単勝 1 100\r\n") << "the lines imported stay for the user";
+}
+
 TEST_F(AutoModeTest, ARefusedBetFileIsTriedAgainNextCycleAndARefusedTimerBetFileIsNot) {
     writeBetFile("99032801.BET");
     writeBetFile("T3280921.BET");

@@ -78,6 +78,19 @@ TEST_F(WindowModes, EveryTransitionLeavesTheButtonsAndTheListAsTheModeTableSays)
                                                              "005: 東京  1R 単勝    07      500\r\n"));
 }
 
+// With the day's terms in force the switch to AUTO connects to the client
+// first; when that fails the window stays in manual mode.
+TEST_F(WindowModes, AutoStaysOffWhenTheClientCannotBeReached) {
+    ASSERT_EQ(program().terms.termsChecked, 1);
+    ASSERT_TRUE(run().enterIntoList(kText));
+    ASSERT_TRUE(desktop.call("user", [this] { program().driverState.password.clear(); }));
+    ASSERT_TRUE(run().click(ui::kIdAutoMode));
+    EXPECT_EQ(boxIds(), std::vector<plat::Uint>{base::kMsgSettingsIncomplete});
+    EXPECT_EQ(program().runControl.autoMode.load(), 0);
+    EXPECT_EQ(mode(), u8(kManualIdle));
+    EXPECT_NE(run().controlText(ui::kIdBetList), "") << "the list was not cleared";
+}
+
 // The second press asks the run to stop (with a beep); a third before the
 // run has ended does nothing; the run ends stopped.
 TEST_F(WindowModes, BetTwiceStopsTheRunAndAThirdPressDoesNothing) {
