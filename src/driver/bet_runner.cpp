@@ -6,6 +6,7 @@
 #include "base/bet_list_edit.h"
 #include "base/strings.h"
 #include "base/bet_line_read_back.h"
+#include "driver/bet_runner_failure.h"
 #include "driver/clear_client_entries.h"
 #include "driver/connect_client.h"
 #include "driver/driver_message.h"
@@ -131,12 +132,36 @@ void Runner::run() {
             continue;
         }
         const VoteLogWatch logs(state.clientPath);
-        switch (SubmitGroup(driver_, total)) {
-        case SubmitResult::Failed: return end(true);
-        case SubmitResult::LeftToUser: markDone(group); break;
-        case SubmitResult::Voted:
-            if (!settle(group, logs.newRecords())) return end(true);
+        const SubmitResult result = SubmitGroup(driver_, total);
+        switch (result) {
+        case SubmitResult::Failed: {
+            // The vote may have gone through all the same, its answer
+            // missed: a log it wrote says which bets the centre took.
+            const std::vector<clientdata::VoteLogRecord> records = logs.newRecords();
+            if (!records.empty() && settle(group, records)) state.entriesPending = false;
+            return end(true);
+        }
+        case SubmitResult::LeftToUser:
+            markDone(group);
+            // The vote form takes nothing more until the user has answered
+            // the confirmation: what follows stays in the list.
+            if (next_ < lineCount_) {
+                linesLeft_ = true;
+                return end(false);
+            }
             break;
+        case SubmitResult::Voted:
+        case SubmitResult::Unconfirmed: {
+            const std::vector<clientdata::VoteLogRecord> records = logs.newRecords();
+            // A box without a result or a log is no accepted vote.
+            if (result == SubmitResult::Unconfirmed && records.empty()) {
+                ClientStepFailed(driver_);
+                return end(true);
+            }
+            if (!settle(group, records)) return end(true);
+            state.entriesPending = false;
+            break;
+        }
         }
     }
     end(false);

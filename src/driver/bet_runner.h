@@ -15,10 +15,11 @@
 // with them, in AUTO mode, the bets the centre refused (they are handed to
 // FinishRun, which records them).  The run ends as finished (1) only when
 // nothing is left: a line it could not read back, a bet refused in manual
-// mode, a stop or a failure end it with -1.  Bets entered in the client and
-// not sent are cleared from it (the client is closed) before the run ends,
-// and a run that starts while some may still be there clears them before
-// entering anything, so that no vote ever carries a bet twice.
+// mode, a group whose confirmation is left to the user (AutoPat off) with
+// lines after it, a stop or a failure end it with -1.  Bets entered in the
+// client and not sent are cleared from it (the client is closed) before the
+// run ends, and a run that starts while some may still be there clears them
+// before entering anything, so that no vote ever carries a bet twice.
 #pragma once
 
 #include <cstddef>

@@ -43,6 +43,8 @@ struct EntryMemory {
     int method = -1;
     int amountUnits = -1;   // amount in units of 100 yen
     int sameBracketSeen = 0;
+    // The vote form the selections above were made on.
+    plat::Hwnd form = 0;
     void reset() {
         venue.clear();
         race = kind = method = amountUnits = -1;
@@ -63,7 +65,8 @@ struct DriverState {
     EntryMemory entry;
     // Bets entered on the client's vote form ("Ｏ　Ｋ") that no vote the
     // client accepted has taken yet: set at the first entry of a group,
-    // cleared when its vote is accepted or the client has been restarted.
+    // cleared when its vote is accepted, its confirmation is left to the
+    // user (AutoPat off) or the client has been restarted.
     // While it is set a new group must not be entered beside them.
     std::atomic<bool> entriesPending{false};
     // The vote form last found complete (a form once built stays so).

@@ -25,8 +25,9 @@ bool EnterBet(PatDriver& driver, int day, const base::ReadBackBet& bet, int& ent
 
 // Before each bet: answers what the client left up (a 同枠取消 box, the
 // vote-result form) or, when nothing is up, makes sure the vote form is
-// there (ConnectClient for betting).  A box of the client's entry checks
-// means the last bet was not taken: false after 8141.
+// there (ConnectClient for betting); on a vote form other than the one the
+// entry memory was made on, the memory is forgotten.  A box of the client's
+// entry checks means the last bet was not taken: false after 8141.
 bool PrepareVoteForm(PatDriver& driver);
 
 }  // namespace driver

@@ -40,7 +40,19 @@ bool PrepareVoteForm(PatDriver& driver) {
     if (plat::findWindow(kVoteResultForm.className, kVoteResultForm.caption) != 0)
         return CloseVoteResult(state) || ClientStepFailed(driver);
     // ConnectClient has told the user when it fails.
-    return ConnectClient(driver, kConnectForBetting) == 0;
+    if (ConnectClient(driver, kConnectForBetting) != 0) return false;
+    // A vote form opened anew (closed and opened again, or the client
+    // started again) shows none of the selections made on the one before:
+    // all of them are made again, from 当日.  The group's 同枠取消 stands.
+    const plat::Hwnd vote = plat::findWindow(kVoteForm.className, kVoteForm.caption);
+    if (vote != state.entry.form) {
+        const int sameBracketSeen = state.entry.sameBracketSeen;
+        state.entry.reset();
+        state.entry.day = kDayToday;
+        state.entry.sameBracketSeen = sameBracketSeen;
+        state.entry.form = vote;
+    }
+    return true;
 }
 
 }  // namespace driver

@@ -29,8 +29,11 @@ Key keyOf(const base::BetLine& b) {
             pair ? std::max(b.first, b.second) : b.first, b.amount};
 }
 
-// A single kind's only number is the log's second number.
+// A single kind's only number is the log's second number; its first
+// number field belongs to the pair kinds and is not looked at.
 Key keyOf(const clientdata::VoteLogEntry& e) {
+    const bool pair = e.kind == logKind(base::kKindWakuren) || e.kind == logKind(base::kKindUmaren);
+    if (!pair) return {e.venueCode, e.race, e.kind, 0, e.second, e.amountUnits};
     return {e.venueCode, e.race, e.kind, std::min(e.first, e.second), std::max(e.first, e.second), e.amountUnits};
 }
 

@@ -54,13 +54,22 @@ SubmitResult SubmitGroup(PatDriver& driver, int totalYen) {
         !WaitConfirmFormReady(state, CurrentWaits(state).windowOpen))
         return failed(driver);
     if (state.flags.accInp.load() == 1 && !TypeTotal(state, totalYen)) return failed(driver);
-    if (state.flags.autoPat.load() != 1) return SubmitResult::LeftToUser;
+    if (state.flags.autoPat.load() != 1) {
+        // The entries are the user's to send now: a later failure must not
+        // close the client under the confirmation.
+        state.entriesPending = false;
+        return SubmitResult::LeftToUser;
+    }
     plat::sleep(Times(kBeforeVoteActionWaits, CurrentWaits(state).action));
     const bool forced = driver.settings.forceTouhyo == 1 || state.entry.sameBracketSeen == 1;
     state.progress->step = RunStep::Vote;
     switch (PressUntilTransfer(state, forced ? kConfirmForcedVote : kConfirmNormalVote, true)) {
     case PressOutcome::Transfer:
-        if (!RunTransferAndAwaitAnswer(driver, totalYen)) return SubmitResult::Failed;
+        switch (RunTransferAndAwaitAnswer(driver, totalYen)) {
+        case VoteAnswer::Failed: return SubmitResult::Failed;
+        case VoteAnswer::BoxOnly: return SubmitResult::Unconfirmed;
+        case VoteAnswer::Accepted: break;
+        }
         state.entriesPending = false;
         return SubmitResult::Voted;
     case PressOutcome::TotalWrong:

@@ -22,13 +22,16 @@ bool TypeTotal(const DriverState& driver, int yen);
 enum class SubmitResult {
     Failed,      // not sent, or its outcome unknown: the user has been told
     Voted,       // the client accepted the vote (its log tells each bet's status)
+    Unconfirmed, // answered by a box without a result: only a log of the vote
+                 // can tell that it went through (entriesPending stays set)
     LeftToUser,  // AutoPat off: the confirmation waits for the user
 };
 
 // Submits the group: "投  票", the total (AccInp), then, when AutoPat is on,
 // 通常投票 or 強制投票 ("Force Touhyo", or a 同枠取消 in the group), the
 // transfer and the answer.  Outside the reception hours nothing is pressed
-// (8142).  An accepted vote clears entriesPending.
+// (8142).  An accepted vote, or a confirmation left to the user, clears
+// entriesPending.
 SubmitResult SubmitGroup(PatDriver& driver, int totalYen);
 
 // Whether a group may be entered now: with AutoPat on, only within the

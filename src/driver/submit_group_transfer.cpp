@@ -71,9 +71,13 @@ PressOutcome PressUntilTransfer(const DriverState& driver, const FormControl& bu
     return PressOutcome::NoTransfer;
 }
 
-bool RunTransferAndAwaitAnswer(PatDriver& driver, int totalYen) {
+VoteAnswer RunTransferAndAwaitAnswer(PatDriver& driver, int totalYen) {
     const DriverState& state = driver.state;
-    if (!startTransfer(driver)) return ClientStepFailed(driver);
+    const auto failed = [&driver] {
+        ClientStepFailed(driver);
+        return VoteAnswer::Failed;
+    };
+    if (!startTransfer(driver)) return failed();
     std::uint32_t transferStart = plat::tickCount();
     int silentRounds = 0;
     int resubmissions = 0;
@@ -82,28 +86,28 @@ bool RunTransferAndAwaitAnswer(PatDriver& driver, int totalYen) {
         plat::sleep(waits.action);
         if (WaitForm(state, kClientInfoBox, waits.message) != 0) {
             acknowledge(state, kVoteAcceptedOk);
-            // The result form follows the box; it is closed, so the vote
-            // form takes input again.  The vote went through whatever
-            // becomes of the form.
-            CloseVoteResult(state, waits.windowOpen);
-            return true;
+            // The result form follows an accepted vote's box; it is closed,
+            // so the vote form takes input again.
+            const bool result = WaitForm(state, kVoteResultForm, waits.windowOpen) != 0;
+            CloseVoteResult(state);
+            return result ? VoteAnswer::Accepted : VoteAnswer::BoxOnly;
         }
         if (WaitForm(state, kClientErrorBox, waits.message) != 0) {
             const Answer answer = readErrorBox(driver);
-            if (answer == Answer::Accepted) return true;
-            if (answer == Answer::Failed || ++resubmissions > kMaxForcedResubmissions) return ClientStepFailed(driver);
-            if (!TypeTotal(state, totalYen)) return ClientStepFailed(driver);
+            if (answer == Answer::Accepted) return VoteAnswer::Accepted;
+            if (answer == Answer::Failed || ++resubmissions > kMaxForcedResubmissions) return failed();
+            if (!TypeTotal(state, totalYen)) return failed();
             if (PressUntilTransfer(state, kConfirmForcedVote, false) != PressOutcome::Transfer || !startTransfer(driver))
-                return ClientStepFailed(driver);
+                return failed();
             transferStart = plat::tickCount();
             continue;
         }
         if (WaitForm(state, kCommunicationForm, waits.message) != 0) {
             // Still transferring: not counted, but not for ever either.
-            if (plat::tickCount() - transferStart > kVoteTransferLimitMs) return ClientStepFailed(driver);
+            if (plat::tickCount() - transferStart > kVoteTransferLimitMs) return failed();
             continue;
         }
-        if (++silentRounds >= kSilentRounds) return ClientStepFailed(driver);
+        if (++silentRounds >= kSilentRounds) return failed();
     }
 }
 

@@ -56,6 +56,18 @@ TEST(MatchVote, EachEnteredBetTakesOneEntryWithItsStatus) {
     EXPECT_EQ(outcomes[4].fate, driver::BetFate::Missing);
 }
 
+// The first number belongs to the pair kinds only: whatever a single's
+// entry holds there, its number is the second one.
+TEST(MatchVote, ASinglesEntryIsKnownByItsSecondNumberAlone) {
+    const std::vector<driver::GroupBet> group = {bet(0, "東京", 1, 'T', 5, 0, 100), bet(1, "東京", 2, 'F', 12, 0, 300)};
+    clientdata::VoteLogRecord record;
+    record.entries = {entry(5, 1, 1, 3, 5, 1, 0), entry(5, 2, 2, 12, 12, 3, 0)};
+    const auto outcomes = driver::MatchVote(group, {record});
+    ASSERT_EQ(outcomes.size(), 2u);
+    EXPECT_EQ(outcomes[0].fate, driver::BetFate::Placed);
+    EXPECT_EQ(outcomes[1].fate, driver::BetFate::Placed);
+}
+
 TEST(MatchVote, WithoutAVoteLogEveryBetCountsAsPlaced) {
     const auto outcomes = driver::MatchVote({bet(0, "東京", 1, 'T', 5, 0, 100)}, {});
     ASSERT_EQ(outcomes.size(), 1u);

@@ -2,9 +2,13 @@
 // should: RunState, the messages, what the centre took, and the list, which
 // then holds exactly the bets that were not placed.
 #include <algorithm>
+#include <functional>
 
 #include "base/strings.h"
 #include "driver/submit_group.h"
+#include "driver/window_search.h"
+#include "driver/submit_group_controls.h"
+#include "driver/submit_group_transfer.h"
 #include "platform/dialog.h"
 #include "platform/window.h"
 #include "runner_fixture.h"
@@ -29,6 +33,26 @@ std::string linesOf(std::size_t from, std::size_t to) {
     for (std::size_t i = from; i < to; ++i) end = all.find("\r\n", end) + 2;
     return all.substr(begin, end - begin);
 }
+
+// A click of the user's hand on a button of the client.
+void userPress(plat::Hwnd button) {
+    plat::postMessage(button, plat::WM_LBUTTONDOWN, plat::MK_LBUTTON, 0);
+    plat::postMessage(button, plat::WM_LBUTTONUP, 0, 0);
+}
+
+// A run on the list in which the user, looking at the client every 20 ms,
+// steps in once: act() says whether it did.
+class UserStepsInTest : public RunnerTest {
+protected:
+    void runWhileUser(const std::string& bets, const std::function<bool()>& act) {
+        setList(bets);
+        startBets();
+        ASSERT_TRUE(desktop.call("user", [&act] {
+            while (!act()) plat::sleep(20);
+        }));
+        ASSERT_TRUE(runEnded());
+    }
+};
 
 class StopTest : public RunnerTest, public ::testing::WithParamInterface<int> {};
 
@@ -132,6 +156,90 @@ TEST_F(RunEndTest, WithoutAutoPatTheConfirmationIsLeftToTheUser) {
     EXPECT_EQ(ledgerText(), "");
     EXPECT_NE(plat::findWindow("ThunderRTForm", "投票金額確認"), 0u) << "the confirmation stays open";
     EXPECT_EQ(pressesOf(pressed(), "通常投票"), 0);
+}
+
+// The first group waits on the confirmation form for the user, and the
+// vote form takes nothing more until it is answered: the run ends there,
+// keeping the rest, and leaves the confirmation to the user (the client is
+// not closed under it).
+TEST_F(RunEndTest, WithoutAutoPatTheRunEndsAtTheFirstGroupAndKeepsTheRest) {
+    install();
+    settings.autoPat = 0;
+    settings.betDivideUnit = 2;
+    setList(canonical(rows(0, 4)));
+    ASSERT_TRUE(runBets());
+    EXPECT_EQ(runState.load(), base::kRunFailed) << "bets are left";
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(listText(), linesOf(2, 4));
+    ASSERT_NE(plat::findWindow("ThunderRTForm", "投票金額確認"), 0u) << "the confirmation stays open";
+
+    // The user sends the vote: the first group is placed, once.
+    asOrnel([&] {
+        ASSERT_EQ(driver::PressUntilTransfer(state, driver::kConfirmNormalVote, true), driver::PressOutcome::Transfer);
+        ASSERT_EQ(driver::RunTransferAndAwaitAnswer(driver, 300), driver::VoteAnswer::Accepted);
+    });
+    EXPECT_EQ(ledgerText(), canonical(rows(0, 2)));
+}
+
+// The vote form the client opens again (here after the user closed it)
+// shows none of the selections made on the one before: they are made again,
+// so the second bet goes to its own racecourse and race.
+TEST_F(UserStepsInTest, AVoteFormOpenedAgainInAGroupGetsEverySelectionAgain) {
+    install();
+    settings.betDivideUnit = 3;
+    const std::string bets = canonical({{"阪神", 3, "単勝", {1}, 100}, {"阪神", 3, "単勝", {2}, 200}});
+    runWhileUser(bets, [] {
+        // The vote form holds the first bet.
+        const plat::Hwnd vote = plat::findWindow("ThunderRTForm", "投票");
+        if (vote == 0 || driver::FindControlByCaptionAnywhere("ThunderRTForm", "投票", "件数　1件") == 0) return false;
+        plat::postMessage(vote, plat::WM_CLOSE, 0, 0);
+        return true;
+    });
+    EXPECT_EQ(ledgerText(), bets) << testsupport::u8(ledgerText());
+    EXPECT_EQ(runState.load(), base::kRunFinished);
+    EXPECT_EQ(listText(), "");
+}
+
+// The user answers the client's acceptance box before the run has seen it:
+// the run cannot tell how the vote went and fails, but the vote's log says
+// the centre took the bets, so their lines go and a later run does not
+// place them again.
+TEST_F(UserStepsInTest, AVoteWhoseAnswerWasMissedIsSettledByItsLog) {
+    install();
+    const std::string bets = canonical(rows(0, 2));
+    runWhileUser(bets, [] {
+        const plat::Hwnd box = plat::findWindow("#32770", "ﾒｯｾｰｼﾞ");
+        const plat::Hwnd ok = box != 0 ? plat::getDlgItem(box, plat::IDOK) : 0;
+        if (ok != 0) userPress(ok);
+        return ok != 0;
+    });
+    EXPECT_EQ(ledgerText(), bets);
+    EXPECT_EQ(runState.load(), base::kRunFailed);
+    EXPECT_EQ(messages(), std::vector<int>{base::kMsgClientFailed});
+    EXPECT_EQ(listText(), "") << "placed once: nothing left to place again";
+}
+
+// The user stops the vote's transfer on the 通信 form: the client says so
+// in an information box, writes no vote log and shows no result, and the
+// bets stay entered.  That is no accepted vote: the run fails and keeps
+// every line.
+TEST_F(UserStepsInTest, AVoteWhoseTransferTheUserStoppedIsNotTakenForAccepted) {
+    install();
+    const std::string bets = canonical(rows(0, 2));
+    // The vote's 通信 form (its text names the vote) once its ＯＫ has
+    // started the transfer.
+    bool vote = false;
+    runWhileUser(bets, [&vote] {
+        const plat::Hwnd ok = driver::FindControlByCaptionAnywhere("ThunderRTForm", "通信", "ＯＫ");
+        vote = vote || driver::FindControlByCaptionAnywhere("ThunderRTForm", "通信", "投票データ") != 0;
+        if (ok == 0 || !vote || (plat::getStyle(ok) & plat::WS_VISIBLE) != 0) return false;
+        userPress(driver::FindControlByCaptionAnywhere("ThunderRTForm", "通信", "中止"));
+        return true;
+    });
+    EXPECT_EQ(ledgerText(), "");
+    EXPECT_EQ(runState.load(), base::kRunFailed);
+    EXPECT_EQ(messages(), std::vector<int>{base::kMsgClientFailed});
+    EXPECT_EQ(listText(), bets);
 }
 
 TEST_F(RunEndTest, AHungTransferIsGivenUpAfterItsBound) {
