@@ -39,26 +39,21 @@ struct BetOptions {
 constexpr std::uint64_t kMostLinesBeforeStop = 999;
 
 bool parseOptions(const Args& args, BetOptions& o, std::string& error) {
-    OptionReader options(args);
     SimHomeOptionReader home(o.home);
     bool hasFile = false;
-    while (options.next()) {
-        const HomeOption taken = home.take(options, error);
-        if (taken == HomeOption::Invalid) return false;
-        if (taken == HomeOption::Taken || o.encoding.take(options.current())) continue;
+    const auto own = [&](OptionReader& options, std::string& e) {
         if (options.current() == "--stop-after-lines") {
             std::uint64_t lines = 0;
-            if (!options.wholeNumberValue(1, kMostLinesBeforeStop, lines, error)) return false;
+            if (!options.wholeNumberValue(1, kMostLinesBeforeStop, lines, e)) return HomeOption::Invalid;
             o.stopAfterLines = static_cast<int>(lines);
-        } else if (options.currentIsOption() || hasFile) {
-            error = options.notTaken();
-            return false;
-        } else {
-            o.file = options.current();
-            hasFile = true;
+            return HomeOption::Taken;
         }
-    }
-    if (!home.complete(error) || !o.encoding.complete(error)) return false;
+        if (options.currentIsOption() || hasFile) return HomeOption::NotHome;
+        o.file = options.current();
+        hasFile = true;
+        return HomeOption::Taken;
+    };
+    if (!ReadSimOperationOptions(args, home, o.encoding, error, own)) return false;
     if (!hasFile) error = "missing FILE (- for standard input)";
     return hasFile;
 }

@@ -41,22 +41,14 @@ struct ConnectOptions {
 };
 
 bool parseOptions(const Args& args, ConnectOptions& o, std::string& error) {
-    OptionReader options(args);
     SimHomeOptionReader home(o.home);
-    while (options.next()) {
-        const HomeOption taken = home.take(options, error);
-        if (taken == HomeOption::Invalid) return false;
-        if (taken == HomeOption::Taken || o.encoding.take(options.current())) continue;
-        if (options.current() == "--mode") {
-            std::uint64_t mode = 0;
-            if (!options.wholeNumberValue(kLowestMode, kHighestMode, mode, error)) return false;
-            o.mode = static_cast<int>(mode);
-        } else {
-            error = options.notTaken();
-            return false;
-        }
-    }
-    return home.complete(error) && o.encoding.complete(error);
+    return ReadSimOperationOptions(args, home, o.encoding, error, [&o](OptionReader& options, std::string& e) {
+        if (options.current() != "--mode") return HomeOption::NotHome;
+        std::uint64_t mode = 0;
+        if (!options.wholeNumberValue(kLowestMode, kHighestMode, mode, e)) return HomeOption::Invalid;
+        o.mode = static_cast<int>(mode);
+        return HomeOption::Taken;
+    });
 }
 
 // Longest virtual time a connection may take.

@@ -42,34 +42,26 @@ struct DayOptions {
 };
 
 bool parseOptions(const Args& args, DayOptions& o, std::string& error) {
-    OptionReader options(args);
     SimHomeOptionReader home(o.home);
+    home.refuseNow();  // the day starts at 08:50 of --date
     std::string date;
-    while (options.next()) {
+    const auto own = [&](OptionReader& options, std::string& e) {
         const std::string& a = options.current();
-        // The day starts at 08:50 of --date.
-        if (a == "--now") {
-            error = options.notTaken();
-            return false;
-        }
-        const HomeOption taken = home.take(options, error);
-        if (taken == HomeOption::Invalid) return false;
-        if (taken == HomeOption::Taken || o.encoding.take(a)) continue;
         std::uint64_t count = 0;
         if (a == "--date") {
-            if (!options.value(date, error)) return false;
+            if (!options.value(date, e)) return HomeOption::Invalid;
         } else if (a == "--files") {
-            if (!options.wholeNumberValue(0, kMostBetFiles, count, error)) return false;
+            if (!options.wholeNumberValue(0, kMostBetFiles, count, e)) return HomeOption::Invalid;
             o.predictions.betFiles = static_cast<int>(count);
         } else if (a == "--timer-files") {
-            if (!options.wholeNumberValue(0, kMostTimerFiles, count, error)) return false;
+            if (!options.wholeNumberValue(0, kMostTimerFiles, count, e)) return HomeOption::Invalid;
             o.predictions.timerFiles = static_cast<int>(count);
         } else {
-            error = options.notTaken();
-            return false;
+            return HomeOption::NotHome;
         }
-    }
-    if (!home.complete(error) || !o.encoding.complete(error)) return false;
+        return HomeOption::Taken;
+    };
+    if (!ReadSimOperationOptions(args, home, o.encoding, error, own)) return false;
     plat::LocalTime start;
     if (date.empty()) {
         error = missingOption("--date YYYY-MM-DD");

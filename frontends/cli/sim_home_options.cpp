@@ -26,7 +26,7 @@ HomeOption SimHomeOptionReader::take(OptionReader& options, std::string& error) 
     const std::string a = options.current();
     std::string v;
     if (a == "--home") return options.value(home_.home, error) ? HomeOption::Taken : HomeOption::Invalid;
-    if (a == "--now") {
+    if (a == "--now" && takesNow_) {
         if (!options.localTimeValue(home_.startTime, error)) return HomeOption::Invalid;
         hasNow_ = true;
         return HomeOption::Taken;
@@ -64,6 +64,22 @@ HomeOption SimHomeOptionReader::take(OptionReader& options, std::string& error) 
         return HomeOption::Taken;
     }
     return HomeOption::NotHome;
+}
+
+bool ReadSimOperationOptions(const Args& args, SimHomeOptionReader& home, TerminalEncoding& encoding,
+                             std::string& error, const OwnOptions& own) {
+    OptionReader options(args);
+    while (options.next()) {
+        HomeOption taken = home.take(options, error);
+        if (taken == HomeOption::NotHome && encoding.take(options.current())) continue;
+        if (taken == HomeOption::NotHome && own) taken = own(options, error);
+        if (taken == HomeOption::Invalid) return false;
+        if (taken == HomeOption::NotHome) {
+            error = options.notTaken();
+            return false;
+        }
+    }
+    return home.complete(error) && encoding.complete(error);
 }
 
 bool SimHomeOptionReader::complete(std::string& error) {

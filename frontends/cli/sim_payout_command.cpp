@@ -34,20 +34,12 @@ struct PayoutOptions {
 };
 
 bool parseOptions(const Args& args, PayoutOptions& o, std::string& error) {
-    OptionReader options(args);
     SimHomeOptionReader home(o.home);
-    while (options.next()) {
-        const HomeOption taken = home.take(options, error);
-        if (taken == HomeOption::Invalid) return false;
-        if (taken == HomeOption::Taken || o.encoding.take(options.current())) continue;
-        if (options.current() == "--report") {
-            o.report = true;
-        } else {
-            error = options.notTaken();
-            return false;
-        }
-    }
-    return home.complete(error) && o.encoding.complete(error);
+    return ReadSimOperationOptions(args, home, o.encoding, error, [&o](OptionReader& options, std::string&) {
+        if (options.current() != "--report") return HomeOption::NotHome;
+        o.report = true;
+        return HomeOption::Taken;
+    });
 }
 
 // --report: the run reconciles with "取得後払戻情報ファイルを生成する" on, as

@@ -32,16 +32,8 @@ struct RaceCardsOptions {
 };
 
 bool parseOptions(const Args& args, RaceCardsOptions& o, std::string& error) {
-    OptionReader options(args);
     SimHomeOptionReader home(o.home);
-    while (options.next()) {
-        const HomeOption taken = home.take(options, error);
-        if (taken == HomeOption::Invalid) return false;
-        if (taken == HomeOption::Taken || o.encoding.take(options.current())) continue;
-        error = options.notTaken();
-        return false;
-    }
-    return home.complete(error) && o.encoding.complete(error);
+    return ReadSimOperationOptions(args, home, o.encoding, error);
 }
 
 int runSimRaceCards(const Args& args) {

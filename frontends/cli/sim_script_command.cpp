@@ -34,21 +34,15 @@ struct ScriptOptions {
 };
 
 bool parseOptions(const Args& args, ScriptOptions& o, std::string& error) {
-    OptionReader options(args);
     SimHomeOptionReader home(o.home);
     bool hasScript = false;
-    while (options.next()) {
-        const HomeOption taken = home.take(options, error);
-        if (taken == HomeOption::Invalid) return false;
-        if (taken == HomeOption::Taken || o.encoding.take(options.current())) continue;
-        if (options.currentIsOption() || hasScript) {
-            error = options.notTaken();
-            return false;
-        }
+    const auto own = [&](OptionReader& options, std::string&) {
+        if (options.currentIsOption() || hasScript) return HomeOption::NotHome;
         o.script = options.current();
         hasScript = true;
-    }
-    if (!home.complete(error) || !o.encoding.complete(error)) return false;
+        return HomeOption::Taken;
+    };
+    if (!ReadSimOperationOptions(args, home, o.encoding, error, own)) return false;
     if (!hasScript) error = "missing SCRIPT";
     return hasScript;
 }
